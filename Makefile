@@ -1,0 +1,33 @@
+# Set-up and everyday commands. Every target bootstraps first, so a fresh
+# Debian 12 machine needs nothing but these.
+BUILD ?= build
+JOBS ?= 2
+FUZZ_SECONDS ?= 120
+
+.PHONY: all bootstrap configure build test bench fuzz run screenshots clean
+
+all: build
+
+bootstrap:
+	@bash scripts/bootstrap
+
+configure: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@bash bench/run $(BUILD)
+
+fuzz: bootstrap
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DROWSMITH_FUZZ=ON -DROWSMITH_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	@bash fuzz/run build-fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) build-fuzz

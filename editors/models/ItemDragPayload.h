@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One dragged source value: kind 0 a company field (code 0..7), kind 1 an input
+// item (code = column of the combined input header).
+struct ItemDragEntry
+{
+    qint32 kind = 0;
+    qint32 code = 0;
+    QString text;
+};
+
+// The drag payload between the input table, the company box and the output and
+// statement tables: a QDataStream of (kind, code, text) entries until it ends.
+class ItemDragPayload
+{
+public:
+    static QString mimeType(); // "application/x-qabstractitemmodeldatalist"
+    static QByteArray encode(const QList<ItemDragEntry> &entries);
+    static QList<ItemDragEntry> decode(const QByteArray &bytes);
+};

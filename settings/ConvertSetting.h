@@ -1,0 +1,23 @@
+#pragma once
+
+#include "settings/InputForm.h"
+#include "settings/OutputItem.h"
+#include "settings/StatementOptions.h"
+#include "statement/StatementField.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A named convert setting as a whole: SettingInfo/{name}.
+struct ConvertSetting
+{
+    QString name;
+    StatementOptions statement;
+    QStringList heads; // combined input header
+    QStringList ex1;
+    QStringList ex2;
+    QList<InputForm> forms;
+    QList<OutputItem> outputItems;
+    QList<StatementField> statementFields; // always 19 after a load
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One column of the output file, as stored under SettingInfo/{name}/output/{i}.
+struct OutputItem
+{
+    QString name;
+    QList<int> mapSources; // source kind per source value: 0 company field, 1 input item
+    QList<int> mapNums;    // source code per source value
+    QStringList mappings;  // display text per source value
+    QString separator;
+    QList<int> condSources;
+    QList<int> condNums;
+    QStringList conditions;
+    QStringList condRules;
+    QString condCombination; // "AND", "OR", or empty
+    QStringList rules;
+    QStringList afterRules;
+    QString distinct = QStringLiteral("NO"); // "YES" marks a duplication key
+    QString merge;                           // "NO", "STRING", "NUMBER", or empty
+    QString mergeSeparator;
+
+    bool operator==(const OutputItem &other) const;
+    bool operator!=(const OutputItem &other) const { return !(*this == other); }
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "settings/CompanyInfo.h"
+#include "settings/StatementOptions.h"
+#include "statement/StatementList.h"
+
+#include <QFont>
+#include <QString>
+#include <functional>
+
+// Paints the statement list into a PDF file, one A4 page per record.
+class StatementWriter
+{
+public:
+    StatementWriter(const StatementList &statements, const StatementOptions &options,
+                    const CompanyInfo &company);
+
+    // Called after each page, and once more after the file is written.
+    void setProgressCallback(std::function<void()> callback);
+    // Called once, before the file is written ("Saving PDF file...").
+    void setSavingCallback(std::function<void()> callback);
+
+    // False when the file cannot be written; the PDF is then not left half-written.
+    bool writeStatement(const QString &pdfPath);
+
+private:
+    const StatementList &statements_;
+    StatementOptions options_;
+    CompanyInfo company_;
+    std::function<void()> progress_;
+    std::function<void()> saving_;
+};
