@@ -23,6 +23,12 @@ test: build
 bench: build
 	@bash bench/run $(BUILD)
 
+run: build
+	@bash scripts/run-demo $(BUILD)
+
+screenshots: build
+	@bash scripts/screenshots $(BUILD)
+
 fuzz: bootstrap
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DROWSMITH_FUZZ=ON -DROWSMITH_BENCH=OFF >/dev/null

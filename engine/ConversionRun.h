@@ -34,6 +34,12 @@ public:
     Result convert(const QStringList &inputFiles, const QString &outputFile,
                    const QString &settingName, ConversionReporter &reporter);
 
+    // The statement path of an output path: every ".csv" becomes ".pdf"; a
+    // path without ".csv" gets ".pdf" appended.
+    static QString statementFileFor(const QString &outputFile);
+    // True when path exists and is (canonically) one of inputFiles.
+    static bool namesInputFile(const QString &path, const QStringList &inputFiles);
+
     InputModeModel *inputTable();
     OutputModeModel *outputItems();
     PdfSetModel *statementFields();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The call form shared by rule and condition strings: name "(" argument ")".
 
@@ -11,3 +12,7 @@ QString ruleFunctionName(const QString &s);
 QString ruleArgumentText(const QString &s);
 // ruleArgumentText(s) read as a base-10 signed 32-bit integer; 0 when it is not one.
 int ruleArgumentNumber(const QString &s);
+
+// The same two parts as views into s, for callers that only compare them.
+QStringView ruleFunctionNameView(QStringView s);
+QStringView ruleArgumentView(QStringView s);

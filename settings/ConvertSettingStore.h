@@ -12,7 +12,11 @@ class ConvertSettingStore
 {
 public:
     // The print flags of PdfSetting default to true in the editor and to false in a run.
-    enum class Defaults { Editor, Run };
+    enum class Defaults
+    {
+        Editor,
+        Run
+    };
 
     // The child groups of SettingInfo, in store order.
     static QStringList settingNames();

@@ -51,6 +51,8 @@ public:
     void load(const QString &settingName);
 
 private:
+    bool isCell(const QModelIndex &index) const;
+
     QList<QStringList> rows_;
     QList<InputForm> forms_;
 };

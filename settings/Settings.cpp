@@ -2,5 +2,4 @@
 
 Settings::Settings(QObject *parent)
     : QSettings(QStringLiteral("rowsmith.dat"), QSettings::IniFormat, parent)
-{
-}
+{}

@@ -42,5 +42,7 @@ public:
     void load(const QString &settingName);
 
 private:
+    bool isCell(const QModelIndex &index) const;
+
     std::array<StatementField, StatementFields::Count> fields_;
 };

@@ -24,6 +24,10 @@ public:
     bool writeStatement(const QString &pdfPath);
 
 private:
+    // Paints every page into the file at path; false when painting failed.
+    // intended then tells the characters behind the file's text maps.
+    bool paint(const QString &path, std::function<ushort(ushort)> &intended);
+
     const StatementList &statements_;
     StatementOptions options_;
     CompanyInfo company_;

@@ -11,7 +11,15 @@ class OutputModeModel : public AbstractOutputModel
 {
     Q_OBJECT
 public:
-    enum Row { NameRow, OutputRow, ConditionsRow, RulesRow, DistinctRow, MergeRow };
+    enum Row
+    {
+        NameRow,
+        OutputRow,
+        ConditionsRow,
+        RulesRow,
+        DistinctRow,
+        MergeRow
+    };
     static constexpr int AfterRulesRole = Qt::UserRole;
 
     explicit OutputModeModel(QObject *parent = nullptr);
@@ -61,5 +69,11 @@ Q_SIGNALS:
     void itemChanged(const QModelIndex &index);
 
 private:
+    bool isItemIndex(const QModelIndex &index) const;
+    // Views learn of changes to stored values through these; itemChanged stays
+    // reserved for the changes the setting dialog reacts to.
+    void emitCellChanged(int row, int column);
+    void emitColumnChanged(int column);
+
     QList<OutputItem> items_;
 };

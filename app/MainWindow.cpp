@@ -1,0 +1,270 @@
+#include "app/MainWindow.h"
+
+#include "app/QtDesktopServices.h"
+#include "app/StatusBarReporter.h"
+#include "app/UserPreferences.h"
+#include "engine/ConversionRun.h"
+#include "settings/ConvertSettingStore.h"
+#include "ui_MainWindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListWidgetItem>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStringListModel>
+#include <QUrl>
+
+// Outside any namespace, as Q_INIT_RESOURCE requires.
+static void initIconResources() { Q_INIT_RESOURCE(rowsmith_icons); }
+
+namespace {
+
+// The path without the extension of its file name, followed by "_output.csv".
+// Only a "." in the file name counts: a dot in a folder name must not move the
+// output into the parent folder.
+QString defaultOutputName(const QString &path)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int separator =
+        qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return (dot > separator ? path.left(dot) : path) + QStringLiteral("_output.csv");
+}
+
+// A stored position is used only while some screen still shows that point,
+// so the window never opens where no monitor is any more.
+bool isOnAScreen(const QPoint &point)
+{
+    const auto screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens) {
+        if (screen->availableVirtualGeometry().contains(point))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : MainWindow(std::make_unique<QtDesktopServices>(), parent)
+{
+}
+
+MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), desktop_(std::move(desktop))
+{
+    initIconResources();
+    ui->setupUi(this);
+    connectCommands();
+
+    settingNames_ = new QStringListModel(this);
+    run_ = new ConversionRun(this);
+    statusBar()->setSizeGripEnabled(false);
+
+    restorePosition();
+    fillSettingNames();
+
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setTextVisible(false);
+    statusBar()->addPermanentWidget(progressBar_);
+    progressBar_->hide();
+}
+
+MainWindow::~MainWindow()
+{
+    // The list clears itself while the base class deletes the widgets, after
+    // this window's members are gone.
+    ui->sourceFileList->model()->disconnect(this);
+}
+
+QStringList MainWindow::inputFiles() const { return inputFiles_; }
+
+QString MainWindow::outputFile() const { return outputFile_; }
+
+QString MainWindow::statementFile() const { return statementFile_; }
+
+QStringListModel *MainWindow::settingNames() const { return settingNames_; }
+
+QProgressBar *MainWindow::progressBar() const { return progressBar_; }
+
+ConversionRun *MainWindow::conversionRun() const { return run_; }
+
+void MainWindow::connectCommands()
+{
+    connect(ui->action_add, &QAction::triggered, this, &MainWindow::add_file);
+    connect(ui->addButton, &QToolButton::clicked, this, &MainWindow::add_file);
+    connect(ui->removeButton, &QToolButton::clicked, this, &MainWindow::del_file);
+    connect(ui->action_set, &QAction::triggered, this, &MainWindow::set_file);
+    connect(ui->setButton, &QToolButton::clicked, this, &MainWindow::set_file);
+    connect(ui->action_convert, &QAction::triggered, this, &MainWindow::convert_file);
+    connect(ui->convertButton, &QPushButton::clicked, this, &MainWindow::convert_file);
+    connect(ui->action_print, &QAction::triggered, this, &MainWindow::on_printButton_clicked);
+    connect(ui->targetFile, &QLineEdit::textChanged, this, &MainWindow::setOutputFile);
+    connect(ui->targetFile, &QLineEdit::textChanged, this, &MainWindow::checkFields);
+    connect(ui->convertSetting, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &MainWindow::checkFields);
+    connect(ui->action_exit, &QAction::triggered, this, &MainWindow::close);
+
+    // Dragging reorders the list; inputFiles follows whatever the list shows.
+    const QAbstractItemModel *files = ui->sourceFileList->model();
+    connect(files, &QAbstractItemModel::rowsMoved, this, &MainWindow::takeOrderFromList);
+    connect(files, &QAbstractItemModel::rowsInserted, this, &MainWindow::takeOrderFromList);
+    connect(files, &QAbstractItemModel::rowsRemoved, this, &MainWindow::takeOrderFromList);
+    connect(files, &QAbstractItemModel::layoutChanged, this, &MainWindow::takeOrderFromList);
+    connect(files, &QAbstractItemModel::modelReset, this, &MainWindow::takeOrderFromList);
+}
+
+void MainWindow::restorePosition()
+{
+    if (!UserPreferences::hasPosition())
+        return;
+    const QPoint position = UserPreferences::position();
+    if (isOnAScreen(position))
+        move(position);
+}
+
+void MainWindow::fillSettingNames()
+{
+    settingNames_->setStringList(ConvertSettingStore::settingNames());
+    ui->convertSetting->setModel(settingNames_);
+    if (settingNames_->rowCount() > 0)
+        ui->convertSetting->setCurrentIndex(0);
+}
+
+void MainWindow::setOutputFile(const QString &path) { outputFile_ = path; }
+
+void MainWindow::takeOrderFromList()
+{
+    QStringList files;
+    files.reserve(ui->sourceFileList->count());
+    for (int row = 0; row < ui->sourceFileList->count(); ++row)
+        files.append(ui->sourceFileList->item(row)->text());
+    inputFiles_ = files;
+}
+
+void MainWindow::add_file()
+{
+    const QStringList chosen = desktop_->getOpenFileNames(
+        this, tr("Input Files"), UserPreferences::lastDirectory(),
+        QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+    if (chosen.isEmpty())
+        return;
+    UserPreferences::rememberFolderOf(chosen.first());
+
+    QString firstAdded;
+    bool added = false;
+    for (const QString &path : chosen) {
+        if (inputFiles_.contains(path))
+            continue;
+        if (!added)
+            firstAdded = path;
+        added = true;
+        ui->sourceFileList->addItem(path);
+    }
+    if (outputFile_.isEmpty())
+        ui->targetFile->setText(defaultOutputName(firstAdded));
+    checkFields();
+}
+
+void MainWindow::del_file()
+{
+    const int row = ui->sourceFileList->currentRow();
+    if (row < 0)
+        return;
+    delete ui->sourceFileList->takeItem(row);
+
+    if (inputFiles_.isEmpty())
+        ui->targetFile->clear();
+    else if (row == 0)
+        ui->targetFile->setText(defaultOutputName(inputFiles_.first()));
+    checkFields();
+}
+
+void MainWindow::set_file()
+{
+    const QString path =
+        desktop_->getSaveFileName(this, tr("Output File"), UserPreferences::lastDirectory(),
+                                  QStringLiteral("CSV File (*.csv)"));
+    if (path.isEmpty())
+        return;
+    UserPreferences::rememberFolderOf(path);
+    ui->targetFile->setText(path);
+    setOutputFile(path);
+    checkFields();
+}
+
+void MainWindow::checkFields()
+{
+    if (progressBar_)
+        progressBar_->hide();
+    const bool ready = ui->sourceFileList->count() > 0 && !ui->targetFile->text().isEmpty() &&
+                       ui->convertSetting->currentIndex() >= 0;
+    ui->convertButton->setEnabled(ready);
+    ui->action_convert->setEnabled(ready);
+    if (ready)
+        return;
+    ui->printButton->setEnabled(false);
+    ui->action_print->setEnabled(false);
+    ui->openFolderButton->setEnabled(false);
+}
+
+void MainWindow::convert_file()
+{
+    StatusBarReporter reporter(statusBar(), progressBar_,
+                               [this](const QString &text) { showError(text); });
+    const ConversionRun::Result result =
+        run_->convert(inputFiles_, outputFile_, ui->convertSetting->currentText(), reporter);
+    reporter.finish();
+
+    if (result.statementWritten) {
+        statementFile_ = result.statementFile;
+        ui->printButton->setEnabled(true);
+        ui->action_print->setEnabled(true);
+    }
+    if (result.succeeded)
+        ui->openFolderButton->setEnabled(true);
+}
+
+void MainWindow::showError(const QString &text)
+{
+    desktop_->warning(this, tr("Error"), text);
+    statusBar()->showMessage(tr("An error has occurred"));
+}
+
+void MainWindow::on_printButton_clicked()
+{
+    progressBar_->hide();
+    desktop_->openUrl(QUrl::fromLocalFile(statementFile_));
+}
+
+void MainWindow::on_openFolderButton_clicked()
+{
+    const QFileInfo output(outputFile_);
+    const QString canonical = output.canonicalPath();
+    const QString folder = canonical.isEmpty() ? output.absolutePath() : canonical;
+#ifdef Q_OS_WIN
+    desktop_->startDetached(QStringLiteral("explorer.exe"), {QDir::toNativeSeparators(folder)});
+#else
+    desktop_->openUrl(QUrl::fromLocalFile(folder));
+#endif
+}
+
+void MainWindow::on_action_help_triggered()
+{
+    desktop_->openUrl(QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("rowsmith.chm"))));
+}
+
+void MainWindow::on_action_veltra_triggered()
+{
+    progressBar_->hide();
+    desktop_->openUrl(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!isMaximized() && !isMinimized())
+        UserPreferences::setPosition(pos());
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class ConversionRun;
+class DesktopServices;
+class QProgressBar;
+class QStringListModel;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The main window: collects the input files, the output file and the convert
+// setting, starts a conversion run and opens what the run wrote. The run itself
+// is the engine's; the window only feeds it and shows its messages.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    // Tests pass a fake desktop (file dialogs, warning box, processes, URLs).
+    explicit MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Paths of the input files, in the order shown in the list.
+    QStringList inputFiles() const;
+    QString outputFile() const;
+    QString statementFile() const;
+    QStringListModel *settingNames() const;
+    QProgressBar *progressBar() const;
+    ConversionRun *conversionRun() const;
+
+public Q_SLOTS:
+    // The error channel of a run: a modal warning box, then a status-bar note.
+    void showError(const QString &text);
+
+private Q_SLOTS:
+    void add_file();
+    void del_file();
+    void set_file();
+    void checkFields();
+    void convert_file();
+    void on_printButton_clicked();
+    void on_openFolderButton_clicked();
+    void on_action_help_triggered();
+    void on_action_veltra_triggered();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectCommands();
+    void restorePosition();
+    void fillSettingNames();
+    void setOutputFile(const QString &path);
+    void takeOrderFromList();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<DesktopServices> desktop_;
+    QStringListModel *settingNames_ = nullptr;
+    QStringList inputFiles_;
+    QString outputFile_;
+    QString statementFile_;
+    ConversionRun *run_ = nullptr;
+    QProgressBar *progressBar_ = nullptr; // made last; checkFields may run before
+};

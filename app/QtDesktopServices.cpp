@@ -1,0 +1,31 @@
+#include "app/QtDesktopServices.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+QStringList QtDesktopServices::getOpenFileNames(QWidget *parent, const QString &caption,
+                                                const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, folder, filter);
+}
+
+QString QtDesktopServices::getSaveFileName(QWidget *parent, const QString &caption,
+                                           const QString &folder, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
+void QtDesktopServices::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+bool QtDesktopServices::startDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+bool QtDesktopServices::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }

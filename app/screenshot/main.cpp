@@ -1,0 +1,83 @@
+// Renders the main window offscreen into a PNG file, as a user sees it after
+// adding the demo inputs and running the demo conversion:
+//   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
+#include "app/DesktopServices.h"
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+// Answers the "add files" dialog with the given inputs; everything else is a no-op.
+class ScriptedDesktop : public DesktopServices
+{
+public:
+    explicit ScriptedDesktop(QStringList inputs) : inputs_(std::move(inputs)) {}
+    QStringList getOpenFileNames(QWidget *, const QString &, const QString &,
+                                 const QString &) override
+    {
+        return inputs_;
+    }
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        QTextStream(stderr) << title << ": " << text << '\n';
+    }
+    bool startDetached(const QString &, const QStringList &) override { return true; }
+    bool openUrl(const QUrl &) override { return true; }
+
+private:
+    QStringList inputs_;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 3) {
+        QTextStream(stderr) << "usage: rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...\n";
+        return 2;
+    }
+    const QString picture = QFileInfo(arguments.at(1)).absoluteFilePath();
+    if (!QDir::setCurrent(arguments.at(2))) {
+        QTextStream(stderr) << "cannot enter " << arguments.at(2) << '\n';
+        return 1;
+    }
+    // Taken as given: relative names show short in the file list.
+    const QStringList inputs = arguments.mid(3);
+
+    // Keep the user's own preferences (window position, last folder) out of it.
+    QTemporaryDir preferences;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferences.path());
+
+    MainWindow window(std::make_unique<ScriptedDesktop>(inputs));
+    window.show();
+    if (!inputs.isEmpty())
+        window.findChild<QToolButton *>(QStringLiteral("addButton"))->click();
+    auto *convert = window.findChild<QPushButton *>(QStringLiteral("convertButton"));
+    if (convert->isEnabled())
+        convert->click();
+    QApplication::processEvents();
+
+    if (!window.grab().save(picture)) {
+        QTextStream(stderr) << "cannot write " << picture << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << picture << '\n';
+    return 0;
+}

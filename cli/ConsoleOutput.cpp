@@ -1,0 +1,35 @@
+#include "cli/ConsoleOutput.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+void writeUtf8(std::FILE *stream, const QString &text)
+{
+#ifdef Q_OS_WIN
+    // Text mode would turn every LF into CR LF.
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+void writeStandardOutput(const QString &text)
+{
+    writeUtf8(stdout, text);
+}
+
+void writeStandardError(const QString &text)
+{
+    writeUtf8(stderr, text);
+}

@@ -1,0 +1,174 @@
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleOutput.h"
+
+#include "engine/ConversionReporter.h"
+#include "engine/ConversionRun.h"
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool standardErrorIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
+
+// Status texts on stderr when asked for, a progress bar when stderr is a
+// terminal, and the run's error kept for the end.
+class ConsoleReporter : public ConversionReporter
+{
+public:
+    ConsoleReporter(bool verbose, bool terminal) : verbose_(verbose), terminal_(terminal) {}
+
+    void showStatus(const QString &text) override
+    {
+        if (!verbose_)
+            return;
+        clearBar();
+        writeStandardError(text + QLatin1Char('\n'));
+        drawBar();
+    }
+    void showError(const QString &text) override { error_ = text; }
+    void setProgressRange(int minimum, int maximum) override
+    {
+        minimum_ = minimum;
+        maximum_ = maximum;
+        update();
+    }
+    void setProgressValue(int value) override
+    {
+        value_ = value;
+        update();
+    }
+    void showProgress() override
+    {
+        shown_ = terminal_;
+        drawn_ = -1;
+        update();
+    }
+
+    void finish() { clearBar(); }
+    QString error() const { return error_; }
+
+private:
+    static constexpr int Width = 40;
+
+    int percent() const
+    {
+        const qint64 span = qint64(maximum_) - minimum_;
+        if (span <= 0)
+            return 100;
+        return int(qBound<qint64>(0, (qint64(value_) - minimum_) * 100 / span, 100));
+    }
+    // Redrawn only when the shown percentage changes: a run reports every row.
+    void update()
+    {
+        if (shown_ && percent() != drawn_)
+            drawBar();
+    }
+    void drawBar()
+    {
+        if (!shown_)
+            return;
+        drawn_ = percent();
+        const int filled = drawn_ * Width / 100;
+        writeStandardError(QStringLiteral("\r[%1%2] %3%")
+                               .arg(QString(filled, QLatin1Char('#')),
+                                    QString(Width - filled, QLatin1Char('.')))
+                               .arg(drawn_, 3));
+    }
+    void clearBar()
+    {
+        if (shown_)
+            writeStandardError(QLatin1Char('\r') + QString(Width + 8, QLatin1Char(' ')) +
+                               QLatin1Char('\r'));
+    }
+
+    const bool verbose_;
+    const bool terminal_;
+    bool shown_ = false;
+    int minimum_ = 0;
+    int maximum_ = 0;
+    int value_ = 0;
+    int drawn_ = -1;
+    QString error_;
+};
+
+struct ConvertArguments
+{
+    QString setting;
+    QString output;
+    QStringList inputs;
+    bool verbose = false;
+    bool hasSetting = false;
+    bool hasOutput = false;
+};
+
+// False when the arguments do not fit the command.
+bool parseArguments(const QStringList &arguments, ConvertArguments &parsed)
+{
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+            parsed.inputs.append(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("--verbose")) {
+            parsed.verbose = true;
+        } else if (argument == QLatin1String("--setting") ||
+                   argument == QLatin1String("--output")) {
+            if (i + 1 >= arguments.size())
+                return false;
+            QString &target = argument == QLatin1String("--setting") ? parsed.setting
+                                                                     : parsed.output;
+            bool &given = argument == QLatin1String("--setting") ? parsed.hasSetting
+                                                                 : parsed.hasOutput;
+            if (given)
+                return false;
+            target = arguments.at(++i);
+            given = true;
+        } else {
+            return false;
+        }
+    }
+    return parsed.hasSetting && parsed.hasOutput && !parsed.inputs.isEmpty();
+}
+
+} // namespace
+
+// rowsmith-cli convert --setting NAME --output FILE [--verbose] INPUT...
+int runConvertCommand(const QStringList &arguments)
+{
+    ConvertArguments parsed;
+    if (!parseArguments(arguments, parsed))
+        return usageError();
+
+    ConsoleReporter reporter(parsed.verbose, standardErrorIsTerminal());
+    ConversionRun run;
+    const ConversionRun::Result result =
+        run.convert(parsed.inputs, parsed.output, parsed.setting, reporter);
+    reporter.finish();
+    if (!result.succeeded) {
+        writeStandardError(reporter.error() + QLatin1Char('\n'));
+        return 1;
+    }
+    QString written = result.outputFile + QLatin1Char('\n');
+    if (result.statementWritten)
+        written += result.statementFile + QLatin1Char('\n');
+    writeStandardOutput(written);
+    return 0;
+}

@@ -1,0 +1,232 @@
+#include "ConversionRun.h"
+
+#include "engine/ConversionReporter.h"
+#include "engine/CsvWriter.h"
+#include "engine/DistinctMerger.h"
+#include "engine/InputStage.h"
+#include "engine/OutputRowBuilder.h"
+#include "settings/CompanyInfo.h"
+#include "settings/ConvertSettingStore.h"
+#include "settings/Settings.h"
+#include "statement/StatementBuilder.h"
+#include "statement/StatementWriter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <memory>
+
+namespace {
+
+bool sameFilePath(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+} // namespace
+
+ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
+
+InputModeModel *ConversionRun::inputTable() { return &inputTable_; }
+
+OutputModeModel *ConversionRun::outputItems() { return &outputItems_; }
+
+PdfSetModel *ConversionRun::statementFields() { return &statementFields_; }
+
+const QList<QStringList> &ConversionRun::outputRows() const { return outputRows_; }
+
+const StatementList &ConversionRun::statements() const { return statements_; }
+
+QString ConversionRun::statementFileFor(const QString &outputFile)
+{
+    // Without a ".csv" to replace, the statement must not land on the CSV itself.
+    if (!outputFile.contains(QLatin1String(".csv")))
+        return outputFile + QLatin1String(".pdf");
+    QString path = outputFile;
+    return path.replace(QLatin1String(".csv"), QLatin1String(".pdf"));
+}
+
+bool ConversionRun::namesInputFile(const QString &path, const QStringList &inputFiles)
+{
+    const QFileInfo target(path);
+    if (!target.exists())
+        return false;
+    const QString canonical = target.canonicalFilePath();
+    for (const QString &input : inputFiles) {
+        const QString other = QFileInfo(input).canonicalFilePath();
+        if (!other.isEmpty() && sameFilePath(other, canonical))
+            return true;
+    }
+    return false;
+}
+
+ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
+                                             const QString &outputFile,
+                                             const QString &settingName,
+                                             ConversionReporter &reporter)
+{
+    Result result;
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Checking all fields..."));
+    if (inputFiles.isEmpty()) {
+        reporter.showError(QCoreApplication::translate("MainWindow", "Input file is required."));
+        return result;
+    }
+    if (outputFile.isEmpty()) {
+        reporter.showError(QCoreApplication::translate("MainWindow", "Output file is required."));
+        return result;
+    }
+    if (namesInputFile(outputFile, inputFiles)) {
+        reporter.showError(QCoreApplication::translate(
+            "MainWindow", "Output file must not be one of the input files."));
+        return result;
+    }
+    if (settingName.isEmpty()) {
+        reporter.showError(QCoreApplication::translate("MainWindow", "Choose a convert setting."));
+        return result;
+    }
+
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
+    QList<InputForm> forms;
+    bool generateStatement = false;
+    {
+        Settings store;
+        forms = ConvertSettingStore::readInputForms(store, settingName);
+        generateStatement =
+            ConvertSettingStore::readStatementOptions(store, settingName,
+                                                      ConvertSettingStore::Defaults::Run)
+                .generate;
+    }
+
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
+    if (forms.isEmpty()) {
+        reporter.showError(QCoreApplication::translate(
+            "MainWindow",
+            "There is no input file information in setting. Please check convert settings."));
+        return result;
+    }
+    {
+        InputStage input(inputFiles, inputTable_, reporter);
+        const bool read = forms.size() == 1 ? input.readSingleForm(forms.constFirst())
+                                            : input.readSeveralForms(forms);
+        if (!read)
+            return result;
+    }
+
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Generating output file..."));
+    outputItems_.clear();
+    outputItems_.load(settingName);
+    const QList<OutputItem> &items = outputItems_.items();
+    // Nothing changes the settings file while a run holds the thread, so one
+    // copy of the company values serves every row and the statement.
+    const CompanyInfo company = CompanyInfo::read();
+
+    CsvWriter writer(outputFile);
+    if (!writer.open()) {
+        reporter.showError(QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.")
+                               .arg(writer.errorString()));
+        return result;
+    }
+    QStringList names;
+    names.reserve(items.size());
+    for (const OutputItem &item : items)
+        names.append(item.name);
+    writer.writeHeader(names);
+
+    const QList<QStringList> &inputRows = inputTable_.rows();
+    const int lastRow = inputRows.size() - 1;
+    int progress = 0;
+    reporter.setProgressRange(0, lastRow);
+    reporter.showProgress();
+
+    outputRows_.clear();
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Start converting..."));
+
+    StatementOptions options;
+    std::unique_ptr<StatementBuilder> statementBuilder;
+    if (generateStatement) {
+        statements_.clear();
+        statementFields_.clear();
+        statementFields_.load(settingName);
+        {
+            Settings store;
+            options = ConvertSettingStore::readStatementOptions(
+                store, settingName, ConvertSettingStore::Defaults::Run);
+        }
+        for (int field = 0; field < StatementFields::Count; ++field)
+            statements_.setPrinted(field, statementFields_.isPrinted(field));
+        statements_.setCompanyFlags(options);
+        statementBuilder = std::make_unique<StatementBuilder>(statementFields_.fields());
+    }
+
+    {
+        const OutputRowBuilder rowBuilder(items, company);
+        outputRows_.reserve(qMax(lastRow, 0));
+        for (int i = 1; i <= lastRow; ++i) {
+            const QStringList &row = inputRows.at(i);
+            outputRows_.append(rowBuilder.buildOutputRow(row));
+            if (statementBuilder)
+                statements_.append(statementBuilder->buildStatementRecord(row));
+            progress = i;
+            reporter.setProgressValue(progress);
+        }
+    }
+
+    reporter.showStatus(
+        QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
+    {
+        const DistinctMerger merger(items);
+        DistinctMerger::Groups groups;
+        merger.distinctAndMerge(outputRows_, generateStatement ? &groups : nullptr);
+        if (generateStatement && merger.hasKeys())
+            statements_.mergeGroups(groups);
+    }
+
+    const int m = outputRows_.size();
+    reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
+    for (const QStringList &row : qAsConst(outputRows_)) {
+        writer.writeRow(row);
+        reporter.setProgressValue(++progress);
+    }
+    // The CSV is complete before the statement is made: a statement that fails
+    // never costs the user the converted rows.
+    if (!writer.commit()) {
+        reporter.showError(
+            QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
+                .arg(writer.errorString()));
+        return result;
+    }
+    result.outputFile = outputFile;
+
+    if (generateStatement) {
+        reporter.showStatus(QCoreApplication::translate("MainWindow", "Creating PDF file..."));
+        statements_.computeTotals();
+        const QString pdfPath = statementFileFor(outputFile);
+        StatementWriter statementWriter(statements_, options, company);
+        statementWriter.setProgressCallback([&] { reporter.setProgressValue(++progress); });
+        statementWriter.setSavingCallback([&] {
+            reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
+        });
+        // An input file is never written over, not even by the statement; and
+        // painting needs the fonts of a GUI application, which a headless host
+        // may not have made.
+        const bool canPaint =
+            qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+        if (!canPaint || namesInputFile(pdfPath, inputFiles) ||
+            !statementWriter.writeStatement(pdfPath)) {
+            reporter.showError(
+                QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
+                    .arg(pdfPath));
+            return result;
+        }
+        result.statementWritten = true;
+        result.statementFile = pdfPath;
+    }
+
+    reporter.showStatus(QCoreApplication::translate("MainWindow", "Converting succeeded."));
+    result.succeeded = true;
+    return result;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/CsvReader.h"
+#include "settings/InputForm.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ConversionReporter;
+class InputModeModel;
+
+// Reads the input files of a run into the input table: one form takes every
+// file and concatenates their records; several forms recognise each file by
+// its header and join it on the form's key. Each file is read from disk once
+// per run. On failure the reporter has been given the one error.
+class InputStage
+{
+public:
+    InputStage(const QStringList &inputFiles, InputModeModel &table, ConversionReporter &reporter);
+
+    bool readSingleForm(const InputForm &form);
+    bool readSeveralForms(const QList<InputForm> &forms);
+
+private:
+    // The rows of a file, read on first use; nullptr after an error was shown.
+    CsvRows *fileRows(const QString &path);
+    bool reportIfMalformed(const QString &path, const CsvRows &rows);
+    // Hands a file's rows over to the table; they are not needed again.
+    QList<QStringList> takeRows(const QString &path);
+
+    const QStringList inputFiles_;
+    InputModeModel &table_;
+    ConversionReporter &reporter_;
+    QHash<QString, CsvRows> cache_;
+};

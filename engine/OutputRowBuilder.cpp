@@ -1,0 +1,105 @@
+#include "OutputRowBuilder.h"
+
+namespace {
+
+constexpr int CompanyKind = 0;
+constexpr int InputKind = 1;
+
+} // namespace
+
+OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company)
+    : company_(company)
+{
+    items_.reserve(items.size());
+    for (const OutputItem &stored : items) {
+        Item item;
+        // A kind missing from a shorter kind list counts as a company field.
+        for (int k = 0; k < stored.mapNums.size(); ++k)
+            item.sources.append({stored.mapSources.value(k, CompanyKind), stored.mapNums.at(k)});
+        item.separator = stored.separator;
+        item.hasConditions = !stored.conditions.isEmpty();
+        if (stored.condCombination == QLatin1String("AND"))
+            item.combination = Combination::And;
+        else if (stored.condCombination == QLatin1String("OR"))
+            item.combination = Combination::Or;
+        for (int j = 0; j < stored.condNums.size(); ++j) {
+            item.conditions.append({{stored.condSources.value(j, CompanyKind), stored.condNums.at(j)},
+                                    CompiledCondition(stored.condRules.value(j))});
+        }
+        item.rules = CompiledRuleList(stored.rules);
+        items_.append(std::move(item));
+    }
+}
+
+QString OutputRowBuilder::sourceValue(const Source &source, const QStringList &inputRow) const
+{
+    if (source.kind == CompanyKind)
+        return company_.value(source.code);
+    if (source.kind == InputKind)
+        return inputRow.value(source.code);
+    return QString();
+}
+
+bool OutputRowBuilder::passes(const Item &item, const QStringList &inputRow) const
+{
+    if (!item.hasConditions)
+        return true;
+    // Conditions have no side effects, so a result that can no longer change
+    // ends the testing early.
+    switch (item.combination) {
+    case Combination::And:
+        if (item.conditions.isEmpty())
+            return false;
+        for (const Condition &condition : item.conditions) {
+            if (!condition.test.test(sourceValue(condition.source, inputRow)))
+                return false;
+        }
+        return true;
+    case Combination::Or:
+        for (const Condition &condition : item.conditions) {
+            if (condition.test.test(sourceValue(condition.source, inputRow)))
+                return true;
+        }
+        return false;
+    case Combination::Never:
+        break;
+    }
+    return false;
+}
+
+QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow) const
+{
+    // A source of another kind adds no part at all, not even an empty one.
+    QString value;
+    bool first = true;
+    for (const Source &source : item.sources) {
+        if (source.kind != CompanyKind && source.kind != InputKind)
+            continue;
+        const QString part = sourceValue(source, inputRow);
+        if (first) {
+            value = part; // shares the cell, no copy
+            first = false;
+            continue;
+        }
+        value += item.separator;
+        value += part;
+    }
+    return value;
+}
+
+QStringList OutputRowBuilder::buildOutputRow(const QStringList &inputRow) const
+{
+    QStringList row;
+    row.reserve(items_.size());
+    for (const Item &item : items_) {
+        if (!passes(item, inputRow)) {
+            row.append(QString());
+            continue;
+        }
+        QString value = assemble(item, inputRow);
+        if (!item.rules.isEmpty())
+            value = item.rules.apply(std::move(value));
+        row.append(std::move(value));
+    }
+    return row;
+}

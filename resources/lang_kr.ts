@@ -1,0 +1,169 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR" sourcelanguage="ko_KR">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>로우스미스</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력파일:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력파일을 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 입력파일을 제외합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환설정:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환에 사용할 설정을 선택합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 설정을 수정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력파일:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력파일을 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>파일을 변환합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>생성된 명세서를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서
+출력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력파일이 생성된 폴더를 탐색합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력폴더
+열기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>파일</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>환경설정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>정보</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력파일 추가</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력파일 지정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>파일 변환</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서 출력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>프로그램 종료</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>프로그램을 종료합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>도움말</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>도움말을 실행합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>로우스미스 정보</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>로우스미스 정보를 보여줍니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>벨트라</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>벨트라 홈페이지로 연결합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사정보설정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사정보를 설정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환설정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환설정을 관리합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error has occurred</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,181 @@
+#include "statement/StatementList.h"
+
+#include "statement/StatementField.h"
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Amounts come in as 32-bit numbers, so products and sums fit in 64 bits for
+// any realistic order; saturating keeps even absurd inputs defined.
+constexpr qint64 Max = std::numeric_limits<qint64>::max();
+constexpr qint64 Min = std::numeric_limits<qint64>::min();
+
+qint64 addSaturated(qint64 a, qint64 b)
+{
+    if (b > 0 && a > Max - b)
+        return Max;
+    if (b < 0 && a < Min - b)
+        return Min;
+    return a + b;
+}
+
+qint64 subtractSaturated(qint64 a, qint64 b)
+{
+    if (b < 0 && a > Max + b)
+        return Max;
+    if (b > 0 && a < Min + b)
+        return Min;
+    return a - b;
+}
+
+qint64 multiplySaturated(qint64 a, qint64 b)
+{
+    if (a == 0 || b == 0)
+        return 0;
+    const bool negative = (a < 0) != (b < 0);
+    // Compare magnitudes in unsigned arithmetic, where |Min| is representable.
+    const quint64 ua = a < 0 ? quint64(0) - quint64(a) : quint64(a);
+    const quint64 ub = b < 0 ? quint64(0) - quint64(b) : quint64(b);
+    const quint64 limit = negative ? quint64(Max) + 1 : quint64(Max);
+    if (ua > limit / ub)
+        return negative ? Min : Max;
+    const quint64 product = ua * ub;
+    if (!negative)
+        return qint64(product);
+    return product == quint64(Max) + 1 ? Min : -qint64(product);
+}
+
+template <typename T> T firstOr(const QList<T> &list, const T &fallback)
+{
+    return list.isEmpty() ? fallback : list.first();
+}
+
+qint64 entryOrZero(const QList<qint64> &list, int k)
+{
+    return k < list.size() ? list.at(k) : 0;
+}
+
+// Record j's first product line, appended to record i.
+void appendFirstLine(StatementRecord &target, const StatementRecord &source)
+{
+    target.productName.append(firstOr(source.productName, QString()));
+    target.productNumber.append(firstOr(source.productNumber, QString()));
+    target.option.append(firstOr(source.option, QString()));
+    target.quantity.append(firstOr<qint64>(source.quantity, 0));
+    target.unitPrice.append(firstOr<qint64>(source.unitPrice, 0));
+    target.subtotal.append(firstOr<qint64>(source.subtotal, 0));
+}
+
+void completeTotals(StatementRecord &record)
+{
+    for (int k = 0; k < record.subtotal.size(); ++k) {
+        if (record.subtotal.at(k) == 0)
+            record.subtotal[k] =
+                multiplySaturated(entryOrZero(record.quantity, k), entryOrZero(record.unitPrice, k));
+    }
+    if (record.sum == 0) {
+        qint64 sum = 0;
+        for (const qint64 subtotal : qAsConst(record.subtotal))
+            sum = addSaturated(sum, subtotal);
+        record.sum = sum;
+    }
+    if (record.totalSum == 0)
+        record.totalSum =
+            addSaturated(addSaturated(addSaturated(record.shippingCharge, record.codCharge),
+                                      record.tax),
+                         record.sum);
+    if (record.payment == 0)
+        record.payment =
+            subtractSaturated(subtractSaturated(record.totalSum, record.point), record.coupon);
+}
+
+} // namespace
+
+void StatementList::clear() { records_.clear(); }
+
+void StatementList::append(const StatementRecord &record) { records_.append(record); }
+
+int StatementList::count() const { return records_.size(); }
+
+StatementRecord StatementList::record(int i) const
+{
+    return i >= 0 && i < records_.size() ? records_.at(i) : StatementRecord();
+}
+
+const StatementRecord &StatementList::at(int i) const { return records_.at(i); }
+
+void StatementList::removeAt(int i)
+{
+    if (i >= 0 && i < records_.size())
+        records_.removeAt(i);
+}
+
+void StatementList::mergeInto(int i, int j)
+{
+    if (i < 0 || j < 0 || i >= records_.size() || j >= records_.size() || i == j)
+        return;
+    appendFirstLine(records_[i], records_.at(j));
+    records_.removeAt(j);
+}
+
+void StatementList::mergeGroups(const QVector<QVector<int>> &groups)
+{
+    const int size = records_.size();
+    // An index outside the list, or one already used by an earlier group, is
+    // ignored, so that no record can be taken twice.
+    QVector<bool> used(size, false);
+    auto take = [&](int index) {
+        if (index < 0 || index >= size || used.at(index))
+            return false;
+        used[index] = true;
+        return true;
+    };
+
+    QList<StatementRecord> merged;
+    merged.reserve(groups.size());
+    for (const QVector<int> &group : groups) {
+        if (group.isEmpty() || !take(group.first()))
+            continue;
+        StatementRecord survivor = std::move(records_[group.first()]);
+        for (int k = 1; k < group.size(); ++k) {
+            if (take(group.at(k)))
+                appendFirstLine(survivor, records_.at(group.at(k)));
+        }
+        merged.append(std::move(survivor));
+    }
+    records_ = std::move(merged);
+}
+
+void StatementList::computeTotals()
+{
+    if (!printed_[StatementFields::Subtotal] && !printed_[StatementFields::Sum] &&
+        !printed_[StatementFields::TotalSum] && !printed_[StatementFields::Payment])
+        return;
+    for (StatementRecord &record : records_)
+        completeTotals(record);
+}
+
+void StatementList::setPrinted(int field, bool printed)
+{
+    if (field >= 0 && field < int(printed_.size()))
+        printed_[field] = printed;
+}
+
+bool StatementList::isPrinted(int field) const
+{
+    return field >= 0 && field < int(printed_.size()) && printed_[field];
+}
+
+void StatementList::setCompanyFlags(const StatementOptions &options)
+{
+    company_ = {options.printCompanyName,   options.printStoreName, options.printStorePostCode,
+                options.printStoreAddress,  options.printStoreSite, options.printStoreTel,
+                options.printStoreFax,      options.printStoreEmail};
+}
+
+bool StatementList::companyFlag(int line) const
+{
+    return line >= 0 && line < int(company_.size()) && company_[line];
+}

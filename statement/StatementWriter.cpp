@@ -1,0 +1,241 @@
+#include "statement/StatementWriter.h"
+
+#include "statement/StatementField.h"
+#include "statement/StatementFont.h"
+#include "statement/StatementMarkup.h"
+#include "statement/DrawnCharacters.h"
+#include "statement/PdfTextMapRepair.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <QTextDocument>
+
+namespace {
+
+// Company lines in the order of the company flags.
+enum CompanyLine {
+    CompanyNameLine,
+    StoreNameLine,
+    PostCodeLine,
+    AddressLine,
+    StoreSiteLine,
+    TelLine,
+    FaxLine,
+    EmailLine
+};
+
+// Company value codes (the CompanyInfo keys in code order).
+enum CompanyCode { NameCode, StoreNameCode, StoreSiteCode, PostCodeCode, AddressCode, TelCode,
+                   FaxCode, EmailCode };
+
+QString companyText(const StatementList &statements, const CompanyInfo &company)
+{
+    const auto on = [&](CompanyLine line) { return statements.companyFlag(line); };
+    const QString lineEnd = QStringLiteral("\n");
+    QString text;
+    if (on(StoreNameLine) || on(StoreSiteLine) || on(CompanyNameLine)) {
+        if (on(StoreNameLine))
+            text += company.value(StoreNameCode) + lineEnd;
+        if (on(StoreSiteLine))
+            text += company.value(StoreSiteCode) + lineEnd;
+        if (on(CompanyNameLine))
+            text += company.value(NameCode) + lineEnd;
+        text += lineEnd;
+    }
+    if (on(PostCodeLine) || on(AddressLine)) {
+        if (on(PostCodeLine))
+            text += QStringLiteral("〒 ") + company.value(PostCodeCode) + lineEnd;
+        if (on(AddressLine))
+            text += company.value(AddressCode) + lineEnd;
+        text += lineEnd;
+    }
+    if (on(TelLine))
+        text += QStringLiteral("TEL : ") + company.value(TelCode) + lineEnd;
+    if (on(FaxLine))
+        text += QStringLiteral("FAX : ") + company.value(FaxCode) + lineEnd;
+    if (on(EmailLine))
+        text += QStringLiteral("E-Mail : ") + company.value(EmailCode) + lineEnd;
+    return text;
+}
+
+QString recipientText(const StatementList &statements, const StatementRecord &record)
+{
+    QString text;
+    if (statements.isPrinted(StatementFields::PostCode))
+        text += QStringLiteral("〒 ") + record.postCode + QStringLiteral("\n");
+    if (statements.isPrinted(StatementFields::Address))
+        text += record.address + QStringLiteral("\n");
+    if (statements.isPrinted(StatementFields::Name))
+        text += QStringLiteral("\n") + record.name;
+    return text;
+}
+
+QFont sizedFont(const QFont &base, int pixelSize, int weight)
+{
+    QFont font = base;
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// A PDF that was cut short lacks its closing trailer.
+bool isCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - qMin<qint64>(file.size(), 64));
+    return file.readAll().contains("%%EOF");
+}
+
+// Moves the finished file over the target, replacing an older statement.
+bool replaceFile(const QString &from, const QString &to)
+{
+    if (QFileInfo::exists(to) && !QFile::remove(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+} // namespace
+
+StatementWriter::StatementWriter(const StatementList &statements, const StatementOptions &options,
+                                 const CompanyInfo &company)
+    : statements_(statements), options_(options), company_(company)
+{
+}
+
+void StatementWriter::setProgressCallback(std::function<void()> callback)
+{
+    progress_ = std::move(callback);
+}
+
+void StatementWriter::setSavingCallback(std::function<void()> callback)
+{
+    saving_ = std::move(callback);
+}
+
+bool StatementWriter::writeStatement(const QString &pdfPath)
+{
+    // Fonts and painting need the GUI application object.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()) || pdfPath.isEmpty())
+        return false;
+    const QFileInfo target(pdfPath);
+    if (target.isDir())
+        return false;
+
+    // The pages go to a temporary file beside the target, which replaces the
+    // target only once it is complete: a failed write never leaves a
+    // truncated statement behind, nor destroys the previous one.
+    QTemporaryFile part(target.absoluteDir().filePath(target.fileName() +
+                                                      QStringLiteral(".XXXXXX.part")));
+    if (!part.open())
+        return false;
+    const QString partPath = part.fileName();
+    part.close();
+
+    PdfTextMapRepair::Resolver intended;
+    if (!paint(partPath, intended) || !isCompletePdf(partPath) ||
+        !PdfTextMapRepair::repairFile(partPath, intended))
+        return false;
+    part.setAutoRemove(false);
+    if (!replaceFile(partPath, target.absoluteFilePath())) {
+        QFile::remove(partPath);
+        return false;
+    }
+    if (progress_)
+        progress_();
+    return true;
+}
+
+bool StatementWriter::paint(const QString &path, std::function<ushort(ushort)> &intended)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path);
+
+    const int resolution = printer.resolution();
+    const QRect page = printer.pageLayout().paintRectPixels(resolution);
+    const QRect paper = printer.pageLayout().fullRectPixels(resolution);
+    const int W = page.width();
+    const int H = page.height();
+    const int P = paper.height();
+    const int Y = P / 3 - (P - H) / 2 + 2;
+
+    const QFont font = statementFont(options_.font);
+    const QFont titleFont = sizedFont(font, 28, QFont::Bold);
+    const QFont textFont = sizedFont(font, 12, QFont::Normal);
+    const QFont noticeFont = sizedFont(font, 10, QFont::Normal);
+    const QString company = companyText(statements_, company_);
+    const StatementMarkup markup(statements_, font.family());
+    DrawnCharacters drawn;
+    for (const QString &text : {options_.title, company, options_.ment, options_.comment})
+        drawn.add(text);
+
+    QPen framePen(Qt::black);
+    framePen.setWidthF(0.5);
+    QPen foldPen(Qt::black);
+    foldPen.setWidth(1);
+    foldPen.setStyle(Qt::DashDotLine);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const int count = statements_.count();
+    for (int i = 0; i < count; ++i) {
+        const StatementRecord &record = statements_.at(i);
+
+        painter.setPen(framePen);
+        painter.drawRect(QRect(QPoint(0, 0), QPoint(W - 1, H - 1)));
+        painter.drawLine(0, 40, W, 40);
+        painter.drawLine(0, H - 80, W, H - 80);
+
+        painter.setPen(foldPen);
+        painter.drawLine(0, Y, W, Y);
+
+        painter.setFont(titleFont);
+        painter.drawText(QRect(QPoint(0, 0), QPoint(W - 1, 39)), Qt::AlignCenter, options_.title);
+
+        painter.setFont(textFont);
+        painter.drawText(QRect(QPoint(W / 2 + 25, 150), QPoint(2 * (W / 2) - 51, 319)),
+                         Qt::TextWordWrap, company);
+        const QString recipient = recipientText(statements_, record);
+        drawn.add(recipient);
+        painter.drawText(QRect(QPoint(50, 80), QPoint(W / 2 - 26, 189)), Qt::TextWordWrap,
+                         recipient);
+        painter.drawText(QRect(QPoint(50, 210), QPoint(W / 2 - 26, 319)),
+                         Qt::TextWordWrap | Qt::AlignBottom, options_.ment);
+
+        QTextDocument document;
+        document.setDefaultFont(font);
+        document.setTextWidth(W - 20);
+        document.setDefaultStyleSheet(markup.styleSheet());
+        document.setHtml(markup.body(record));
+        drawn.add(document.toPlainText());
+        painter.translate(10, Y);
+        document.drawContents(&painter, QRectF(0, 0, W - 20, H - Y - 80));
+        painter.translate(-10, -Y);
+
+        painter.setFont(noticeFont);
+        painter.drawText(QRect(QPoint(0, H - 80), QPoint(W - 1, H - 1)),
+                         Qt::AlignCenter | Qt::TextWordWrap, options_.comment);
+        if (progress_)
+            progress_();
+        if (i + 1 < count && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+    }
+    if (saving_)
+        saving_();
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return false;
+    intended = drawn.resolver({textFont, titleFont});
+    return true;
+}

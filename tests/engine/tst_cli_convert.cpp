@@ -1,0 +1,141 @@
+#include "engine/EngineTestSupport.h"
+#include "support/TestWorkingFolder.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace EngineTest;
+
+namespace {
+
+struct Outcome
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ROWSMITH_CLI_PATH), arguments);
+    Outcome outcome;
+    if (!process.waitForFinished(60000))
+        return outcome;
+    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    outcome.out = process.readAllStandardOutput();
+    outcome.err = process.readAllStandardError();
+    return outcome;
+}
+
+ConvertSetting twoColumns(const QString &name)
+{
+    ConvertSetting s = setting(name);
+    s.forms = {firstForm({"No", "Name"})};
+    s.heads = QStringList{"No", "Name"};
+    s.outputItems = {inputItem("Name", {1}), inputItem("No", {0})};
+    return s;
+}
+
+} // namespace
+
+class TestCliConvert : public QObject
+{
+    Q_OBJECT
+private slots:
+    void list();
+    void convert();
+    void failure();
+    void wrongArguments_data();
+    void wrongArguments();
+};
+
+void TestCliConvert::list()
+{
+    TestWorkingFolder folder;
+    QCOMPARE(runCli({"list"}).out, QByteArray());
+    QVERIFY(ConvertSettingStore::save(twoColumns("beta")));
+    QVERIFY(ConvertSettingStore::save(twoColumns(QString::fromUtf8("注文"))));
+    QVERIFY(ConvertSettingStore::save(twoColumns("alpha")));
+    const Outcome outcome = runCli({"list"});
+    QCOMPARE(outcome.exitCode, 0);
+    QByteArray expected;
+    for (const QString &name : ConvertSettingStore::settingNames())
+        expected += name.toUtf8() + '\n';
+    QCOMPARE(outcome.out, expected);
+    QCOMPARE(outcome.out.count('\n'), 3);
+}
+
+void TestCliConvert::convert()
+{
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(twoColumns("names")));
+    QVERIFY(writeBytes("in.csv", "No,Name\r\n1,\"Sato, Hanako\"\r\n2,Tanaka\r\n"));
+    QVERIFY(writeBytes("more.csv", "No,Name\n3,Kato\n"));
+
+    Outcome outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv",
+                              "more.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray("out.csv\n"));
+    QCOMPARE(outcome.err, QByteArray());
+    QCOMPARE(readBytes("out.csv"), QByteArray("Name,No\n\"Sato, Hanako\",1\nTanaka,2\nKato,3\n"));
+
+    outcome = runCli({"convert", "--verbose", "--output", "again.csv", "--setting", "names",
+                      "in.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray("again.csv\n"));
+    QCOMPARE(outcome.err, QByteArray("Checking all fields...\nLoading settings...\n"
+                                     "Processing input file(s)...\nGenerating output file...\n"
+                                     "Start converting...\n"
+                                     "Deleting duplication and merging items...\n"
+                                     "Converting succeeded.\n"));
+}
+
+void TestCliConvert::failure()
+{
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(twoColumns("names")));
+    QVERIFY(writeBytes("in.csv", "Other,Header\n1,2\n"));
+    QVERIFY(writeBytes("out.csv", "old\n"));
+    Outcome outcome =
+        runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.out, QByteArray());
+    QCOMPARE(outcome.err, QByteArray("Input file dose not match with setting.\n"
+                                     "Please check the input file(s).\n"));
+    QCOMPARE(readBytes("out.csv"), QByteArray("old\n"));
+
+    outcome = runCli({"convert", "--setting", "names", "--output", "in.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.err, QByteArray("Output file must not be one of the input files.\n"));
+    QCOMPARE(readBytes("in.csv"), QByteArray("Other,Header\n1,2\n"));
+}
+
+void TestCliConvert::wrongArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no inputs") << QStringList{"convert", "--setting", "s", "--output", "o.csv"};
+    QTest::newRow("no setting") << QStringList{"convert", "--output", "o.csv", "a", "b", "c"};
+    QTest::newRow("no output") << QStringList{"convert", "--setting", "s", "a", "b", "c"};
+    QTest::newRow("option without value")
+        << QStringList{"convert", "in.csv", "--setting", "s", "in.csv", "--output"};
+    QTest::newRow("unknown option")
+        << QStringList{"convert", "--setting", "s", "--output", "o.csv", "--fast", "in.csv"};
+    QTest::newRow("setting twice") << QStringList{"convert", "--setting", "s", "--setting", "t",
+                                                  "--output", "o.csv", "in.csv"};
+    QTest::newRow("list with an argument") << QStringList{"list", "extra"};
+}
+
+void TestCliConvert::wrongArguments()
+{
+    QFETCH(QStringList, arguments);
+    TestWorkingFolder folder;
+    const Outcome outcome = runCli(arguments);
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(outcome.out, QByteArray());
+    QVERIFY(outcome.err.contains("Usage:"));
+    QVERIFY(!QFileInfo::exists("o.csv"));
+}
+
+QTEST_GUILESS_MAIN(TestCliConvert)
+#include "tst_cli_convert.moc"

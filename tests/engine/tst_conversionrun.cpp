@@ -1,0 +1,470 @@
+#include "engine/ConversionRun.h"
+
+#include "engine/EngineTestSupport.h"
+#include "support/TestWorkingFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextCodec>
+#include <QtTest>
+
+using namespace EngineTest;
+
+namespace {
+
+const QStringList OrderHeads{"OrderNo", "Date", "Name", "Kana", "Zip", "Address", "Note", "Total"};
+const QStringList LineHeads{"OrderNo", "Product", "Qty", "Price"};
+
+QString utf8(const char *text) { return QString::fromUtf8(text); }
+
+void writeCompany()
+{
+    CompanyInfo company;
+    company.setValue(0, utf8("株式会社ロウスミス"));
+    company.setValue(1, utf8("ロウスミス商店"));
+    company.setValue(5, "03-1234-5678");
+    company.write();
+}
+
+// The orders of orders.csv joined with their lines, one row per order.
+ConvertSetting joinSetting(const QString &name = "orders")
+{
+    ConvertSetting s = setting(name);
+    s.forms = {firstForm(OrderHeads), joinedForm(LineHeads, 0, 0)};
+    s.heads = OrderHeads + LineHeads.mid(1);
+
+    OutputItem number = inputItem(utf8("注文番号"), {0});
+    number.distinct = "YES";
+    OutputItem date = inputItem(utf8("受注日"), {1});
+    date.rules = QStringList{"left(10)"};
+    OutputItem buyer = inputItem(utf8("氏名"), {2, 3}, " / ");
+    OutputItem address = inputItem(utf8("住所"), {4, 5}, " ");
+    address.rules = QStringList{utf8("prepend(〒)")};
+    OutputItem note = inputItem(utf8("備考"), {6});
+    OutputItem product = inputItem(utf8("商品"), {8});
+    product.merge = "STRING";
+    product.mergeSeparator = utf8("、");
+    product.afterRules = QStringList{"prepend([)", "append(])"};
+    OutputItem quantity = inputItem(utf8("数量"), {9});
+    quantity.merge = "NUMBER";
+    OutputItem total = inputItem(utf8("合計"), {7});
+    addCondition(total, 1, 7, "range(greaterThan(1000),unLimit)");
+    total.condCombination = "AND";
+    OutputItem store;
+    store.name = utf8("店舗");
+    store.mapSources = {0, 0};
+    store.mapNums = {1, 5};
+    store.mappings = QStringList{"[store]", "[tel]"};
+    store.separator = " TEL:";
+    OutputItem kana = inputItem(utf8("カナ"), {3});
+    kana.rules = QStringList{"charType(fullWidth)"};
+    OutputItem mark;
+    mark.name = utf8("区分");
+    mark.rules = QStringList{utf8("append(対象)")};
+    addCondition(mark, 1, 7, "equalTo(980)");
+    addCondition(mark, 1, 0, "startsWith(1001)");
+    mark.condCombination = "OR";
+    s.outputItems = {number, date, buyer, address, note, product, quantity, total, store, kana, mark};
+    return s;
+}
+
+// Two columns straight from a one-form file.
+ConvertSetting simpleSetting(const QStringList &heads, const QString &name = "simple")
+{
+    ConvertSetting s = setting(name);
+    s.forms = {firstForm(heads)};
+    s.heads = heads;
+    for (int c = 0; c < heads.size(); ++c)
+        s.outputItems.append(inputItem(heads.at(c), {c}));
+    return s;
+}
+
+void copyData(const QString &name, const QString &to)
+{
+    QFile::remove(to);
+    QVERIFY(QFile::copy(dataPath(name), to));
+}
+
+const QByteArray OldOutput("old output, must survive\r\n");
+
+} // namespace
+
+class TestConversionRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106)); }
+    void joinedOrders();
+    void inputOrderOfSeveralForms();
+    void singleFormConcatenatesFiles();
+    void noOutputItems();
+    void headerOnlyInput();
+    void shiftJisInputAndOutput();
+    void errors_data();
+    void errors();
+    void outputMustNotBeAnInput_data();
+    void outputMustNotBeAnInput();
+    void statementFileFor_data();
+    void statementFileFor();
+    void statement();
+    void statementWithoutCsvExtension();
+    void statementThatCannotBeWritten();
+};
+
+void TestConversionRun::joinedOrders()
+{
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(joinSetting()));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    QVERIFY(writeBytes("out.csv", OldOutput));
+
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    QVERIFY2(result.succeeded, qPrintable(reporter.errors.join('\n')));
+    QVERIFY(!result.statementWritten);
+    QCOMPARE(result.outputFile, QString("out.csv"));
+    QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+
+    QCOMPARE(reporter.statuses,
+             QStringList({"Checking all fields...", "Loading settings...",
+                          "Processing input file(s)...", "Generating output file...",
+                          "Start converting...", "Deleting duplication and merging items...",
+                          "Converting succeeded."}));
+    QVERIFY(reporter.errors.isEmpty());
+    // Four joined rows (1001 twice, 1002, 1003 unmatched), three after merging.
+    QCOMPARE(run.inputTable()->rows().size(), 5);
+    QCOMPARE(run.outputRows().size(), 3);
+    QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 3}}));
+    QCOMPARE(reporter.value, 7);
+    QVERIFY(!reporter.valueWentBack);
+    QVERIFY(reporter.progressShown);
+}
+
+void TestConversionRun::inputOrderOfSeveralForms()
+{
+    // Each file is recognised by its header, whatever the order of the paths.
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(joinSetting()));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(run.convert({"lines.csv", "orders.csv"}, "out.csv", "orders", reporter).succeeded);
+    QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+}
+
+void TestConversionRun::singleFormConcatenatesFiles()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = simpleSetting(OrderHeads);
+    s.outputItems = {inputItem("No", {0}), inputItem("Total", {7})};
+    QVERIFY(ConvertSettingStore::save(s));
+    copyData("orders.csv", "a.csv");
+    copyData("orders_more.csv", "b.csv");
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(run.convert({"b.csv", "a.csv"}, "out.csv", "simple", reporter).succeeded);
+    QCOMPARE(readBytes("out.csv"), QByteArray("No,Total\n1005,3000\n1001,1200\n1002,980\n"
+                                              "1003,15000\n"));
+}
+
+void TestConversionRun::noOutputItems()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = simpleSetting(OrderHeads);
+    s.outputItems.clear();
+    QVERIFY(ConvertSettingStore::save(s));
+    copyData("orders.csv", "a.csv");
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(run.convert({"a.csv"}, "out.csv", "simple", reporter).succeeded);
+    QCOMPARE(readBytes("out.csv"), QByteArray("\n\n\n"));
+}
+
+void TestConversionRun::headerOnlyInput()
+{
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(simpleSetting({"A", "B"})));
+    QVERIFY(writeBytes("a.csv", "A,B\r\n"));
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(run.convert({"a.csv"}, "out.csv", "simple", reporter).succeeded);
+    QCOMPARE(readBytes("out.csv"), QByteArray("A,B\n"));
+    QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 0}, {0, 0}}));
+}
+
+void TestConversionRun::shiftJisInputAndOutput()
+{
+    TestWorkingFolder folder;
+    const QStringList heads{utf8("名前"), utf8("記号"), utf8("金額")};
+    QVERIFY(ConvertSettingStore::save(simpleSetting(heads)));
+    copyData("cp932.csv", "in.csv");
+    const QByteArray expected = utf8("名前,記号,金額\n髙橋①,～―－,￥1200\n"
+                                     "\"渡辺, 様\",\"備考\n二行目\",￥980\n")
+                                    .toUtf8();
+    {
+        ConversionRun run;
+        RecordingReporter reporter;
+        QVERIFY(run.convert({"in.csv"}, "out.csv", "simple", reporter).succeeded);
+        QCOMPARE(readBytes("out.csv"), expected);
+    }
+    // A Shift-JIS locale writes Shift-JIS (CP932) bytes.
+    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
+    QTextCodec::setCodecForLocale(shiftJis);
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(run.convert({"in.csv"}, "sjis.csv", "simple", reporter).succeeded);
+    QCOMPARE(readBytes("sjis.csv"), shiftJis->fromUnicode(QString::fromUtf8(expected)));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+}
+
+void TestConversionRun::errors_data()
+{
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("settingName");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("lastStatus");
+
+    const QString checking = "Checking all fields...";
+    const QString processing = "Processing input file(s)...";
+    const QString generating = "Generating output file...";
+    QTest::newRow("no input file") << QStringList() << "out.csv"
+                                   << "orders"
+                                   << "Input file is required." << checking;
+    QTest::newRow("no output file, no setting")
+        << QStringList{"orders.csv"} << ""
+        << ""
+        << "Output file is required." << checking;
+    QTest::newRow("no setting name") << QStringList{"orders.csv"} << "out.csv"
+                                     << ""
+                                     << "Choose a convert setting." << checking;
+    QTest::newRow("setting without input forms")
+        << QStringList{"orders.csv"} << "out.csv"
+        << "unknown"
+        << "There is no input file information in setting. Please check convert settings."
+        << processing;
+    QTest::newRow("input file missing")
+        << QStringList{"missing.csv"} << "out.csv"
+        << "simple"
+        << "Cannot open input file:\nNo such file or directory." << processing;
+    QTest::newRow("header does not match")
+        << QStringList{"orders.csv", "lines.csv"} << "out.csv"
+        << "simple"
+        << "Input file dose not match with setting.\nPlease check the input file(s)."
+        << processing;
+    QTest::newRow("malformed record")
+        << QStringList{"orders.csv", "bad.csv"} << "out.csv"
+        << "simple"
+        << "Input file has a malformed record:\nbad.csv (line 4)." << processing;
+    QTest::newRow("quote open at the end")
+        << QStringList{"open.csv"} << "out.csv"
+        << "simple"
+        << "Input file has a malformed record:\nopen.csv (line 2)." << processing;
+    QTest::newRow("number of files") << QStringList{"orders.csv"} << "out.csv"
+                                     << "orders"
+                                     << "Number of input files is not matched with setting."
+                                     << processing;
+    QTest::newRow("no file for a form")
+        << QStringList{"orders.csv", "orders.csv"} << "out.csv"
+        << "orders"
+        << "Cannot find proper source file." << processing;
+    QTest::newRow("second form missing a file")
+        << QStringList{"orders.csv", "other.csv"} << "out.csv"
+        << "orders"
+        << "Cannot find proper source file." << processing;
+    QTest::newRow("output folder missing")
+        << QStringList{"orders.csv"} << "no/such/folder/out.csv"
+        << "simple"
+        << "Cannot open output file:\n%1." << generating;
+}
+
+void TestConversionRun::errors()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, output);
+    QFETCH(QString, settingName);
+    QFETCH(QString, error);
+    QFETCH(QString, lastStatus);
+
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(joinSetting()));
+    QVERIFY(ConvertSettingStore::save(simpleSetting(OrderHeads)));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    QVERIFY(writeBytes("bad.csv", "OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n"
+                                  "1,2,3,4,5,6,7,8\n\n"
+                                  "1,2,3,4,5,\"Tokyo, Chiyoda\",7,8,9\n"));
+    QVERIFY(writeBytes("open.csv", "OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n"
+                                   "1,2,3,4,5,6,\"never closed\n"));
+    QVERIFY(writeBytes("other.csv", "X,Y\n1,2\n"));
+    QVERIFY(writeBytes("out.csv", OldOutput));
+    const QByteArray inputBytes = readBytes("orders.csv");
+
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result = run.convert(inputs, output, settingName, reporter);
+    QVERIFY(!result.succeeded);
+    QCOMPARE(reporter.errors.size(), 1);
+    if (error.contains("%1"))
+        QVERIFY2(reporter.errors.first().startsWith(error.left(error.indexOf("%1"))),
+                 qPrintable(reporter.errors.first()));
+    else
+        QCOMPARE(reporter.errors.first(), error);
+    QCOMPARE(reporter.events.last(), "error: " + reporter.errors.first());
+    QCOMPARE(reporter.statuses.last(), lastStatus);
+    QCOMPARE(readBytes("out.csv"), OldOutput);
+    QCOMPARE(readBytes("orders.csv"), inputBytes);
+    QVERIFY(!QFileInfo::exists("no/such/folder/out.csv"));
+    QCOMPARE(QDir().entryList(QDir::Files), (QStringList{"bad.csv", "lines.csv", "open.csv",
+                                                          "orders.csv", "other.csv",
+                                                          "out.csv", "rowsmith.dat"}));
+}
+
+void TestConversionRun::outputMustNotBeAnInput_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("same path") << "orders.csv";
+    QTest::newRow("another spelling") << "./sub/../orders.csv";
+    QTest::newRow("absolute path") << QString();
+    QTest::newRow("symbolic link") << "link.csv";
+}
+
+void TestConversionRun::outputMustNotBeAnInput()
+{
+    QFETCH(QString, output);
+    TestWorkingFolder folder;
+    if (output.isEmpty())
+        output = folder.filePath("orders.csv");
+    QVERIFY(ConvertSettingStore::save(simpleSetting(OrderHeads)));
+    copyData("orders.csv", "orders.csv");
+    QVERIFY(QDir().mkdir("sub"));
+    QVERIFY(QFile::link("orders.csv", "link.csv"));
+    const QByteArray inputBytes = readBytes("orders.csv");
+
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY(!run.convert({"orders.csv"}, output, "simple", reporter).succeeded);
+    QCOMPARE(reporter.errors, QStringList{"Output file must not be one of the input files."});
+    QCOMPARE(reporter.statuses, QStringList{"Checking all fields..."});
+    QCOMPARE(readBytes("orders.csv"), inputBytes);
+}
+
+void TestConversionRun::statementFileFor_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("csv") << "out.csv" << "out.pdf";
+    QTest::newRow("every occurrence") << "C:/a.csv/b.csv" << "C:/a.pdf/b.pdf";
+    QTest::newRow("capital letters") << "out.CSV" << "out.CSV.pdf";
+    QTest::newRow("no extension") << "out" << "out.pdf";
+    QTest::newRow("other extension") << "out.txt" << "out.txt.pdf";
+}
+
+void TestConversionRun::statementFileFor()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, statement);
+    QCOMPARE(ConversionRun::statementFileFor(output), statement);
+}
+
+namespace {
+
+// The join setting with the statement on: name, product and quantity printed.
+ConvertSetting statementSetting()
+{
+    ConvertSetting s = joinSetting();
+    s.statement.generate = true;
+    s.statement.title = "Statement";
+    s.statement.printStoreName = true;
+    s.statementFields[StatementFields::Name].toPrint = true;
+    s.statementFields[StatementFields::Name].mapNums = {2};
+    s.statementFields[StatementFields::OrderNumber].toPrint = true;
+    s.statementFields[StatementFields::OrderNumber].mapNums = {0};
+    s.statementFields[StatementFields::ProductName].toPrint = true;
+    s.statementFields[StatementFields::ProductName].mapNums = {8};
+    s.statementFields[StatementFields::Quantity].toPrint = true;
+    s.statementFields[StatementFields::Quantity].mapNums = {9};
+    s.statementFields[StatementFields::UnitPrice].toPrint = true;
+    s.statementFields[StatementFields::UnitPrice].mapNums = {10};
+    s.statementFields[StatementFields::Sum].toPrint = true;
+    return s;
+}
+
+} // namespace
+
+void TestConversionRun::statement()
+{
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(statementSetting()));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    QVERIFY2(result.succeeded, qPrintable(reporter.errors.join('\n')));
+    QVERIFY(result.statementWritten);
+    QCOMPARE(result.statementFile, QString("out.pdf"));
+    QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+    QVERIFY(readBytes("out.pdf").startsWith("%PDF"));
+    QCOMPARE(reporter.statuses.mid(5),
+             QStringList({"Deleting duplication and merging items...", "Creating PDF file...",
+                          "Saving PDF file...", "Converting succeeded."}));
+    // Records follow the merged rows: order 1001 has both of its lines.
+    const StatementList &statements = run.statements();
+    QCOMPARE(statements.count(), 3);
+    QCOMPARE(statements.at(0).orderNumber, QString("1001"));
+    QCOMPARE(statements.at(0).productName, (QStringList{utf8("りんご"), utf8("ぶどう, 大粒")}));
+    QCOMPARE(statements.at(0).sum, qint64(2 * 300 + 600));
+    QCOMPARE(statements.at(2).orderNumber, QString("1003"));
+    // 4 rows, then 3 CSV lines, 3 pages and the end of the file.
+    QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 2 * 3 + 1}}));
+    QCOMPARE(reporter.value, 4 + 2 * 3 + 1);
+}
+
+void TestConversionRun::statementWithoutCsvExtension()
+{
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(statementSetting()));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.CSV", "orders", reporter);
+    QVERIFY(result.succeeded);
+    QCOMPARE(result.statementFile, QString("out.CSV.pdf"));
+    QCOMPARE(readBytes("out.CSV"), readBytes(dataPath("expected_join.csv")).replace(
+                                       utf8("ロウスミス商店 TEL:03-1234-5678").toUtf8(), " TEL:"));
+    QVERIFY(readBytes("out.CSV.pdf").startsWith("%PDF"));
+}
+
+void TestConversionRun::statementThatCannotBeWritten()
+{
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(statementSetting()));
+    copyData("orders.csv", "orders.csv");
+    copyData("lines.csv", "lines.csv");
+    QVERIFY(QDir().mkdir("out.pdf")); // the statement's path is taken by a folder
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    QVERIFY(!result.succeeded);
+    QVERIFY(!result.statementWritten);
+    QCOMPARE(reporter.errors, QStringList{"Cannot write statement file:\nout.pdf."});
+    QVERIFY(!reporter.statuses.contains("Converting succeeded."));
+    // The CSV was complete before the statement was tried, and it stays.
+    QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+}
+
+QTEST_MAIN(TestConversionRun)
+#include "tst_conversionrun.moc"

@@ -1,0 +1,198 @@
+#include "engine/CsvReader.h"
+#include "engine/InputTextDecoder.h"
+
+#include "engine/EngineTestSupport.h"
+
+#include <QTextCodec>
+#include <QtTest>
+
+using Rows = QList<QStringList>;
+Q_DECLARE_METATYPE(InputTextDecoder::Encoding)
+
+class TestCsvReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void encodings_data();
+    void encodings();
+    void localeCodecBeforeShiftJis();
+    void utf8Validation_data();
+    void utf8Validation();
+    void largeFileKeepsEveryOrder();
+};
+
+void TestCsvReader::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<int>("malformedLine");
+
+    const QStringList ab{"A", "B"};
+    QTest::newRow("plain") << "A,B\n1,2\n" << Rows{ab, {"1", "2"}} << 0;
+    QTest::newRow("no final line feed") << "A,B\n1,2" << Rows{ab, {"1", "2"}} << 0;
+    QTest::newRow("CRLF reads as LF") << "A,B\r\n1,2\r\n3,4\r\n"
+                                      << Rows{ab, {"1", "2"}, {"3", "4"}} << 0;
+    QTest::newRow("empty fields kept") << "A,B,C\n,,\n" << Rows{{"A", "B", "C"}, {"", "", ""}}
+                                       << 0;
+    QTest::newRow("quoted comma") << "A,B\n\"Tokyo, Chiyoda\",2\n"
+                                  << Rows{ab, {"Tokyo, Chiyoda", "2"}} << 0;
+    QTest::newRow("quoted line break") << "A,B\n1,\"morning\r\nplease\"\n"
+                                       << Rows{ab, {"1", "morning\nplease"}} << 0;
+    QTest::newRow("doubled quotes") << "A,B\n\"say \"\"hi\"\"\",2\n"
+                                    << Rows{ab, {"say \"hi\"", "2"}} << 0;
+    QTest::newRow("empty quoted field") << "A,B\n\"\",2\n" << Rows{ab, {"", "2"}} << 0;
+    QTest::newRow("quote inside an unquoted field") << "A,B\n5\" disk,2\n"
+                                                    << Rows{ab, {"5\" disk", "2"}} << 0;
+    QTest::newRow("text after the closing quote") << "A,B\n\"ab\"cd,2\n"
+                                                  << Rows{ab, {"abcd", "2"}} << 0;
+    QTest::newRow("space before a quote is plain text")
+        << "A,B,C\n1, \"x\",3\n" << Rows{{"A", "B", "C"}, {"1", " \"x\"", "3"}} << 0;
+    QTest::newRow("blank lines skipped") << "A,B\n\n1,2\r\n\r\n  \n3,4\n\n"
+                                         << Rows{ab, {"1", "2"}, {"3", "4"}} << 0;
+    QTest::newRow("fewer fields stand alone, padded")
+        << "A,B,C\n1\n2,3,4\n" << Rows{{"A", "B", "C"}, {"1", "", ""}, {"2", "3", "4"}} << 0;
+    QTest::newRow("inner blanks kept, last field trimmed")
+        << "A,B\n 1 , 2 \t\n" << Rows{ab, {" 1 ", "2"}} << 0;
+    QTest::newRow("ideographic space trimmed from the last field")
+        << QString::fromUtf8("A,B\n1,x\u3000\n") << Rows{ab, {"1", "x"}} << 0;
+    QTest::newRow("quoted last field keeps its blanks")
+        << "A,B\n1,\" 2 \"  \n" << Rows{ab, {"1", " 2 "}} << 0;
+    QTest::newRow("quoted last field keeps a final line break")
+        << "A,B\n1,\"x\n\"\n" << Rows{ab, {"1", "x\n"}} << 0;
+    QTest::newRow("blanks before a quoted last field")
+        << "A,B\n1,  \"x,y\"\n" << Rows{ab} << 2;
+    QTest::newRow("blanks around a quoted last field") << "A,B\n1,  \"x\"  \n"
+                                                       << Rows{ab, {"1", "x"}} << 0;
+    QTest::newRow("lone CR stays in the value") << "A,B\n1,a\rb\n" << Rows{ab, {"1", "a\rb"}}
+                                                << 0;
+    QTest::newRow("header trimmed") << "  A , B  \r\n1,2\n" << Rows{{"A ", " B"}, {"1", "2"}}
+                                    << 0;
+    QTest::newRow("quoted header") << "\"A\",\"B,C\"\n1,2\n" << Rows{{"A", "B,C"}, {"1", "2"}}
+                                   << 0;
+    QTest::newRow("empty file") << "" << Rows{{""}} << 0;
+    QTest::newRow("header only") << "A,B\r\n" << Rows{ab} << 0;
+    QTest::newRow("more fields than the header")
+        << "A,B\n1,2\n3,4,5\n6,7\n" << Rows{ab, {"1", "2"}} << 3;
+    QTest::newRow("unquoted comma splits a record")
+        << "A,B\n1,Tokyo, Chiyoda\n" << Rows{ab} << 2;
+    QTest::newRow("quote open at the end") << "A,B\n1,2\n3,\"abc\ndef\n" << Rows{ab, {"1", "2"}}
+                                           << 3;
+    QTest::newRow("line of a bad record counts quoted breaks")
+        << "A,B\n1,\"a\nb\"\n\n2,3,4\n" << Rows{ab, {"1", "a\nb"}} << 5;
+    QTest::newRow("quote open in the header") << "A,\"B\n" << Rows{{"A"}} << 1;
+}
+
+void TestCsvReader::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QFETCH(int, malformedLine);
+
+    const CsvRows result = CsvReader::parse(text);
+    QCOMPARE(result.malformedLine, malformedLine);
+    QCOMPARE(result.isMalformed(), malformedLine > 0);
+    QCOMPARE(result.rows, rows);
+}
+
+void TestCsvReader::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<InputTextDecoder::Encoding>("encoding");
+
+    using E = InputTextDecoder::Encoding;
+    const QString text = QString::fromUtf8("名前,記号,金額\r\n髙橋①,～―－,￥1200\r\n"
+                                           "\"渡辺, 様\",\"備考\r\n二行目\",￥980\r\n");
+    auto encoded = [&](const char *codec, const QByteArray &mark) {
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        return mark + QTextCodec::codecForName(codec)->fromUnicode(text.constData(), text.size(),
+                                                                     &state);
+    };
+    QTest::newRow("UTF-8") << text.toUtf8() << E::Utf8;
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << E::Utf8Bom;
+    QTest::newRow("UTF-16LE with mark")
+        << encoded("UTF-16LE", QByteArray("\xFF\xFE", 2)) << E::Utf16Le;
+    QTest::newRow("UTF-16BE with mark")
+        << encoded("UTF-16BE", QByteArray("\xFE\xFF", 2)) << E::Utf16Be;
+    QTest::newRow("UTF-32LE with mark")
+        << encoded("UTF-32LE", QByteArray("\xFF\xFE\x00\x00", 4)) << E::Utf32Le;
+    QTest::newRow("UTF-32BE with mark")
+        << encoded("UTF-32BE", QByteArray("\x00\x00\xFE\xFF", 4)) << E::Utf32Be;
+    QTest::newRow("CP932 file written on Windows")
+        << EngineTest::readBytes(EngineTest::dataPath("cp932.csv")) << E::ShiftJis;
+    QTest::newRow("CP932 by the Shift_JIS codec") << encoded("Shift_JIS", QByteArray())
+                                                  << E::ShiftJis;
+}
+
+void TestCsvReader::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(InputTextDecoder::Encoding, encoding);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(InputTextDecoder::detect(bytes), encoding);
+    const CsvRows result = readCsvRows(bytes);
+    QCOMPARE(result.malformedLine, 0);
+    const Rows expected{{QString::fromUtf8("名前"), QString::fromUtf8("記号"),
+                         QString::fromUtf8("金額")},
+                        {QString::fromUtf8("髙橋①"), QString::fromUtf8("～―－"),
+                         QString::fromUtf8("￥1200")},
+                        {QString::fromUtf8("渡辺, 様"), QString::fromUtf8("備考\n二行目"),
+                         QString::fromUtf8("￥980")}};
+    QCOMPARE(result.rows, expected);
+}
+
+void TestCsvReader::localeCodecBeforeShiftJis()
+{
+    // A non-UTF-8 locale codec is taken for bytes that are not UTF-8.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+    const QByteArray bytes("Name\ncaf\xE9\n");
+    QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::Locale);
+    QCOMPARE(readCsvRows(bytes).rows.at(1).at(0), QString::fromUtf8("café"));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+    QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::ShiftJis);
+}
+
+void TestCsvReader::utf8Validation_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("ASCII") << QByteArray("plain ascii text, long enough for chunks") << true;
+    QTest::newRow("two bytes") << QByteArray("\xC3\xA9") << true;
+    QTest::newRow("kanji") << QByteArray("\xE5\xB1\xB1\xE7\x94\xB0") << true;
+    QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x98\x80") << true;
+    QTest::newRow("overlong") << QByteArray("\xC0\x80") << false;
+    QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF") << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+    QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+    QTest::newRow("cut off at the end") << QByteArray("abc\xE5\xB1") << false;
+    QTest::newRow("lone continuation") << QByteArray("abcdefgh\x80") << false;
+    QTest::newRow("Shift-JIS kana") << QByteArray("\x83\x41\x83\x43") << false;
+}
+
+void TestCsvReader::utf8Validation()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QCOMPARE(InputTextDecoder::isValidUtf8(bytes.constData(), bytes.size()), valid);
+}
+
+void TestCsvReader::largeFileKeepsEveryOrder()
+{
+    // Quoted commas and line breaks in every record: no order may go missing.
+    QString text = QStringLiteral("No,Address,Note\r\n");
+    const int orders = 20000;
+    for (int i = 0; i < orders; ++i)
+        text += QStringLiteral("%1,\"Tokyo, %1\",\"line one\r\nline \"\"two\"\"\"\r\n").arg(i);
+    const CsvRows result = CsvReader::parse(text);
+    QCOMPARE(result.malformedLine, 0);
+    QCOMPARE(result.rows.size(), orders + 1);
+    QCOMPARE(result.rows.last(),
+             (QStringList{QString::number(orders - 1), QStringLiteral("Tokyo, %1").arg(orders - 1),
+                          QStringLiteral("line one\nline \"two\"")}));
+}
+
+QTEST_GUILESS_MAIN(TestCsvReader)
+#include "tst_csvreader.moc"
