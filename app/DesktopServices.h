@@ -18,8 +18,8 @@ public:
     virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
                                          const QString &folder, const QString &filter) = 0;
     // A file name to save under; empty when the user cancels.
-    virtual QString getSaveFileName(QWidget *parent, const QString &caption,
-                                    const QString &folder, const QString &filter) = 0;
+    virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &filter) = 0;
     // A modal warning box; returns when the user has closed it.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
     // Starts a program not tied to this one.

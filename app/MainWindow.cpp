@@ -18,7 +18,10 @@
 #include <QUrl>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
-static void initIconResources() { Q_INIT_RESOURCE(rowsmith_icons); }
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(rowsmith_icons);
+}
 
 namespace {
 
@@ -33,13 +36,13 @@ QString defaultOutputName(const QString &path)
     return (dot > separator ? path.left(dot) : path) + QStringLiteral("_output.csv");
 }
 
-// A stored position is used only while some screen still shows that point,
-// so the window never opens where no monitor is any more.
-bool isOnAScreen(const QPoint &point)
+// A stored position is used only while the window placed there would still
+// overlap a screen, so it never opens where no monitor is any more.
+bool isOnAScreen(const QRect &window)
 {
     const auto screens = QGuiApplication::screens();
     for (const QScreen *screen : screens) {
-        if (screen->availableVirtualGeometry().contains(point))
+        if (screen->availableGeometry().intersects(window))
             return true;
     }
     return false;
@@ -47,10 +50,8 @@ bool isOnAScreen(const QPoint &point)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : MainWindow(std::make_unique<QtDesktopServices>(), parent)
-{
-}
+MainWindow::MainWindow(QWidget *parent) : MainWindow(std::make_unique<QtDesktopServices>(), parent)
+{}
 
 MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), desktop_(std::move(desktop))
@@ -79,17 +80,35 @@ MainWindow::~MainWindow()
     ui->sourceFileList->model()->disconnect(this);
 }
 
-QStringList MainWindow::inputFiles() const { return inputFiles_; }
+QStringList MainWindow::inputFiles() const
+{
+    return inputFiles_;
+}
 
-QString MainWindow::outputFile() const { return outputFile_; }
+QString MainWindow::outputFile() const
+{
+    return outputFile_;
+}
 
-QString MainWindow::statementFile() const { return statementFile_; }
+QString MainWindow::statementFile() const
+{
+    return statementFile_;
+}
 
-QStringListModel *MainWindow::settingNames() const { return settingNames_; }
+QStringListModel *MainWindow::settingNames() const
+{
+    return settingNames_;
+}
 
-QProgressBar *MainWindow::progressBar() const { return progressBar_; }
+QProgressBar *MainWindow::progressBar() const
+{
+    return progressBar_;
+}
 
-ConversionRun *MainWindow::conversionRun() const { return run_; }
+ConversionRun *MainWindow::conversionRun() const
+{
+    return run_;
+}
 
 void MainWindow::connectCommands()
 {
@@ -121,7 +140,7 @@ void MainWindow::restorePosition()
     if (!UserPreferences::hasPosition())
         return;
     const QPoint position = UserPreferences::position();
-    if (isOnAScreen(position))
+    if (isOnAScreen(QRect(position, size())))
         move(position);
 }
 
@@ -133,7 +152,10 @@ void MainWindow::fillSettingNames()
         ui->convertSetting->setCurrentIndex(0);
 }
 
-void MainWindow::setOutputFile(const QString &path) { outputFile_ = path; }
+void MainWindow::setOutputFile(const QString &path)
+{
+    outputFile_ = path;
+}
 
 void MainWindow::takeOrderFromList()
 {
@@ -146,9 +168,9 @@ void MainWindow::takeOrderFromList()
 
 void MainWindow::add_file()
 {
-    const QStringList chosen = desktop_->getOpenFileNames(
-        this, tr("Input Files"), UserPreferences::lastDirectory(),
-        QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+    const QStringList chosen =
+        desktop_->getOpenFileNames(this, tr("Input Files"), UserPreferences::lastDirectory(),
+                                   QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
     if (chosen.isEmpty())
         return;
     UserPreferences::rememberFolderOf(chosen.first());
@@ -253,7 +275,8 @@ void MainWindow::on_openFolderButton_clicked()
 
 void MainWindow::on_action_help_triggered()
 {
-    desktop_->openUrl(QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("rowsmith.chm"))));
+    desktop_->openUrl(
+        QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("rowsmith.chm"))));
 }
 
 void MainWindow::on_action_veltra_triggered()

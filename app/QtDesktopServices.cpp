@@ -28,4 +28,7 @@ bool QtDesktopServices::startDetached(const QString &program, const QStringList 
     return QProcess::startDetached(program, arguments);
 }
 
-bool QtDesktopServices::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+bool QtDesktopServices::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}

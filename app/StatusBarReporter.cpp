@@ -9,8 +9,7 @@
 StatusBarReporter::StatusBarReporter(QStatusBar *statusBar, QProgressBar *progressBar,
                                      std::function<void(const QString &)> errorChannel)
     : statusBar_(statusBar), progressBar_(progressBar), errorChannel_(std::move(errorChannel))
-{
-}
+{}
 
 void StatusBarReporter::showStatus(const QString &text)
 {

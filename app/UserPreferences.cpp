@@ -30,9 +30,15 @@ void UserPreferences::rememberFolderOf(const QString &filePath)
     preferences().setValue(LastDirectoryKey, canonical.isEmpty() ? folder : canonical);
 }
 
-bool UserPreferences::hasPosition() { return preferences().contains(PositionKey); }
+bool UserPreferences::hasPosition()
+{
+    return preferences().contains(PositionKey);
+}
 
-QPoint UserPreferences::position() { return preferences().value(PositionKey).toPoint(); }
+QPoint UserPreferences::position()
+{
+    return preferences().value(PositionKey).toPoint();
+}
 
 void UserPreferences::setPosition(const QPoint &position)
 {

@@ -15,7 +15,8 @@ namespace {
 constexpr int Orders = 1000;
 
 // Input columns of the benchmark rows.
-enum Column {
+enum Column
+{
     OrderNo,
     OrderDate,
     Buyer,
@@ -32,19 +33,20 @@ enum Column {
 
 QList<QStringList> orderRows()
 {
-    const QStringList surnames{"佐藤", "鈴木", "高橋", "田中", "伊藤", "渡辺", "山本", "中村",
+    const QStringList surnames{"佐藤", "鈴木", "高橋", "田中", "伊藤",   "渡辺", "山本", "中村",
                                "小林", "加藤", "吉田", "山田", "佐々木", "山口", "松本"};
-    const QStringList givenNames{"太郎", "花子", "翔太", "美咲", "大輔", "陽菜", "健一",
-                                 "由美", "蓮", "結衣", "悠真", "さくら"};
+    const QStringList givenNames{"太郎", "花子", "翔太", "美咲", "大輔", "陽菜",
+                                 "健一", "由美", "蓮",   "結衣", "悠真", "さくら"};
     const QStringList places{"東京都世田谷区太子堂2-14-5 サンハイツ302",
                              "大阪府大阪市北区梅田3-1-1 グランフロント1205",
                              "北海道札幌市中央区北一条西4-2-2",
                              "福岡県福岡市博多区博多駅前2-19-24 博多ビル8F",
                              "愛知県名古屋市中村区名駅1-1-4",
                              "神奈川県横浜市西区みなとみらい2-2-1 ランドマーク4503"};
-    const QStringList products{"有機栽培 静岡県産 深蒸し煎茶 100g", "北海道産 特選じゃがいも 5kg",
-                               "宮崎県産 完熟マンゴー 2玉 化粧箱入り", "讃岐うどん 半生 6人前",
-                               "国産 無添加 ドライフルーツ詰め合わせ", "京都 宇治抹茶ラテ スティック20本"};
+    const QStringList products{
+        "有機栽培 静岡県産 深蒸し煎茶 100g",    "北海道産 特選じゃがいも 5kg",
+        "宮崎県産 完熟マンゴー 2玉 化粧箱入り", "讃岐うどん 半生 6人前",
+        "国産 無添加 ドライフルーツ詰め合わせ", "京都 宇治抹茶ラテ スティック20本"};
     const QStringList options{"", "ギフト包装あり", "熨斗: 御中元", "サイズ: L"};
     QList<QStringList> rows;
     for (int order = 0; order < Orders; ++order) {
@@ -53,8 +55,10 @@ QList<QStringList> orderRows()
             QStringList row;
             row.reserve(Columns);
             row << QString("R%1-%2").arg(20240501).arg(order, 6, 10, QChar('0'))
-                << QString("2024-05-%1 1%2:2%3:00").arg(1 + order % 28, 2, 10, QChar('0'))
-                       .arg(order % 10).arg(line)
+                << QString("2024-05-%1 1%2:2%3:00")
+                       .arg(1 + order % 28, 2, 10, QChar('0'))
+                       .arg(order % 10)
+                       .arg(line)
                 << surnames.at(order % surnames.size()) + " " +
                        givenNames.at(order % givenNames.size())
                 << QString("%1-%2").arg(100 + order % 900).arg(1000 + order % 9000)
@@ -119,9 +123,14 @@ StatementOptions statementOptions()
 CompanyInfo company()
 {
     CompanyInfo info;
-    const QStringList values{"株式会社ヴェルトラ", "ヴェルトラ商店", "https://shop.example.jp",
-                             "150-0001",           "東京都渋谷区神宮前1-2-3 ヴェルトラビル5F",
-                             "03-1234-5678",       "03-1234-5679", "info@example.jp"};
+    const QStringList values{"株式会社ヴェルトラ",
+                             "ヴェルトラ商店",
+                             "https://shop.example.jp",
+                             "150-0001",
+                             "東京都渋谷区神宮前1-2-3 ヴェルトラビル5F",
+                             "03-1234-5678",
+                             "03-1234-5679",
+                             "info@example.jp"};
     for (int code = 0; code < values.size(); ++code)
         info.setValue(code, values.at(code));
     return info;

@@ -6,8 +6,7 @@ const QVector<Command> &commandTable()
 {
     static const QVector<Command> table = {
         {QStringLiteral("apply"), QStringLiteral("VALUE RULE [RULE...]"),
-         QStringLiteral("Prints VALUE after applying the rules in order."), 2, -1,
-         runApplyCommand},
+         QStringLiteral("Prints VALUE after applying the rules in order."), 2, -1, runApplyCommand},
         {QStringLiteral("test"), QStringLiteral("VALUE CONDITION"),
          QStringLiteral("Prints true when VALUE passes the condition, else false."), 2, 2,
          runTestCommand},
@@ -16,8 +15,8 @@ const QVector<Command> &commandTable()
          runListCommand},
         {QStringLiteral("convert"),
          QStringLiteral("--setting NAME --output FILE [--verbose] INPUT..."),
-         QStringLiteral("Converts the input files by the setting; prints the written paths."),
-         5, -1, runConvertCommand},
+         QStringLiteral("Converts the input files by the setting; prints the written paths."), 5,
+         -1, runConvertCommand},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include "engine/DistinctMerger.h"
 #include "engine/InputStage.h"
 #include "engine/OutputRowBuilder.h"
+#include "engine/OutputRowStage.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -162,33 +163,36 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
         statementBuilder = std::make_unique<StatementBuilder>(statementFields_.fields());
     }
 
+    // Each input row is let go once its output row and record are built, and
+    // a duplicate keeps only its merge values: the run never holds every input
+    // row and every output row at once. The table keeps its combined header.
+    DistinctMerger merger(items);
     {
+        QList<QStringList> input = inputTable_.rows();
+        inputTable_.setFirstForm(QList<QStringList>{input.value(0)}, QString());
         const OutputRowBuilder rowBuilder(items, company);
-        outputRows_.reserve(qMax(lastRow, 0));
-        for (int i = 1; i <= lastRow; ++i) {
-            const QStringList &row = inputRows.at(i);
-            outputRows_.append(rowBuilder.buildOutputRow(row));
-            if (statementBuilder)
-                statements_.append(statementBuilder->buildStatementRecord(row));
+        const OutputRowStage stage(rowBuilder, statementBuilder.get());
+        stage.run(input, merger, &statements_, [&](int i) {
             progress = i;
             reporter.setProgressValue(progress);
-        }
+        });
     }
 
     reporter.showStatus(
         QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
     {
-        const DistinctMerger merger(items);
         DistinctMerger::Groups groups;
-        merger.distinctAndMerge(outputRows_, generateStatement ? &groups : nullptr);
+        outputRows_ = merger.takeRows(generateStatement ? &groups : nullptr);
         if (generateStatement && merger.hasKeys())
             statements_.mergeGroups(groups);
     }
 
     const int m = outputRows_.size();
     reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
-    for (const QStringList &row : qAsConst(outputRows_)) {
-        writer.writeRow(row);
+    for (int r = 0; r < m; ++r) {
+        if (r + 1 < m)
+            CsvWriter::prefetch(outputRows_.at(r + 1));
+        writer.writeRow(outputRows_.at(r));
         reporter.setProgressValue(++progress);
     }
     // The CSV is complete before the statement is made: a statement that fails

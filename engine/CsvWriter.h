@@ -20,12 +20,14 @@ public:
 
     static QString platformLineEnd();
     // For tests of the other platform's line end.
-    void setLineEnd(const QString &lineEnd) { lineEnd_ = lineEnd; }
+    void setLineEnd(const QString &lineEnd);
 
     bool open();
     // The header: names as they stand, nothing quoted. No items, no line.
     void writeHeader(const QStringList &names);
     void writeRow(const QStringList &values);
+    // A hint that values are written next.
+    static void prefetch(const QStringList &values);
     // Writes what is left and replaces the target file; false on any failure
     // on the way, the target file then being left as it was.
     bool commit();
@@ -42,7 +44,8 @@ public:
 
 private:
     void appendValue(const QString &value);
-    void appendText(const QString &text);
+    // Appends text, every line feed in it becoming the line end.
+    void appendText(const QChar *begin, const QChar *end);
     void endLine();
     void flush();
 
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<QTextEncoder> encoder_;
     QString buffer_;
     QString lineEnd_;
+    bool convertLineFeeds_ = false; // the line end is not a plain LF
     bool failed_ = false;
     QString error_; // the system's text of the first failure
 };

@@ -2,8 +2,6 @@
 
 #include "language/NumberText.h"
 
-#include <QHash>
-
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
 {
     afterRules_.reserve(items.size());
@@ -19,118 +17,166 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
     }
 }
 
-QString DistinctMerger::mergeStrings(const QString &first, const QList<QStringList> &rows,
-                                     const QVector<int> &duplicates,
-                                     const MergeColumn &merge) const
+void DistinctMerger::reserve(int rows)
 {
-    qsizetype length = first.size();
-    for (int d : duplicates)
-        length += merge.separator.size() + rows.at(d).value(merge.column).size();
-    QString merged;
-    merged.reserve(int(length));
-    merged += first;
-    for (int d : duplicates) {
-        // Empty values take part: the separator goes in all the same.
-        merged += merge.separator;
-        merged += rows.at(d).value(merge.column);
+    rows_.reserve(rows);
+    if (keyColumns_.isEmpty())
+        return;
+    groups_.reserve(rows);
+    hashes_.reserve(rows);
+    int size = 16;
+    while (size < 2 * rows)
+        size *= 2;
+    if (size > table_.size())
+        table_ = QVector<int>(size, 0);
+}
+
+uint DistinctMerger::keyHash(const QStringList &row) const
+{
+    uint hash = 0;
+    for (int k : keyColumns_)
+        hash = hash * 31u + qHash(row.value(k), 0x9E3779B9u);
+    return hash;
+}
+
+// Keys compare as they were built: exact, case-sensitive, no trimming; a
+// missing column reads as "".
+bool DistinctMerger::sameKeys(const QStringList &a, const QStringList &b) const
+{
+    for (int k : keyColumns_) {
+        if (a.value(k) != b.value(k))
+            return false;
     }
-    return merged;
+    return true;
 }
 
-QString DistinctMerger::sumNumbers(const QString &first, const QList<QStringList> &rows,
-                                   const QVector<int> &duplicates, int column)
+void DistinctMerger::growTable()
 {
-    // Each value is read as a 32-bit number (0 when it is none); the sum is
-    // kept in 64 bits so that many large values cannot overflow.
-    qint64 sum = toInt32OrZero(first);
-    for (int d : duplicates)
-        sum += toInt32OrZero(rows.at(d).value(column));
-    return QString::number(sum);
+    QVector<int> table(qMax(16, table_.size() * 2), 0);
+    const uint mask = uint(table.size() - 1);
+    for (int g = 0; g < hashes_.size(); ++g) {
+        uint slot = hashes_.at(g) & mask;
+        while (table.at(int(slot)) != 0)
+            slot = (slot + 1) & mask;
+        table[int(slot)] = g + 1;
+    }
+    table_ = std::move(table);
 }
 
-void DistinctMerger::distinctAndMerge(QList<QStringList> &rows, Groups *groups) const
+int DistinctMerger::groupOf(const QStringList &row, int next)
+{
+    if (2 * (next + 1) > table_.size())
+        growTable();
+    const uint hash = keyHash(row);
+    const uint mask = uint(table_.size() - 1);
+    uint slot = hash & mask;
+    for (;;) {
+        const int entry = table_.at(int(slot));
+        if (entry == 0)
+            break;
+        const int group = entry - 1;
+        if (hashes_.at(group) == hash && sameKeys(rows_.at(group), row))
+            return group;
+        slot = (slot + 1) & mask;
+    }
+    table_[int(slot)] = next + 1;
+    hashes_.append(hash);
+    return next;
+}
+
+void DistinctMerger::add(QStringList row)
+{
+    const int index = added_++;
+    if (keyColumns_.isEmpty()) {
+        rows_.append(std::move(row));
+        return;
+    }
+    const int next = groups_.size();
+    const int group = groupOf(row, next);
+    if (group == next) {
+        groups_.append(Group{index, {}, {}});
+        rows_.append(std::move(row));
+        return;
+    }
+    Group &target = groups_[group];
+    target.duplicates.append(index);
+    for (const MergeColumn &merge : qAsConst(mergeColumns_))
+        target.mergeValues.append(row.value(merge.column));
+}
+
+void DistinctMerger::merge(QStringList &row, const Group &group) const
+{
+    const int count = group.duplicates.size();
+    const int width = mergeColumns_.size();
+    for (int m = 0; m < width; ++m) {
+        const MergeColumn &merge = mergeColumns_.at(m);
+        if (merge.column >= row.size())
+            continue; // a row always has one value per item
+        const QString first = row.at(merge.column);
+        if (merge.type == Merge::String) {
+            // Empty values take part: the separator goes in all the same.
+            qsizetype length = first.size();
+            for (int d = 0; d < count; ++d)
+                length += merge.separator.size() + group.mergeValues.at(d * width + m).size();
+            QString merged;
+            merged.reserve(int(length));
+            merged += first;
+            for (int d = 0; d < count; ++d) {
+                merged += merge.separator;
+                merged += group.mergeValues.at(d * width + m);
+            }
+            row[merge.column] = merged;
+        } else {
+            // Each value is read as a 32-bit number (0 when it is none); the
+            // sum is kept in 64 bits so that many large values cannot overflow.
+            qint64 sum = toInt32OrZero(first);
+            for (int d = 0; d < count; ++d)
+                sum += toInt32OrZero(group.mergeValues.at(d * width + m));
+            row[merge.column] = QString::number(sum);
+        }
+    }
+}
+
+QList<QStringList> DistinctMerger::takeRows(Groups *groups)
 {
     if (groups)
         groups->clear();
+    QList<QStringList> rows = std::move(rows_);
+    rows_ = QList<QStringList>();
+    added_ = 0;
     if (keyColumns_.isEmpty())
-        return;
+        return rows;
 
-    const int count = rows.size();
-    // survivors: original index of each first occurrence, in row order;
-    // duplicatesOf[g]: the later rows of group g, in row order.
-    QVector<int> survivors;
-    QVector<QVector<int>> duplicatesOf;
-    survivors.reserve(count);
-    {
-        QHash<QStringList, int> groupOfKey;
-        groupOfKey.reserve(count);
-        const bool singleKey = keyColumns_.size() == 1;
-        QHash<QString, int> groupOfSingleKey;
-        if (singleKey)
-            groupOfSingleKey.reserve(count);
-        duplicatesOf.reserve(count);
-        for (int r = 0; r < count; ++r) {
-            const QStringList &row = rows.at(r);
-            const int next = survivors.size();
-            int group;
-            if (singleKey) {
-                auto it = groupOfSingleKey.constFind(row.value(keyColumns_.constFirst()));
-                if (it == groupOfSingleKey.constEnd()) {
-                    groupOfSingleKey.insert(row.value(keyColumns_.constFirst()), next);
-                    group = next;
-                } else {
-                    group = it.value();
-                }
-            } else {
-                QStringList key;
-                key.reserve(keyColumns_.size());
-                for (int k : keyColumns_)
-                    key.append(row.value(k));
-                group = groupOfKey.value(key, next);
-                if (group == next)
-                    groupOfKey.insert(key, next);
-            }
-            if (group == next) {
-                survivors.append(r);
-                duplicatesOf.append(QVector<int>());
-            } else {
-                duplicatesOf[group].append(r);
-            }
-        }
-    }
-
-    // Merge into each survivor while every original row is still in place.
-    QList<QStringList> merged;
-    merged.reserve(survivors.size());
-    for (int g = 0; g < survivors.size(); ++g) {
-        QStringList row = rows.at(survivors.at(g));
-        const QVector<int> &duplicates = duplicatesOf.at(g);
-        if (!duplicates.isEmpty()) {
-            for (const MergeColumn &merge : mergeColumns_) {
-                if (merge.column >= row.size())
-                    continue; // a row always has one value per item
-                const QString first = row.at(merge.column);
-                row[merge.column] = merge.type == Merge::String
-                                        ? mergeStrings(first, rows, duplicates, merge)
-                                        : sumNumbers(first, rows, duplicates, merge.column);
-            }
-        }
+    for (int g = 0; g < rows.size(); ++g) {
+        QStringList &row = rows[g];
+        const Group &group = groups_.at(g);
+        if (!group.duplicates.isEmpty() && !mergeColumns_.isEmpty())
+            merge(row, group);
         for (int c = 0; c < row.size() && c < afterRules_.size(); ++c) {
             if (!afterRules_.at(c).isEmpty())
                 row[c] = afterRules_.at(c).apply(row.at(c));
         }
-        merged.append(std::move(row));
     }
-    rows = std::move(merged);
+    if (groups) {
+        groups->reserve(groups_.size());
+        for (const Group &group : qAsConst(groups_)) {
+            QVector<int> members;
+            members.reserve(1 + group.duplicates.size());
+            members.append(group.survivor);
+            members += group.duplicates;
+            groups->append(std::move(members));
+        }
+    }
+    groups_.clear();
+    table_.clear();
+    hashes_.clear();
+    return rows;
+}
 
-    if (!groups)
-        return;
-    groups->reserve(survivors.size());
-    for (int g = 0; g < survivors.size(); ++g) {
-        QVector<int> group;
-        group.reserve(1 + duplicatesOf.at(g).size());
-        group.append(survivors.at(g));
-        group += duplicatesOf.at(g);
-        groups->append(std::move(group));
-    }
+void DistinctMerger::distinctAndMerge(QList<QStringList> &rows, Groups *groups)
+{
+    reserve(rows.size());
+    for (QStringList &row : rows)
+        add(std::move(row));
+    rows = takeRows(groups);
 }

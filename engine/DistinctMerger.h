@@ -12,6 +12,9 @@
 // the after-merge rules to every remaining row. Rows keep the order of their
 // first occurrences; duplicates fold in row order. Linear in the rows: equal
 // keys are found through a hash of their values.
+//
+// Rows can be given one by one as they are built (add, then takeRows): of a
+// duplicate only its merge values are kept, so a run never holds every row.
 class DistinctMerger
 {
 public:
@@ -28,23 +31,47 @@ public:
 
     // Changes rows in place. With groups given, fills them (left empty when
     // there is no key item).
-    void distinctAndMerge(QList<QStringList> &rows, Groups *groups = nullptr) const;
+    void distinctAndMerge(QList<QStringList> &rows, Groups *groups = nullptr);
+
+    void reserve(int rows);
+    // The next row, in row order.
+    void add(QStringList row);
+    // The rows after merging and the after-merge rules; the merger is empty
+    // afterwards. Groups as above.
+    QList<QStringList> takeRows(Groups *groups = nullptr);
 
 private:
-    enum class Merge { None, String, Number };
+    enum class Merge { String, Number };
     struct MergeColumn
     {
         int column = 0;
-        Merge type = Merge::None;
+        Merge type = Merge::String;
         QString separator;
     };
+    // One surviving row with what its duplicates bring.
+    struct Group
+    {
+        int survivor = 0;              // original index
+        QVector<int> duplicates;       // original indexes, in row order
+        QVector<QString> mergeValues;  // per duplicate, one value per merge column
+    };
 
-    QString mergeStrings(const QString &first, const QList<QStringList> &rows,
-                         const QVector<int> &duplicates, const MergeColumn &merge) const;
-    static QString sumNumbers(const QString &first, const QList<QStringList> &rows,
-                              const QVector<int> &duplicates, int column);
+    // The group of a row with these keys; next (a new group) when none has them.
+    int groupOf(const QStringList &row, int next);
+    uint keyHash(const QStringList &row) const;
+    bool sameKeys(const QStringList &a, const QStringList &b) const;
+    void growTable();
+    void merge(QStringList &row, const Group &group) const;
 
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
     QVector<CompiledRuleList> afterRules_;
+
+    QList<QStringList> rows_; // surviving rows as built
+    QVector<Group> groups_;
+    // Open addressing over group numbers (+1; 0 is a free slot): the keys are
+    // read from the surviving rows themselves, so no key is stored twice.
+    QVector<int> table_;
+    QVector<uint> hashes_; // per group
+    int added_ = 0;
 };

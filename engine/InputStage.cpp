@@ -1,10 +1,14 @@
 #include "InputStage.h"
 
 #include "engine/ConversionReporter.h"
+#include "engine/InputTextDecoder.h"
 #include "settings/InputModeModel.h"
 
 #include <QCoreApplication>
+#include <QAtomicInt>
 #include <QFile>
+#include <QThread>
+#include <QVector>
 
 InputStage::InputStage(const QStringList &inputFiles, InputModeModel &table,
                        ConversionReporter &reporter)
@@ -12,23 +16,68 @@ InputStage::InputStage(const QStringList &inputFiles, InputModeModel &table,
 {
 }
 
-CsvRows *InputStage::fileRows(const QString &path)
+InputStage::FileRead InputStage::readFile(const QString &path)
 {
-    auto cached = cache_.find(path);
-    if (cached != cache_.end())
-        return &cached.value();
+    FileRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        reporter_.showError(QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.").arg(file.errorString()));
-        return nullptr;
+        read.error = file.errorString();
+        return read;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        reporter_.showError(QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.").arg(file.errorString()));
-        return nullptr;
+        read.error = file.errorString();
+        return read;
     }
     file.close();
-    return &cache_.insert(path, readCsvRows(bytes)).value();
+    read.opened = true;
+    // The bytes go as soon as they are text, the text once it is rows.
+    QString text = InputTextDecoder::decode(bytes);
+    bytes = QByteArray();
+    read.rows = CsvReader::parse(text);
+    return read;
+}
+
+void InputStage::readAll()
+{
+    QStringList paths;
+    for (const QString &path : inputFiles_) {
+        if (!paths.contains(path) && !cache_.contains(path))
+            paths.append(path);
+    }
+    QVector<FileRead> reads(paths.size());
+    // Files are read side by side; the calling thread takes its share too.
+    QAtomicInt next(0);
+    auto work = [&]() {
+        for (int k = next.fetchAndAddRelaxed(1); k < paths.size(); k = next.fetchAndAddRelaxed(1))
+            reads[k] = readFile(paths.at(k));
+    };
+    const int helpers = qMin(paths.size(), QThread::idealThreadCount()) - 1;
+    QVector<QThread *> threads;
+    for (int t = 0; t < helpers; ++t) {
+        threads.append(QThread::create(work));
+        threads.last()->start();
+    }
+    work();
+    for (QThread *thread : qAsConst(threads)) {
+        thread->wait();
+        delete thread;
+    }
+    for (int k = 0; k < paths.size(); ++k)
+        cache_.insert(paths.at(k), std::move(reads[k]));
+}
+
+const CsvRows *InputStage::fileRows(const QString &path)
+{
+    auto cached = cache_.find(path);
+    if (cached == cache_.end())
+        cached = cache_.insert(path, readFile(path));
+    if (!cached->opened) {
+        reporter_.showError(QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.")
+                                .arg(cached->error));
+        return nullptr;
+    }
+    return &cached->rows;
 }
 
 bool InputStage::reportIfMalformed(const QString &path, const CsvRows &rows)
@@ -44,13 +93,14 @@ QList<QStringList> InputStage::takeRows(const QString &path)
 {
     // The same path may be listed twice; only its last use may give the rows away.
     if (inputFiles_.count(path) > 1)
-        return cache_.value(path).rows;
-    return cache_.take(path).rows;
+        return cache_.value(path).rows.rows;
+    return cache_.take(path).rows.rows;
 }
 
 bool InputStage::readSingleForm(const InputForm &form)
 {
     table_.clear();
+    readAll();
     for (const QString &path : inputFiles_) {
         const CsvRows *rows = fileRows(path);
         if (!rows)
@@ -77,6 +127,7 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
         return false;
     }
     table_.clear();
+    readAll();
     QStringList remaining = inputFiles_;
     for (const InputForm &form : forms) {
         bool taken = false;

@@ -14,7 +14,9 @@ class InputModeModel;
 // Reads the input files of a run into the input table: one form takes every
 // file and concatenates their records; several forms recognise each file by
 // its header and join it on the form's key. Each file is read from disk once
-// per run. On failure the reporter has been given the one error.
+// per run (several files side by side, one thread each); messages come in
+// the order in which the files are met. On failure the reporter has been
+// given the one error.
 class InputStage
 {
 public:
@@ -24,8 +26,19 @@ public:
     bool readSeveralForms(const QList<InputForm> &forms);
 
 private:
-    // The rows of a file, read on first use; nullptr after an error was shown.
-    CsvRows *fileRows(const QString &path);
+    // A file as read: its rows, or the system's text of why it could not be.
+    struct FileRead
+    {
+        bool opened = false;
+        QString error;
+        CsvRows rows;
+    };
+
+    static FileRead readFile(const QString &path);
+    // Reads every input file at once, before the stage looks at them.
+    void readAll();
+    // The rows of a file; nullptr after its error was shown.
+    const CsvRows *fileRows(const QString &path);
     bool reportIfMalformed(const QString &path, const CsvRows &rows);
     // Hands a file's rows over to the table; they are not needed again.
     QList<QStringList> takeRows(const QString &path);
@@ -33,5 +46,5 @@ private:
     const QStringList inputFiles_;
     InputModeModel &table_;
     ConversionReporter &reporter_;
-    QHash<QString, CsvRows> cache_;
+    QHash<QString, FileRead> cache_;
 };

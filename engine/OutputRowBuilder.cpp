@@ -1,5 +1,7 @@
 #include "OutputRowBuilder.h"
 
+#include <QVarLengthArray>
+
 namespace {
 
 constexpr int CompanyKind = 0;
@@ -70,19 +72,24 @@ bool OutputRowBuilder::passes(const Item &item, const QStringList &inputRow) con
 QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow) const
 {
     // A source of another kind adds no part at all, not even an empty one.
-    QString value;
-    bool first = true;
+    QVarLengthArray<QString, 8> parts;
+    qsizetype length = 0;
     for (const Source &source : item.sources) {
         if (source.kind != CompanyKind && source.kind != InputKind)
             continue;
-        const QString part = sourceValue(source, inputRow);
-        if (first) {
-            value = part; // shares the cell, no copy
-            first = false;
-            continue;
-        }
+        parts.append(sourceValue(source, inputRow));
+        length += parts.last().size();
+    }
+    if (parts.isEmpty())
+        return QString();
+    if (parts.size() == 1)
+        return parts.first(); // shares the cell, no copy
+    QString value;
+    value.reserve(int(length + (parts.size() - 1) * item.separator.size()));
+    value += parts.first();
+    for (int k = 1; k < parts.size(); ++k) {
         value += item.separator;
-        value += part;
+        value += parts.at(k);
     }
     return value;
 }

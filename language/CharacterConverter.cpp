@@ -40,10 +40,10 @@ int pairIndex(char16_t letter, char16_t mark)
 
 const VoicedKanaRow *findVoicedRow(char16_t letter, char16_t mark)
 {
-    const auto row = std::find_if(VoicedKanaTable.begin(), VoicedKanaTable.end(),
-                                  [&](const VoicedKanaRow &r) {
-                                      return r.halfWidth == letter && r.voicingMark == mark;
-                                  });
+    const auto row =
+        std::find_if(VoicedKanaTable.begin(), VoicedKanaTable.end(), [&](const VoicedKanaRow &r) {
+            return r.halfWidth == letter && r.voicingMark == mark;
+        });
     return row == VoicedKanaTable.end() ? nullptr : &*row;
 }
 
@@ -178,7 +178,7 @@ Q_ALWAYS_INLINE quint32 CharacterConverter::lookup(char16_t c) const
 }
 
 Q_ALWAYS_INLINE CharacterConverter::Step CharacterConverter::stepAt(const QChar *text, int i,
-                                                                  int size) const
+                                                                    int size) const
 {
     const char16_t c = text[i].unicode();
     if (!pairs_.empty() && isHalfKanaLetter(c) && i + 1 < size &&

@@ -22,7 +22,13 @@ public:
     void convert(QString &text) const;
 
 private:
-    enum class Kind { FullWidth, HalfWidth, Hiragana, Katakana };
+    enum class Kind
+    {
+        FullWidth,
+        HalfWidth,
+        Hiragana,
+        Katakana
+    };
 
     // What one position turns into: output holds up to two UTF-16 units (the
     // second in the high half), 0 to keep the character; consumed is 1 or 2.

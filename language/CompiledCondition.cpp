@@ -19,7 +19,8 @@ CompiledCondition::CompiledCondition(const QString &condition) : d(new CompiledC
 {
     if (ruleFunctionNameView(condition) == QLatin1String("range")) {
         d->isRange = true;
-        d->range = NumberRange(ruleArgumentText(condition).split(QLatin1Char(','), Qt::KeepEmptyParts));
+        d->range =
+            NumberRange(ruleArgumentText(condition).split(QLatin1Char(','), Qt::KeepEmptyParts));
     } else {
         d->textTest = TextTest(condition);
     }

@@ -4,6 +4,8 @@
 #include "language/CharacterCount.h"
 #include "language/RuleText.h"
 
+#include <algorithm>
+
 namespace {
 
 // Cuts after every `width` characters with a LF, as long as the cut lies
@@ -17,22 +19,16 @@ void breakLines(QString &value, int width)
     if (width >= length - 1)
         return;
     const int breaks = (length - 2) / width;
-    const int size = value.size();
-    QString result(size + breaks, Qt::Uninitialized);
-    const QChar *in = value.constData();
+    QString result(value.size() + breaks, Qt::Uninitialized);
     QChar *out = result.data();
-    int untilBreak = width;
-    int breaksLeft = breaks;
-    for (int i = 0; i < size; ++i) {
-        if (untilBreak == 0 && breaksLeft > 0) {
-            *out++ = QLatin1Char('\n');
-            untilBreak = width;
-            --breaksLeft;
-        }
-        *out++ = in[i];
-        if (!(in[i].isHighSurrogate() && i + 1 < size && in[i + 1].isLowSurrogate()))
-            --untilBreak;
+    QStringView rest(value);
+    for (int line = 0; line < breaks; ++line) {
+        const int units = unitsOfFirstCharacters(rest, width);
+        out = std::copy_n(rest.data(), units, out);
+        *out++ = QLatin1Char('\n');
+        rest = rest.mid(units);
     }
+    std::copy(rest.begin(), rest.end(), out);
     value = std::move(result);
 }
 

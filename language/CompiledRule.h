@@ -14,7 +14,8 @@ public:
     void apply(QString &value) const;
 
 private:
-    enum class Operation {
+    enum class Operation
+    {
         Unchanged,
         Left,
         Right,

@@ -16,8 +16,19 @@ public:
     void apply(QString &value) const;
 
 private:
-    enum class Scope { FullString, MatchedString, Unknown };
-    enum class Action { Print, Delete, Replace, Unknown };
+    enum class Scope
+    {
+        FullString,
+        MatchedString,
+        Unknown
+    };
+    enum class Action
+    {
+        Print,
+        Delete,
+        Replace,
+        Unknown
+    };
 
     void applyToMatch(QString &value) const;
 

@@ -14,8 +14,18 @@ public:
     bool contains(qint32 number) const;
 
 private:
-    enum class Lower { None, GreaterThan, NotLessThan };
-    enum class Upper { None, LessThan, NotGreaterThan };
+    enum class Lower
+    {
+        None,
+        GreaterThan,
+        NotLessThan
+    };
+    enum class Upper
+    {
+        None,
+        LessThan,
+        NotGreaterThan
+    };
 
     Lower lower_ = Lower::None;
     Upper upper_ = Upper::None;

@@ -8,7 +8,8 @@
 class TextTest
 {
 public:
-    enum class Kind {
+    enum class Kind
+    {
         EqualTo,
         NotEqualTo,
         Contains,

@@ -33,7 +33,10 @@ const char *const headerTexts[StatementFields::Count] = {
 };
 
 // Only the text fields take rules; the amounts are read as numbers.
-bool takesRules(int field) { return field <= StatementFields::Option; }
+bool takesRules(int field)
+{
+    return field <= StatementFields::Option;
+}
 
 // The fields the statement computes when nothing is mapped to them.
 bool isAuto(int field)
@@ -42,20 +45,26 @@ bool isAuto(int field)
            field == StatementFields::TotalSum || field == StatementFields::Payment;
 }
 
-bool isField(int field) { return field >= 0 && field < StatementFields::Count; }
+bool isField(int field)
+{
+    return field >= 0 && field < StatementFields::Count;
+}
 
 } // namespace
 
 // A cell of this model; invalid and foreign indexes are ignored everywhere.
 bool PdfSetModel::isCell(const QModelIndex &index) const
 {
-    return index.isValid() && index.model() == this && index.row() >= 0 &&
-           index.row() <= RuleRow && isField(index.column());
+    return index.isValid() && index.model() == this && index.row() >= 0 && index.row() <= RuleRow &&
+           isField(index.column());
 }
 
 PdfSetModel::PdfSetModel(QObject *parent) : AbstractOutputModel(parent) {}
 
-int PdfSetModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 3; }
+int PdfSetModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
 
 int PdfSetModel::columnCount(const QModelIndex &parent) const
 {
@@ -142,15 +151,17 @@ Qt::ItemFlags PdfSetModel::flags(const QModelIndex &index) const
 
 bool PdfSetModel::setData(const QModelIndex &index, const QVariant &value, int /*role*/)
 {
-    if (!isCell(index) ||
-        index.row() != RuleRow)
+    if (!isCell(index) || index.row() != RuleRow)
         return false;
     fields_[index.column()].rules = value.toStringList();
     emit dataChanged(index, index);
     return true;
 }
 
-QStringList PdfSetModel::mimeTypes() const { return {ItemDragPayload::mimeType()}; }
+QStringList PdfSetModel::mimeTypes() const
+{
+    return {ItemDragPayload::mimeType()};
+}
 
 Qt::DropActions PdfSetModel::supportedDropActions() const
 {
@@ -160,8 +171,7 @@ Qt::DropActions PdfSetModel::supportedDropActions() const
 bool PdfSetModel::dropMimeData(const QMimeData *data, Qt::DropAction /*action*/, int /*row*/,
                                int /*column*/, const QModelIndex &parent)
 {
-    if (!data || !data->hasFormat(ItemDragPayload::mimeType()) ||
-        !isCell(parent) ||
+    if (!data || !data->hasFormat(ItemDragPayload::mimeType()) || !isCell(parent) ||
         parent.row() != OutputRow)
         return false;
     const QList<ItemDragEntry> entries =
@@ -183,8 +193,7 @@ bool PdfSetModel::dropMimeData(const QMimeData *data, Qt::DropAction /*action*/,
 
 QString PdfSetModel::separator(const QModelIndex &index) const
 {
-    return isCell(index) ? fields_[index.column()].separator
-                                                      : QString();
+    return isCell(index) ? fields_[index.column()].separator : QString();
 }
 
 void PdfSetModel::setSeparator(const QModelIndex &index, const QString &text)
@@ -227,7 +236,10 @@ void PdfSetModel::togglePrint(int field)
     emit dataChanged(cell, cell, {Qt::CheckStateRole});
 }
 
-bool PdfSetModel::isPrinted(int field) const { return isField(field) && fields_[field].toPrint; }
+bool PdfSetModel::isPrinted(int field) const
+{
+    return isField(field) && fields_[field].toPrint;
+}
 
 StatementField PdfSetModel::field(int field) const
 {

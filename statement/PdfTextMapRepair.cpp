@@ -42,7 +42,8 @@ bool replaceCode(QByteArray &data, int position, const PdfTextMapRepair::Resolve
     const ushort intended = resolve(ushort(code));
     if (intended == code)
         return false;
-    data.replace(position + 1, 4, QByteArray::number(intended, 16).toUpper().rightJustified(4, '0'));
+    data.replace(position + 1, 4,
+                 QByteArray::number(intended, 16).toUpper().rightJustified(4, '0'));
     return true;
 }
 

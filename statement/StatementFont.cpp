@@ -8,11 +8,14 @@ namespace {
 QString japaneseFamily(const QFontDatabase &database)
 {
     // Preferred families first: common CJK families on Linux, then Windows.
-    static const QStringList preferred{
-        QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-        QStringLiteral("Source Han Sans JP"), QStringLiteral("IPAexGothic"),
-        QStringLiteral("IPAGothic"), QStringLiteral("Yu Gothic"), QStringLiteral("Meiryo"),
-        QStringLiteral("MS Gothic")};
+    static const QStringList preferred{QStringLiteral("Noto Sans CJK JP"),
+                                       QStringLiteral("Noto Sans JP"),
+                                       QStringLiteral("Source Han Sans JP"),
+                                       QStringLiteral("IPAexGothic"),
+                                       QStringLiteral("IPAGothic"),
+                                       QStringLiteral("Yu Gothic"),
+                                       QStringLiteral("Meiryo"),
+                                       QStringLiteral("MS Gothic")};
     const QStringList installed = database.families();
     for (const QString &family : preferred) {
         if (installed.contains(family, Qt::CaseInsensitive))

@@ -72,8 +72,8 @@ void completeTotals(StatementRecord &record)
 {
     for (int k = 0; k < record.subtotal.size(); ++k) {
         if (record.subtotal.at(k) == 0)
-            record.subtotal[k] =
-                multiplySaturated(entryOrZero(record.quantity, k), entryOrZero(record.unitPrice, k));
+            record.subtotal[k] = multiplySaturated(entryOrZero(record.quantity, k),
+                                                   entryOrZero(record.unitPrice, k));
     }
     if (record.sum == 0) {
         qint64 sum = 0;
@@ -82,10 +82,9 @@ void completeTotals(StatementRecord &record)
         record.sum = sum;
     }
     if (record.totalSum == 0)
-        record.totalSum =
-            addSaturated(addSaturated(addSaturated(record.shippingCharge, record.codCharge),
-                                      record.tax),
-                         record.sum);
+        record.totalSum = addSaturated(
+            addSaturated(addSaturated(record.shippingCharge, record.codCharge), record.tax),
+            record.sum);
     if (record.payment == 0)
         record.payment =
             subtractSaturated(subtractSaturated(record.totalSum, record.point), record.coupon);
@@ -93,18 +92,30 @@ void completeTotals(StatementRecord &record)
 
 } // namespace
 
-void StatementList::clear() { records_.clear(); }
+void StatementList::clear()
+{
+    records_.clear();
+}
 
-void StatementList::append(const StatementRecord &record) { records_.append(record); }
+void StatementList::append(const StatementRecord &record)
+{
+    records_.append(record);
+}
 
-int StatementList::count() const { return records_.size(); }
+int StatementList::count() const
+{
+    return records_.size();
+}
 
 StatementRecord StatementList::record(int i) const
 {
     return i >= 0 && i < records_.size() ? records_.at(i) : StatementRecord();
 }
 
-const StatementRecord &StatementList::at(int i) const { return records_.at(i); }
+const StatementRecord &StatementList::at(int i) const
+{
+    return records_.at(i);
+}
 
 void StatementList::removeAt(int i)
 {
@@ -170,9 +181,9 @@ bool StatementList::isPrinted(int field) const
 
 void StatementList::setCompanyFlags(const StatementOptions &options)
 {
-    company_ = {options.printCompanyName,   options.printStoreName, options.printStorePostCode,
-                options.printStoreAddress,  options.printStoreSite, options.printStoreTel,
-                options.printStoreFax,      options.printStoreEmail};
+    company_ = {options.printCompanyName,  options.printStoreName, options.printStorePostCode,
+                options.printStoreAddress, options.printStoreSite, options.printStoreTel,
+                options.printStoreFax,     options.printStoreEmail};
 }
 
 bool StatementList::companyFlag(int line) const

@@ -10,7 +10,10 @@ const QString tableOpen = QStringLiteral("<table border='0' cellspacing='1' widt
 const QString rightTableOpen =
     QStringLiteral("<table class='right' border='0' cellspacing='1' width='40%' align='right'>");
 
-QString label(const char *text) { return QCoreApplication::translate("MainWindow", text); }
+QString label(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
 
 template <typename T> T entryOr(const QList<T> &list, int k, const T &fallback)
 {
@@ -60,12 +63,10 @@ QString StatementMarkup::body(const StatementRecord &record) const
     using namespace StatementFields;
     QString html = orderBlock(record) + productTable(record);
     const int first[4] = {Sum, Tax, ShippingCharge, CodCharge};
-    const qint64 firstValues[4] = {record.sum, record.tax, record.shippingCharge,
-                                   record.codCharge};
+    const qint64 firstValues[4] = {record.sum, record.tax, record.shippingCharge, record.codCharge};
     html += totalsTable(first, firstLabels_, firstValues);
     const int second[4] = {TotalSum, Coupon, Point, Payment};
-    const qint64 secondValues[4] = {record.totalSum, record.coupon, record.point,
-                                    record.payment};
+    const qint64 secondValues[4] = {record.totalSum, record.coupon, record.point, record.payment};
     html += totalsTable(second, secondLabels_, secondValues);
     return html;
 }

@@ -1,10 +1,10 @@
 #include "statement/StatementWriter.h"
 
+#include "statement/DrawnCharacters.h"
+#include "statement/PdfTextMapRepair.h"
 #include "statement/StatementField.h"
 #include "statement/StatementFont.h"
 #include "statement/StatementMarkup.h"
-#include "statement/DrawnCharacters.h"
-#include "statement/PdfTextMapRepair.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,8 @@
 namespace {
 
 // Company lines in the order of the company flags.
-enum CompanyLine {
+enum CompanyLine
+{
     CompanyNameLine,
     StoreNameLine,
     PostCodeLine,
@@ -31,8 +32,17 @@ enum CompanyLine {
 };
 
 // Company value codes (the CompanyInfo keys in code order).
-enum CompanyCode { NameCode, StoreNameCode, StoreSiteCode, PostCodeCode, AddressCode, TelCode,
-                   FaxCode, EmailCode };
+enum CompanyCode
+{
+    NameCode,
+    StoreNameCode,
+    StoreSiteCode,
+    PostCodeCode,
+    AddressCode,
+    TelCode,
+    FaxCode,
+    EmailCode
+};
 
 QString companyText(const StatementList &statements, const CompanyInfo &company)
 {
@@ -107,8 +117,7 @@ bool replaceFile(const QString &from, const QString &to)
 StatementWriter::StatementWriter(const StatementList &statements, const StatementOptions &options,
                                  const CompanyInfo &company)
     : statements_(statements), options_(options), company_(company)
-{
-}
+{}
 
 void StatementWriter::setProgressCallback(std::function<void()> callback)
 {
@@ -132,8 +141,8 @@ bool StatementWriter::writeStatement(const QString &pdfPath)
     // The pages go to a temporary file beside the target, which replaces the
     // target only once it is complete: a failed write never leaves a
     // truncated statement behind, nor destroys the previous one.
-    QTemporaryFile part(target.absoluteDir().filePath(target.fileName() +
-                                                      QStringLiteral(".XXXXXX.part")));
+    QTemporaryFile part(
+        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX.part")));
     if (!part.open())
         return false;
     const QString partPath = part.fileName();

@@ -1,7 +1,7 @@
 #include "FakeDesktop.h"
-#include "support/TestWorkingFolder.h"
 #include "app/MainWindow.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/TestWorkingFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -150,7 +150,10 @@ void MainWindowTest::initTestCase()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferences_.path());
 }
 
-void MainWindowTest::init() { userPreferences().clear(); }
+void MainWindowTest::init()
+{
+    userPreferences().clear();
+}
 
 void MainWindowTest::buttonsAndActions_data()
 {
@@ -219,14 +222,17 @@ void MainWindowTest::labelsAndBoxes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
 
-    QTest::newRow("inputBox") << "inputBox" << "입력" << "";
-    QTest::newRow("outputBox") << "outputBox" << "출력" << "";
-    QTest::newRow("label") << "label" << "입력파일:" << "";
-    QTest::newRow("label_2") << "label_2" << "변환설정:" << "";
-    QTest::newRow("label_3") << "label_3" << "출력파일:" << "";
-    QTest::newRow("convertSetting") << "convertSetting" << "" << "변환에 사용할 설정을 선택합니다";
-    QTest::newRow("targetFile") << "targetFile" << "" << "";
-    QTest::newRow("sourceFileList") << "sourceFileList" << "" << "";
+    auto row = [](const char *name, const QString &text, const QString &tip) {
+        QTest::newRow(name) << QString::fromLatin1(name) << text << tip;
+    };
+    row("inputBox", "입력", "");
+    row("outputBox", "출력", "");
+    row("label", "입력파일:", "");
+    row("label_2", "변환설정:", "");
+    row("label_3", "출력파일:", "");
+    row("convertSetting", "", "변환에 사용할 설정을 선택합니다");
+    row("targetFile", "", "");
+    row("sourceFileList", "", "");
 }
 
 void MainWindowTest::labelsAndBoxes()
@@ -323,8 +329,8 @@ void MainWindowTest::addFiles_data()
     QTest::newRow("only known files, output empty")
         << QStringList{"+/d/a.csv", "clear", "+/d/a.csv"} << QStringList{"/d/a.csv"}
         << "_output.csv";
-    QTest::newRow("cancelled dialog") << QStringList{"+/d/a.csv", "+"} << QStringList{"/d/a.csv"}
-                                      << "/d/a_output.csv";
+    QTest::newRow("cancelled dialog")
+        << QStringList{"+/d/a.csv", "+"} << QStringList{"/d/a.csv"} << "/d/a_output.csv";
     QTest::newRow("cancelled first dialog") << QStringList{"+"} << QStringList{} << "";
     QTest::newRow("no extension") << QStringList{"+/d/orders"} << QStringList{"/d/orders"}
                                   << "/d/orders_output.csv";
@@ -335,8 +341,7 @@ void MainWindowTest::addFiles_data()
         << QStringList{"+/d/v1.2/orders"} << QStringList{"/d/v1.2/orders"}
         << "/d/v1.2/orders_output.csv";
     QTest::newRow("windows path") << QStringList{"+C:/orders/may.csv"}
-                                  << QStringList{"C:/orders/may.csv"}
-                                  << "C:/orders/may_output.csv";
+                                  << QStringList{"C:/orders/may.csv"} << "C:/orders/may_output.csv";
 }
 
 void MainWindowTest::addFiles()
@@ -406,23 +411,20 @@ void MainWindowTest::removeFiles_data()
 
     const QStringList abc{"/d/a.csv", "/d/b.csv", "/d/c.csv"};
     QTest::newRow("first file, chosen output replaced")
-        << abc << "/out/chosen.csv" << 0 << QStringList{"/d/b.csv", "/d/c.csv"}
-        << "/d/b_output.csv"
+        << abc << "/out/chosen.csv" << 0 << QStringList{"/d/b.csv", "/d/c.csv"} << "/d/b_output.csv"
         << "Cc---";
     QTest::newRow("middle file keeps the output")
-        << abc << "/out/chosen.csv" << 1 << QStringList{"/d/a.csv", "/d/c.csv"}
-        << "/out/chosen.csv"
+        << abc << "/out/chosen.csv" << 1 << QStringList{"/d/a.csv", "/d/c.csv"} << "/out/chosen.csv"
         << "Cc---";
     QTest::newRow("last file keeps the output")
-        << abc << "/out/chosen.csv" << 2 << QStringList{"/d/a.csv", "/d/b.csv"}
-        << "/out/chosen.csv"
+        << abc << "/out/chosen.csv" << 2 << QStringList{"/d/a.csv", "/d/b.csv"} << "/out/chosen.csv"
         << "Cc---";
     QTest::newRow("first file, default output follows")
         << abc << "" << 0 << QStringList{"/d/b.csv", "/d/c.csv"} << "/d/b_output.csv"
         << "Cc---";
-    QTest::newRow("the only file") << QStringList{"/d/a.csv"} << "/out/chosen.csv" << 0
-                                   << QStringList{} << ""
-                                   << "-----";
+    QTest::newRow("the only file")
+        << QStringList{"/d/a.csv"} << "/out/chosen.csv" << 0 << QStringList{} << ""
+        << "-----";
     QTest::newRow("no current row") << abc << "/out/chosen.csv" << -1 << abc << "/out/chosen.csv"
                                     << "Cc---";
 }
@@ -543,8 +545,7 @@ void MainWindowTest::reorderingKeepsInputFilesInStep()
         QListWidgetItem *item = f.list()->takeItem(2);
         f.list()->insertItem(0, item);
     }
-    QCOMPARE(f.window->inputFiles(),
-             (QStringList{"/d/c.csv", "/d/a.csv", "/d/b.csv"}));
+    QCOMPARE(f.window->inputFiles(), (QStringList{"/d/c.csv", "/d/a.csv", "/d/b.csv"}));
 
     // Removing the shown row removes that very path.
     f.removeRow(1);
@@ -651,6 +652,7 @@ void MainWindowTest::positionOnStart_data()
     QTest::addColumn<bool>("used");
     QTest::newRow("stored") << true << QPoint(30, 40) << true;
     QTest::newRow("none stored") << false << QPoint() << false;
+    QTest::newRow("partly off the screen edge") << true << QPoint(-7, 0) << true;
     QTest::newRow("on no screen any more") << true << QPoint(-30000, -30000) << false;
 }
 

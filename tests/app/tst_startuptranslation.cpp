@@ -23,7 +23,8 @@ void StartupTranslationTest::fileByLanguage_data()
     QTest::newRow("English: source texts") << QLocale::languageToString(QLocale::English) << "";
     QTest::newRow("Chinese: source texts") << QLocale::languageToString(QLocale::Chinese) << "";
     QTest::newRow("C locale") << QLocale::languageToString(QLocale::C) << "";
-    QTest::newRow("names compare exactly") << "korean" << "";
+    QTest::newRow("names compare exactly") << "korean"
+                                           << "";
 }
 
 void StartupTranslationTest::fileByLanguage()

@@ -40,7 +40,10 @@ void StatusBarReporterTest::init()
     errors_.clear();
 }
 
-void StatusBarReporterTest::cleanup() { delete window_; }
+void StatusBarReporterTest::cleanup()
+{
+    delete window_;
+}
 
 void StatusBarReporterTest::statusTextReplacesThePrevious()
 {

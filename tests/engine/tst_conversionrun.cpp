@@ -1,4 +1,5 @@
 #include "engine/ConversionRun.h"
+#include "engine/OutputRowStage.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QTextCodec>
 #include <QtTest>
+#include <limits>
 
 using namespace EngineTest;
 
@@ -109,6 +111,7 @@ private slots:
     void statement();
     void statementWithoutCsvExtension();
     void statementThatCannotBeWritten();
+    void twoThreadsGiveTheSameResult();
 };
 
 void TestConversionRun::joinedOrders()
@@ -136,7 +139,8 @@ void TestConversionRun::joinedOrders()
                           "Converting succeeded."}));
     QVERIFY(reporter.errors.isEmpty());
     // Four joined rows (1001 twice, 1002, 1003 unmatched), three after merging.
-    QCOMPARE(run.inputTable()->rows().size(), 5);
+    // The table lets its rows go as they are converted and keeps its header.
+    QCOMPARE(run.inputTable()->rows(), QList<QStringList>{OrderHeads + LineHeads.mid(1)});
     QCOMPARE(run.outputRows().size(), 3);
     QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 3}}));
     QCOMPARE(reporter.value, 7);
@@ -464,6 +468,55 @@ void TestConversionRun::statementThatCannotBeWritten()
     QVERIFY(!reporter.statuses.contains("Converting succeeded."));
     // The CSV was complete before the statement was tried, and it stays.
     QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+}
+
+void TestConversionRun::twoThreadsGiveTheSameResult()
+{
+    TestWorkingFolder folder;
+    const QStringList heads{"No", "Name", "Qty", "Price"};
+    ConvertSetting s = simpleSetting(heads);
+    s.outputItems[0].distinct = "YES";
+    s.outputItems[1].merge = "STRING";
+    s.outputItems[1].mergeSeparator = "/";
+    s.outputItems[2].merge = "NUMBER";
+    s.outputItems[3].rules = QStringList{utf8("append(円)")};
+    s.statement.generate = true;
+    s.statementFields[StatementFields::OrderNumber].toPrint = true;
+    s.statementFields[StatementFields::OrderNumber].mapNums = {0};
+    s.statementFields[StatementFields::ProductName].toPrint = true;
+    s.statementFields[StatementFields::ProductName].mapNums = {1};
+    s.statementFields[StatementFields::Quantity].toPrint = true;
+    s.statementFields[StatementFields::Quantity].mapNums = {2};
+    QVERIFY(ConvertSettingStore::save(s));
+    QByteArray input = "No,Name,Qty,Price\n";
+    for (int i = 0; i < 6000; ++i) {
+        input += QByteArray::number(i % 40) + ",\"item " + QByteArray::number(i) +
+                 (i % 7 == 0 ? ", big\"," : "\",") + QByteArray::number(i % 5) + "," +
+                 QByteArray::number(i * 3) + "\n";
+    }
+    QVERIFY(writeBytes("in.csv", input));
+
+    const int threshold = OutputRowStage::parallelThreshold();
+    ConversionRun oneThread;
+    ConversionRun twoThreads;
+    RecordingReporter first;
+    RecordingReporter second;
+    OutputRowStage::setParallelThreshold(std::numeric_limits<int>::max());
+    QVERIFY(oneThread.convert({"in.csv"}, "one.csv", "simple", first).succeeded);
+    OutputRowStage::setParallelThreshold(1);
+    QVERIFY(twoThreads.convert({"in.csv"}, "two.csv", "simple", second).succeeded);
+    OutputRowStage::setParallelThreshold(threshold);
+
+    QCOMPARE(readBytes("two.csv"), readBytes("one.csv"));
+    QVERIFY(readBytes("one.csv").startsWith("No,Name,Qty,Price\n0,\"item 0, big/item 40/"));
+    QCOMPARE(twoThreads.outputRows().size(), 40);
+    QCOMPARE(twoThreads.statements().count(), 40);
+    for (int k = 0; k < 40; ++k)
+        QVERIFY(twoThreads.statements().at(k) == oneThread.statements().at(k));
+    QCOMPARE(twoThreads.statements().at(1).productName.size(), 150);
+    QCOMPARE(second.ranges, first.ranges);
+    QVERIFY(!second.valueWentBack);
+    QCOMPARE(second.value, 6000 + 2 * 40 + 1);
 }
 
 QTEST_MAIN(TestConversionRun)

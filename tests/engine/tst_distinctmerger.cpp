@@ -164,7 +164,7 @@ void TestDistinctMerger::merge()
     QFETCH(Rows, merged);
     QFETCH(QList<QList<int>>, groups);
 
-    const DistinctMerger merger(itemsFrom(items));
+    DistinctMerger merger(itemsFrom(items));
     Groups found;
     merger.distinctAndMerge(rows, &found);
     QCOMPARE(rows, merged);

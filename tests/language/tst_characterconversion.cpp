@@ -82,8 +82,8 @@ struct Reference
             row = row ? row : firstRow(SymbolTable, full);
             if (row) {
                 out += QChar(row->halfWidth);
-            } else if (const auto *kana = firstRow(
-                           KanaTable, [c](const KanaRow &r) { return r.katakana == c; })) {
+            } else if (const auto *kana =
+                           firstRow(KanaTable, [c](const KanaRow &r) { return r.katakana == c; })) {
                 out += QChar(kana->halfWidth);
             } else if (const auto *voiced = firstRow(VoicedKanaTable, [c](const VoicedKanaRow &r) {
                            return r.katakana == c;
@@ -103,7 +103,8 @@ struct Reference
         for (int i = 0; i < text.size(); ++i) {
             const char16_t c = text[i].unicode();
             const char16_t d = i + 1 < text.size() ? text[i + 1].unicode() : 0;
-            const auto *kana = firstRow(KanaTable, [c](const KanaRow &r) { return r.katakana == c; });
+            const auto *kana =
+                firstRow(KanaTable, [c](const KanaRow &r) { return r.katakana == c; });
             const auto *voiced =
                 firstRow(VoicedKanaTable, [c](const VoicedKanaRow &r) { return r.katakana == c; });
             const auto *halfKana =
@@ -136,7 +137,8 @@ struct Reference
         QString out;
         for (const QChar ch : text) {
             const char16_t c = ch.unicode();
-            const auto *kana = firstRow(KanaTable, [c](const KanaRow &r) { return r.hiragana == c; });
+            const auto *kana =
+                firstRow(KanaTable, [c](const KanaRow &r) { return r.hiragana == c; });
             const VoicedKanaRow *voiced = nullptr;
             for (size_t row = 1; row < VoicedKanaTable.size() && !voiced; ++row) {
                 if (VoicedKanaTable[row].hiragana == c)
@@ -207,10 +209,12 @@ void TestCharacterConversion::convert_data()
     row("full: ascii", "fullWidth", "Abc 123!", QStringLiteral("Ａｂｃ　１２３！"));
     row("full: voiced", "fullWidth", QStringLiteral("ｶﾞｷﾞｸﾞ"), QStringLiteral("ガギグ"));
     row("full: semi-voiced", "fullWidth", QStringLiteral("ﾊﾟﾝ"), QStringLiteral("パン"));
-    row("full: letter with mark of no row", "fullWidth", QStringLiteral("ｱﾞ"), QStringLiteral("ｱﾞ"));
+    row("full: letter with mark of no row", "fullWidth", QStringLiteral("ｱﾞ"),
+        QStringLiteral("ｱﾞ"));
     row("full: prolonged mark", "fullWidth", QStringLiteral("ｰ"), QStringLiteral("ｰ"));
     row("full: mark alone", "fullWidth", QStringLiteral("ﾞ"), QStringLiteral("ﾞ"));
-    row("full: kanji and kana", "fullWidth", QStringLiteral("漢字かな"), QStringLiteral("漢字かな"));
+    row("full: kanji and kana", "fullWidth", QStringLiteral("漢字かな"),
+        QStringLiteral("漢字かな"));
     row("full: hyphen", "fullWidth", "a-b", QStringLiteral("ａ―ｂ"));
     row("full: vu", "fullWidth", QStringLiteral("ｳﾞ"), QStringLiteral("ヴ"));
     row("full: brackets", "fullWidth", QStringLiteral("｢ﾃｽﾄ｣"), QStringLiteral("「テスト」"));
@@ -221,12 +225,14 @@ void TestCharacterConversion::convert_data()
     row("full: space", "fullWidth", " ", QStringLiteral("　"));
     row("full: no-break space stays", "fullWidth", nbsp, nbsp);
     row("full: small kana", "fullWidth", QStringLiteral("ｯｬｭｮ"), QStringLiteral("ッャュョ"));
-    row("full: mark behind plain letter", "fullWidth", QStringLiteral("ﾀﾞﾟ"), QStringLiteral("ダﾟ"));
+    row("full: mark behind plain letter", "fullWidth", QStringLiteral("ﾀﾞﾟ"),
+        QStringLiteral("ダﾟ"));
 
     row("half: voiced", "halfWidth", QStringLiteral("ガギグ"), QStringLiteral("ｶﾞｷﾞｸﾞ"));
     row("half: vu", "halfWidth", QStringLiteral("ヴ"), QStringLiteral("ｳﾞ"));
     row("half: prolonged mark", "halfWidth", QStringLiteral("ー"), QStringLiteral("ｰ"));
-    row("half: hiragana stays", "halfWidth", QStringLiteral("ひらがな"), QStringLiteral("ひらがな"));
+    row("half: hiragana stays", "halfWidth", QStringLiteral("ひらがな"),
+        QStringLiteral("ひらがな"));
     row("half: ideographic space to no-break space", "halfWidth", QStringLiteral("ＡＢＣ　１"),
         "ABC" + nbsp + "1");
     row("half: voicing mark", "halfWidth", QStringLiteral("゛゜"), QStringLiteral("ﾞﾟ"));
@@ -291,8 +297,8 @@ void TestCharacterConversion::roundTrip_data()
     QTest::addColumn<QString>("result");
 
     const QString nbsp(QChar(0x00A0));
-    const auto row = [](const char *name, const char *there, const char *back,
-                        const QString &input, const QString &middle, const QString &result) {
+    const auto row = [](const char *name, const char *there, const char *back, const QString &input,
+                        const QString &middle, const QString &result) {
         QTest::newRow(name) << QString::fromLatin1(there) << QString::fromLatin1(back) << input
                             << middle << result;
     };
@@ -387,8 +393,8 @@ void TestCharacterConversion::tableLayout()
     QCOMPARE(int(SymbolTable[6].halfWidth), 0xFF70);
     QCOMPARE(int(SymbolTable[7].fullWidth), 0x309B);
     QCOMPARE(int(SymbolTable[8].fullWidth), 0x309C);
-    const QHash<int, int> exceptions = {{u' ', 0x3000}, {u'"', 0x201C}, {u'\'', 0x201D},
-                                                  {u'-', 0x2015}, {u'\\', 0xFFE5}, {u'~', 0xFFE3}};
+    const QHash<int, int> exceptions = {{u' ', 0x3000}, {u'"', 0x201C},  {u'\'', 0x201D},
+                                        {u'-', 0x2015}, {u'\\', 0xFFE5}, {u'~', 0xFFE3}};
     char16_t previous = 0;
     for (size_t i = 9; i < SymbolTable.size(); ++i) {
         const WidthRow &row = SymbolTable[i];

@@ -53,7 +53,8 @@ void TestCommandLine::answers_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("output");
 
-    QTest::newRow("apply one rule") << QStringList{"apply", "abcdef", "left(3)"} << QByteArray("abc\n");
+    QTest::newRow("apply one rule")
+        << QStringList{"apply", "abcdef", "left(3)"} << QByteArray("abc\n");
     QTest::newRow("apply in order")
         << QStringList{"apply", "abcd", "cutLeft(1)", "left(2)"} << QByteArray("bc\n");
     QTest::newRow("apply japanese")
@@ -63,8 +64,10 @@ void TestCommandLine::answers_data()
         << QStringList{"apply", "abcdefgh", "breakLine(2)"} << QByteArray("ab\ncd\nef\ngh\n");
     QTest::newRow("apply to empty value")
         << QStringList{"apply", "", "append(x)"} << QByteArray("x\n");
-    QTest::newRow("apply gives empty") << QStringList{"apply", "abc", "left(0)"} << QByteArray("\n");
-    QTest::newRow("apply unknown rule") << QStringList{"apply", "abc", "foo"} << QByteArray("abc\n");
+    QTest::newRow("apply gives empty")
+        << QStringList{"apply", "abc", "left(0)"} << QByteArray("\n");
+    QTest::newRow("apply unknown rule")
+        << QStringList{"apply", "abc", "foo"} << QByteArray("abc\n");
     QTest::newRow("test text true")
         << QStringList{"test", QStringLiteral("山田様"), QStringLiteral("endsWith(様)")}
         << QByteArray("true\n");

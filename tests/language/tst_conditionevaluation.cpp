@@ -101,18 +101,18 @@ void TestConditionEvaluation::numberRange_data()
     QTest::newRow("notLessThan equal") << QStringList{"notLessThan(5)", "unLimit"} << 5 << true;
     QTest::newRow("notLessThan below") << QStringList{"notLessThan(5)", "unLimit"} << 4 << false;
     QTest::newRow("lessThan equal") << QStringList{"unLimit", "lessThan(5)"} << 5 << false;
-    QTest::newRow("notGreaterThan equal") << QStringList{"unLimit", "notGreaterThan(5)"} << 5
-                                          << true;
+    QTest::newRow("notGreaterThan equal")
+        << QStringList{"unLimit", "notGreaterThan(5)"} << 5 << true;
     QTest::newRow("crossed bounds") << QStringList{"notLessThan(5)", "lessThan(5)"} << 5 << false;
     QTest::newRow("unknown bounds") << QStringList{"foo(1)", "bar(2)"} << min << true;
-    QTest::newRow("non-numeric bound is 0") << QStringList{"greaterThan(x)", "unLimit"} << 0
-                                            << false;
-    QTest::newRow("non-numeric bound is 0, above") << QStringList{"greaterThan(x)", ""} << 1
-                                                   << true;
+    QTest::newRow("non-numeric bound is 0")
+        << QStringList{"greaterThan(x)", "unLimit"} << 0 << false;
+    QTest::newRow("non-numeric bound is 0, above")
+        << QStringList{"greaterThan(x)", ""} << 1 << true;
     QTest::newRow("largest") << QStringList{"", "notGreaterThan(2147483647)"} << max << true;
     QTest::newRow("above largest") << QStringList{"greaterThan(2147483647)", ""} << max << false;
-    QTest::newRow("below smallest") << QStringList{"unLimit", "lessThan(-2147483648)"} << min
-                                    << false;
+    QTest::newRow("below smallest")
+        << QStringList{"unLimit", "lessThan(-2147483648)"} << min << false;
     QTest::newRow("bound beyond 32 bits is 0")
         << QStringList{"greaterThan(99999999999)", "unLimit"} << 1 << true;
 }
@@ -159,8 +159,7 @@ void TestConditionEvaluation::storedCondition_data()
     row("bound beyond 32 bits reads 0", "range(greaterThan(99999999999),unLimit)", "1", true);
     row("missing upper bound", "range(greaterThan(5))", "6", true);
     row("empty range", "range()", "abc", true);
-    row("extra part ignored", "range(notLessThan(0),notGreaterThan(100),lessThan(50))", "70",
-        true);
+    row("extra part ignored", "range(notLessThan(0),notGreaterThan(100),lessThan(50))", "70", true);
     row("range is case-sensitive", "Range(unLimit,unLimit)", "1", false);
     row("blank in range name", "range (unLimit,unLimit)", "1", false);
     addTextRows();

@@ -19,8 +19,7 @@ namespace {
 
 const QString pair = QStringLiteral("𡌛"); // one character, two UTF-16 units
 
-void row(const char *name, const QStringList &rules, const QString &value,
-         const QString &expected)
+void row(const char *name, const QStringList &rules, const QString &value, const QString &expected)
 {
     QTest::newRow(name) << rules << value << expected;
 }
@@ -129,8 +128,7 @@ void addFindRows()
     row("find unknown test, delete", "find(like(x),fullString,delete)", "x", "x");
     row("find matched delete all", "find(contains(-),matchedString,delete)", "0120-44-55",
         "01204455");
-    row("find matched replace all", "find(contains(-),matchedString,replace(/))", "a-b-c",
-        "a/b/c");
+    row("find matched replace all", "find(contains(-),matchedString,replace(/))", "a-b-c", "a/b/c");
     row("find replace without overlap", "find(contains(ab),matchedString,replace(b))", "aabab",
         "abb");
     row("find delete without overlap", "find(contains(aa),matchedString,delete)", "aaa", "a");
@@ -142,8 +140,9 @@ void addFindRows()
         "0312");
     row("find startsWith case", "find(startsWith(TEL:),matchedString,delete)", "tel:0312",
         "tel:0312");
-    row("find startsWith replace", QStringLiteral("find(startsWith(TEL:),matchedString,replace(電話))"),
-        "TEL:TEL:1", QStringLiteral("電話TEL:1"));
+    row("find startsWith replace",
+        QStringLiteral("find(startsWith(TEL:),matchedString,replace(電話))"), "TEL:TEL:1",
+        QStringLiteral("電話TEL:1"));
     row("find endsWith replace", QStringLiteral("find(endsWith(様),matchedString,replace(さん))"),
         QStringLiteral("山田様"), QStringLiteral("山田さん"));
     row("find endsWith delete", QStringLiteral("find(endsWith(様),matchedString,delete)"),
@@ -187,7 +186,8 @@ void addTypeRows()
     row("charType case-sensitive", "charType(FullWidth)", "abc", "abc");
     row("fullWidth", "charType(fullWidth)", QStringLiteral("ｶﾞｷﾞ 1"), QStringLiteral("ガギ　１"));
     row("halfWidth", "charType(halfWidth)", QStringLiteral("ガギ　１"),
-        QStringLiteral("ｶﾞｷﾞ\u00A0" "1"));
+        QStringLiteral("ｶﾞｷﾞ\u00A0"
+                       "1"));
     row("hirakana", "charType(hirakana)", QStringLiteral("ｶﾀｶﾅ"), QStringLiteral("かたかな"));
     row("katakana", "charType(katakana)", QStringLiteral("ひらがな"), QStringLiteral("ヒラガナ"));
     row("trim", "trim", "  a b  ", "a b");

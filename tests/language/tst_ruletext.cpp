@@ -25,26 +25,57 @@ void TestRuleText::parts_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("number");
 
-    QTest::newRow("count") << "left(3)" << "left" << "3" << 3;
-    QTest::newRow("no parentheses") << "trim" << "trim" << "trim" << 0;
-    QTest::newRow("empty parentheses") << "trim()" << "trim" << "" << 0;
-    QTest::newRow("nesting not tracked")
-        << "find(contains(a),fullString,replace(b))" << "find"
-        << "contains(a),fullString,replace(b)" << 0;
-    QTest::newRow("first open, last close") << "a(b)c(d)e" << "a" << "b)c(d" << 0;
-    QTest::newRow("no open") << "abc)" << "abc)" << "abc" << 0;
-    QTest::newRow("no close") << "x(abc" << "x" << "abc" << 0;
-    QTest::newRow("only open") << "(abc" << "" << "abc" << 0;
-    QTest::newRow("close before open") << ")x(yz" << ")x" << "yz" << 0;
-    QTest::newRow("empty") << "" << "" << "" << 0;
-    QTest::newRow("blanks around number") << "left( 42 )" << "left" << " 42 " << 42;
-    QTest::newRow("plus sign") << "left(+7)" << "left" << "+7" << 7;
-    QTest::newRow("minus sign") << "left(-7)" << "left" << "-7" << -7;
-    QTest::newRow("not a number") << "left(x)" << "left" << "x" << 0;
-    QTest::newRow("beyond 32 bits") << "left(2147483648)" << "left" << "2147483648" << 0;
-    QTest::newRow("smallest") << "left(-2147483648)" << "left" << "-2147483648"
-                              << std::numeric_limits<int>::min();
-    QTest::newRow("japanese argument") << "append(様)" << "append" << "様" << 0;
+    QTest::newRow("count") << "left(3)"
+                           << "left"
+                           << "3" << 3;
+    QTest::newRow("no parentheses") << "trim"
+                                    << "trim"
+                                    << "trim" << 0;
+    QTest::newRow("empty parentheses") << "trim()"
+                                       << "trim"
+                                       << "" << 0;
+    QTest::newRow("nesting not tracked") << "find(contains(a),fullString,replace(b))"
+                                         << "find"
+                                         << "contains(a),fullString,replace(b)" << 0;
+    QTest::newRow("first open, last close") << "a(b)c(d)e"
+                                            << "a"
+                                            << "b)c(d" << 0;
+    QTest::newRow("no open") << "abc)"
+                             << "abc)"
+                             << "abc" << 0;
+    QTest::newRow("no close") << "x(abc"
+                              << "x"
+                              << "abc" << 0;
+    QTest::newRow("only open") << "(abc"
+                               << ""
+                               << "abc" << 0;
+    QTest::newRow("close before open") << ")x(yz"
+                                       << ")x"
+                                       << "yz" << 0;
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "" << 0;
+    QTest::newRow("blanks around number") << "left( 42 )"
+                                          << "left"
+                                          << " 42 " << 42;
+    QTest::newRow("plus sign") << "left(+7)"
+                               << "left"
+                               << "+7" << 7;
+    QTest::newRow("minus sign") << "left(-7)"
+                                << "left"
+                                << "-7" << -7;
+    QTest::newRow("not a number") << "left(x)"
+                                  << "left"
+                                  << "x" << 0;
+    QTest::newRow("beyond 32 bits") << "left(2147483648)"
+                                    << "left"
+                                    << "2147483648" << 0;
+    QTest::newRow("smallest") << "left(-2147483648)"
+                              << "left"
+                              << "-2147483648" << std::numeric_limits<int>::min();
+    QTest::newRow("japanese argument") << "append(様)"
+                                       << "append"
+                                       << "様" << 0;
 }
 
 void TestRuleText::parts()

@@ -1,6 +1,6 @@
-#include "support/TestWorkingFolder.h"
 #include "editors/models/ItemDragPayload.h"
 #include "statement/PdfSetModel.h"
+#include "support/TestWorkingFolder.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>
@@ -12,11 +12,11 @@ Q_DECLARE_METATYPE(ItemDragEntry)
 
 namespace {
 
-const QStringList fieldHeaders{"Name",        "Address",        "Post code",       "Order number",
-                          "Order date",  "Product name",   "Product number",  "Option",
-                          "Quantity",    "Unit price",     "Subtotal",        "Sum",
-                          "Tax",         "Shipping charge", "C.O.D charge",   "Total sum",
-                          "Coupon",      "Point",          "Payment"};
+const QStringList fieldHeaders{"Name",       "Address",         "Post code",      "Order number",
+                               "Order date", "Product name",    "Product number", "Option",
+                               "Quantity",   "Unit price",      "Subtotal",       "Sum",
+                               "Tax",        "Shipping charge", "C.O.D charge",   "Total sum",
+                               "Coupon",     "Point",           "Payment"};
 
 QMimeData *payload(const QList<ItemDragEntry> &entries)
 {
@@ -37,8 +37,7 @@ ItemDragEntry entry(qint32 kind, qint32 code, const QString &text)
 // A model whose field 0 has three mapped items a (4), b (7) and c (9).
 void mapThree(PdfSetModel &model)
 {
-    QScopedPointer<QMimeData> data(
-        payload({entry(1, 4, "a"), entry(1, 7, "b"), entry(1, 9, "c")}));
+    QScopedPointer<QMimeData> data(payload({entry(1, 4, "a"), entry(1, 7, "b"), entry(1, 9, "c")}));
     QVERIFY(model.dropMimeData(data.data(), Qt::CopyAction, -1, -1,
                                model.index(PdfSetModel::OutputRow, 0)));
 }
@@ -218,16 +217,15 @@ void TestPdfSetModel::drops_data()
     QTest::newRow("two input items in payload order")
         << 1 << QList<ItemDragEntry>{entry(1, 5, "商品名"), entry(1, 2, "オプション")} << true
         << QList<int>{5, 2} << QStringList{"商品名", "オプション"};
-    QTest::newRow("company field refused")
-        << 1 << QList<ItemDragEntry>{entry(0, 0, "회사명")} << false << QList<int>{}
-        << QStringList{};
+    QTest::newRow("company field refused") << 1 << QList<ItemDragEntry>{entry(0, 0, "회사명")}
+                                           << false << QList<int>{} << QStringList{};
     QTest::newRow("payload holding a company field refused whole")
         << 1 << QList<ItemDragEntry>{entry(1, 5, "商品名"), entry(0, 1, "판매처명")} << false
         << QList<int>{} << QStringList{};
-    QTest::newRow("print row refused") << 0 << QList<ItemDragEntry>{entry(1, 3, "x")} << false
-                                       << QList<int>{} << QStringList{};
-    QTest::newRow("rule row refused") << 2 << QList<ItemDragEntry>{entry(1, 3, "x")} << false
-                                      << QList<int>{} << QStringList{};
+    QTest::newRow("print row refused")
+        << 0 << QList<ItemDragEntry>{entry(1, 3, "x")} << false << QList<int>{} << QStringList{};
+    QTest::newRow("rule row refused")
+        << 2 << QList<ItemDragEntry>{entry(1, 3, "x")} << false << QList<int>{} << QStringList{};
 }
 
 void TestPdfSetModel::drops()

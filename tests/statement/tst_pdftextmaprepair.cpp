@@ -49,9 +49,9 @@ void TestPdfTextMapRepair::repairs_data()
                            << QByteArray("<0001> <0004> [<0041> <30FB> <0020> <5165> ]\n") << 3;
     QTest::newRow("linear range kept")
         << QByteArray("<0010> <0019> <2F0A>\n") << QByteArray("<0010> <0019> <2F0A>\n") << 0;
-    QTest::newRow("nothing to mend") << QByteArray("<0000> <0000> <0000>\n<0001> <0001> <5165>\n")
-                                     << QByteArray("<0000> <0000> <0000>\n<0001> <0001> <5165>\n")
-                                     << 0;
+    QTest::newRow("nothing to mend")
+        << QByteArray("<0000> <0000> <0000>\n<0001> <0001> <5165>\n")
+        << QByteArray("<0000> <0000> <0000>\n<0001> <0001> <5165>\n") << 0;
 }
 
 void TestPdfTextMapRepair::repairs()

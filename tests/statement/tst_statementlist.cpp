@@ -32,8 +32,7 @@ QList<StatementField> emptyFields()
 }
 
 // One product line, as a record built from one row has.
-StatementRecord line(const QString &product, qint64 quantity, qint64 unitPrice,
-                     qint64 sum = 0)
+StatementRecord line(const QString &product, qint64 quantity, qint64 unitPrice, qint64 sum = 0)
 {
     StatementRecord record;
     record.name = "name of " + product;
@@ -294,8 +293,7 @@ void TestStatementList::totals_data()
     large.shippingCharge = max32;
     const qint64 big = max32 * max32 + 2 * max32;
     QTest::newRow("beyond 32 bits")
-        << large << QList<qint64>{max32 * max32, 2 * max32} << big << big + max32
-        << big + max32;
+        << large << QList<qint64>{max32 * max32, 2 * max32} << big << big + max32 << big + max32;
 
     StatementRecord huge = line("a", max32, max32);
     for (const char *name : {"b", "c"}) {

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# End-to-end conversion benchmark: generated Japanese order exports (CP932,
+# orders joined with ~1.5 order lines each) through `rowsmith-cli convert`
+# with the setting "bench". Prints wall time, output rows per second and peak
+# memory for 10k and 100k orders; BENCH_1M=1 adds 1M orders.
+# Usage: bench/convert.sh BUILD_FOLDER
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+cli="$build/rowsmith-cli"
+generate="$build/bench/generate_orders"
+runs=${BENCH_RUNS:-3}
+for program in "$cli" "$generate"; do
+  [ -x "$program" ] || { echo "convert.sh: $program is missing; build first" >&2; exit 1; }
+done
+[ -x /usr/bin/time ] || { echo "convert.sh: /usr/bin/time is missing (package time)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+sizes=(10000 100000)
+[ "${BENCH_1M:-0}" = 1 ] && sizes+=(1000000)
+
+seconds() { # h:mm:ss.ss or m:ss.ss -> seconds
+  awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; printf "%.2f", s }' <<<"$1"
+}
+
+printf '%-9s %10s %9s %12s %10s %8s\n' orders input_MB wall_s rows_per_s peak_MB peak/in
+declare -A wall
+for orders in "${sizes[@]}"; do
+  dir="$work/$orders"
+  "$generate" "$orders" "$dir"
+  input=$(( $(stat -c %s "$dir/orders.csv") + $(stat -c %s "$dir/lines.csv") ))
+  best=""
+  peak=0
+  count=$runs
+  [ "$orders" -ge 1000000 ] && count=1
+  for ((run = 1; run <= count; run++)); do
+    (cd "$dir" && /usr/bin/time -v "$cli" convert --setting bench --output out.csv \
+        orders.csv lines.csv >/dev/null 2>time.txt) || { cat "$dir/time.txt" >&2; exit 1; }
+    elapsed=$(seconds "$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$dir/time.txt")")
+    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$dir/time.txt")
+    [ "$rss" -gt "$peak" ] && peak=$rss
+    if [ -z "$best" ] || awk "BEGIN { exit !($elapsed < $best) }"; then best=$elapsed; fi
+  done
+  # The setting keeps one row per order (the order number is its key).
+  rows=$orders
+  wall[$orders]=$best
+  awk -v o="$orders" -v in_b="$input" -v w="$best" -v r="$rows" -v p="$peak" 'BEGIN {
+    printf "%-9d %10.1f %9.2f %12.0f %10.1f %8.2f\n", o, in_b / 1e6, w, (w > 0 ? r / w : 0),
+           p / 1024, p * 1024 / in_b }'
+  rm -f "$dir/out.csv"
+done
+echo "goals: 100k orders <= 2 s wall; 1M <= 11x the 100k time; peak memory <= 8x input bytes"
+if [ -n "${wall[1000000]:-}" ]; then
+  awk -v a="${wall[100000]}" -v b="${wall[1000000]}" \
+    'BEGIN { printf "1M / 100k wall time: %.1fx\n", (a > 0 ? b / a : 0) }'
+fi
