@@ -28,6 +28,7 @@ declare -A wall
 for orders in "${sizes[@]}"; do
   dir="$work/$orders"
   "$generate" "$orders" "$dir"
+  sync # the generator's writes must not compete with the conversion's
   input=$(( $(stat -c %s "$dir/orders.csv") + $(stat -c %s "$dir/lines.csv") ))
   best=""
   peak=0

@@ -16,7 +16,7 @@ const QVector<Command> &commandTable()
         {QStringLiteral("convert"),
          QStringLiteral("--setting NAME --output FILE [--verbose] INPUT..."),
          QStringLiteral("Converts the input files by the setting; prints the written paths."), 5,
-         -1, runConvertCommand},
+         -1, runConvertCommand, true},
     };
     return table;
 }

@@ -18,6 +18,9 @@ struct Command
     int minimumArguments;
     int maximumArguments; // -1: no limit
     Handler run;
+    // The command may paint the statement, which needs fonts and so a GUI
+    // application (never a window).
+    bool paints = false;
 };
 
 const QVector<Command> &commandTable();

@@ -83,10 +83,10 @@ private:
             return;
         drawn_ = percent();
         const int filled = drawn_ * Width / 100;
-        writeStandardError(QStringLiteral("\r[%1%2] %3%")
-                               .arg(QString(filled, QLatin1Char('#')),
-                                    QString(Width - filled, QLatin1Char('.')))
-                               .arg(drawn_, 3));
+        writeStandardError(
+            QStringLiteral("\r[%1%2] %3%")
+                .arg(QString(filled, QLatin1Char('#')), QString(Width - filled, QLatin1Char('.')))
+                .arg(drawn_, 3));
     }
     void clearBar()
     {
@@ -133,10 +133,10 @@ bool parseArguments(const QStringList &arguments, ConvertArguments &parsed)
                    argument == QLatin1String("--output")) {
             if (i + 1 >= arguments.size())
                 return false;
-            QString &target = argument == QLatin1String("--setting") ? parsed.setting
-                                                                     : parsed.output;
-            bool &given = argument == QLatin1String("--setting") ? parsed.hasSetting
-                                                                 : parsed.hasOutput;
+            QString &target =
+                argument == QLatin1String("--setting") ? parsed.setting : parsed.output;
+            bool &given =
+                argument == QLatin1String("--setting") ? parsed.hasSetting : parsed.hasOutput;
             if (given)
                 return false;
             target = arguments.at(++i);

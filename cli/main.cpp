@@ -1,9 +1,19 @@
 #include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
 
 #ifndef Q_OS_WIN
 namespace {
+
+void dropQtNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
 
 QStringList utf8Arguments(int argc, char *argv[])
 {
@@ -20,10 +30,26 @@ int main(int argc, char *argv[])
 {
 #ifndef Q_OS_WIN
     // The bytes are UTF-8 whatever the locale says. Read before
-    // QCoreApplication may take out options of its own.
+    // QGuiApplication may take out options of its own.
     const QStringList arguments = utf8Arguments(argc, argv);
 #endif
-    QCoreApplication application(argc, argv);
+    const Command *command = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    std::unique_ptr<QCoreApplication> application;
+    if (command && command->paints) {
+#ifndef Q_OS_WIN
+        // Painting the statement needs fonts and so a GUI application, but this
+        // program never shows a window: it must also run without a display.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's own notes about the desktop session (no runtime folder and the
+        // like) are no business of this program's output.
+        if (!qEnvironmentVariableIsSet("ROWSMITH_CLI_QT_MESSAGES"))
+            qInstallMessageHandler(dropQtNotes);
+#endif
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("rowsmith-cli"));
 #ifdef Q_OS_WIN
     // Qt reads the UTF-16 command line itself.

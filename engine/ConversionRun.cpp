@@ -5,7 +5,6 @@
 #include "engine/DistinctMerger.h"
 #include "engine/InputStage.h"
 #include "engine/OutputRowBuilder.h"
-#include "engine/OutputRowStage.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -32,15 +31,30 @@ bool sameFilePath(const QString &a, const QString &b)
 
 ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
 
-InputModeModel *ConversionRun::inputTable() { return &inputTable_; }
+InputModeModel *ConversionRun::inputTable()
+{
+    return &inputTable_;
+}
 
-OutputModeModel *ConversionRun::outputItems() { return &outputItems_; }
+OutputModeModel *ConversionRun::outputItems()
+{
+    return &outputItems_;
+}
 
-PdfSetModel *ConversionRun::statementFields() { return &statementFields_; }
+PdfSetModel *ConversionRun::statementFields()
+{
+    return &statementFields_;
+}
 
-const QList<QStringList> &ConversionRun::outputRows() const { return outputRows_; }
+const QList<QStringList> &ConversionRun::outputRows() const
+{
+    return outputRows_;
+}
 
-const StatementList &ConversionRun::statements() const { return statements_; }
+const StatementList &ConversionRun::statements() const
+{
+    return statements_;
+}
 
 QString ConversionRun::statementFileFor(const QString &outputFile)
 {
@@ -66,8 +80,7 @@ bool ConversionRun::namesInputFile(const QString &path, const QStringList &input
 }
 
 ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
-                                             const QString &outputFile,
-                                             const QString &settingName,
+                                             const QString &outputFile, const QString &settingName,
                                              ConversionReporter &reporter)
 {
     Result result;
@@ -96,10 +109,9 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     {
         Settings store;
         forms = ConvertSettingStore::readInputForms(store, settingName);
-        generateStatement =
-            ConvertSettingStore::readStatementOptions(store, settingName,
-                                                      ConvertSettingStore::Defaults::Run)
-                .generate;
+        generateStatement = ConvertSettingStore::readStatementOptions(
+                                store, settingName, ConvertSettingStore::Defaults::Run)
+                                .generate;
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
@@ -127,8 +139,9 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
 
     CsvWriter writer(outputFile);
     if (!writer.open()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.")
-                               .arg(writer.errorString()));
+        reporter.showError(
+            QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.")
+                .arg(writer.errorString()));
         return result;
     }
     QStringList names;
@@ -154,8 +167,8 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
         statementFields_.load(settingName);
         {
             Settings store;
-            options = ConvertSettingStore::readStatementOptions(
-                store, settingName, ConvertSettingStore::Defaults::Run);
+            options = ConvertSettingStore::readStatementOptions(store, settingName,
+                                                                ConvertSettingStore::Defaults::Run);
         }
         for (int field = 0; field < StatementFields::Count; ++field)
             statements_.setPrinted(field, statementFields_.isPrinted(field));
@@ -171,11 +184,15 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
         QList<QStringList> input = inputTable_.rows();
         inputTable_.setFirstForm(QList<QStringList>{input.value(0)}, QString());
         const OutputRowBuilder rowBuilder(items, company);
-        const OutputRowStage stage(rowBuilder, statementBuilder.get());
-        stage.run(input, merger, &statements_, [&](int i) {
+        merger.reserve(qMax(lastRow, 0));
+        for (int i = 1; i <= lastRow; ++i) {
+            const QStringList row = std::move(input[i]);
+            merger.add(rowBuilder.buildOutputRow(row));
+            if (statementBuilder)
+                statements_.append(statementBuilder->buildStatementRecord(row));
             progress = i;
             reporter.setProgressValue(progress);
-        });
+        }
     }
 
     reporter.showStatus(

@@ -32,6 +32,8 @@ public:
     static CsvRows parse(QStringView text);
 };
 
-// Reads the rest of an open device, choosing its encoding as InputTextDecoder does.
-CsvRows readCsvRows(QIODevice &device);
+// Reads the rest of an open device, choosing its encoding as InputTextDecoder
+// does. The device is read and decoded in pieces of about pieceBytes, so that
+// neither all its bytes nor all its text are held at once.
+CsvRows readCsvRows(QIODevice &device, qint64 pieceBytes = 1 << 20);
 CsvRows readCsvRows(const QByteArray &bytes);

@@ -14,7 +14,10 @@ inline bool isSpecial(ushort u)
 
 } // namespace
 
-CsvWriter::CsvWriter(const QString &path) : file_(path) { setLineEnd(platformLineEnd()); }
+CsvWriter::CsvWriter(const QString &path) : file_(path)
+{
+    setLineEnd(platformLineEnd());
+}
 
 CsvWriter::~CsvWriter() = default;
 
@@ -180,6 +183,12 @@ bool CsvWriter::commit()
     return false;
 }
 
-void CsvWriter::cancel() { file_.cancelWriting(); }
+void CsvWriter::cancel()
+{
+    file_.cancelWriting();
+}
 
-QString CsvWriter::errorString() const { return error_.isEmpty() ? file_.errorString() : error_; }
+QString CsvWriter::errorString() const
+{
+    return error_.isEmpty() ? file_.errorString() : error_;
+}

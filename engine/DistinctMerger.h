@@ -41,7 +41,11 @@ public:
     QList<QStringList> takeRows(Groups *groups = nullptr);
 
 private:
-    enum class Merge { String, Number };
+    enum class Merge
+    {
+        String,
+        Number
+    };
     struct MergeColumn
     {
         int column = 0;
@@ -51,9 +55,9 @@ private:
     // One surviving row with what its duplicates bring.
     struct Group
     {
-        int survivor = 0;              // original index
-        QVector<int> duplicates;       // original indexes, in row order
-        QVector<QString> mergeValues;  // per duplicate, one value per merge column
+        int survivor = 0;             // original index
+        QVector<int> duplicates;      // original indexes, in row order
+        QVector<QString> mergeValues; // per duplicate, one value per merge column
     };
 
     // The group of a row with these keys; next (a new group) when none has them.

@@ -1,11 +1,10 @@
 #include "InputStage.h"
 
 #include "engine/ConversionReporter.h"
-#include "engine/InputTextDecoder.h"
 #include "settings/InputModeModel.h"
 
-#include <QCoreApplication>
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 #include <QVector>
@@ -13,8 +12,7 @@
 InputStage::InputStage(const QStringList &inputFiles, InputModeModel &table,
                        ConversionReporter &reporter)
     : inputFiles_(inputFiles), table_(table), reporter_(reporter)
-{
-}
+{}
 
 InputStage::FileRead InputStage::readFile(const QString &path)
 {
@@ -24,17 +22,13 @@ InputStage::FileRead InputStage::readFile(const QString &path)
         read.error = file.errorString();
         return read;
     }
-    QByteArray bytes = file.readAll();
+    read.rows = readCsvRows(file);
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
+        read.rows = CsvRows();
         return read;
     }
-    file.close();
     read.opened = true;
-    // The bytes go as soon as they are text, the text once it is rows.
-    QString text = InputTextDecoder::decode(bytes);
-    bytes = QByteArray();
-    read.rows = CsvReader::parse(text);
     return read;
 }
 
@@ -73,8 +67,9 @@ const CsvRows *InputStage::fileRows(const QString &path)
     if (cached == cache_.end())
         cached = cache_.insert(path, readFile(path));
     if (!cached->opened) {
-        reporter_.showError(QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.")
-                                .arg(cached->error));
+        reporter_.showError(
+            QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.")
+                .arg(cached->error));
         return nullptr;
     }
     return &cached->rows;
@@ -84,8 +79,9 @@ bool InputStage::reportIfMalformed(const QString &path, const CsvRows &rows)
 {
     if (!rows.isMalformed())
         return false;
-    reporter_.showError(
-        QCoreApplication::translate("MainWindow", "Input file has a malformed record:\n%1 (line %2).").arg(path, QString::number(rows.malformedLine)));
+    reporter_.showError(QCoreApplication::translate(
+                            "MainWindow", "Input file has a malformed record:\n%1 (line %2).")
+                            .arg(path, QString::number(rows.malformedLine)));
     return true;
 }
 
@@ -106,8 +102,9 @@ bool InputStage::readSingleForm(const InputForm &form)
         if (!rows)
             return false;
         if (rows->rows.constFirst() != form.heads) {
-            reporter_.showError(
-                QCoreApplication::translate("MainWindow", "Input file dose not match with setting.\nPlease check the input file(s)."));
+            reporter_.showError(QCoreApplication::translate(
+                "MainWindow",
+                "Input file dose not match with setting.\nPlease check the input file(s)."));
             return false;
         }
         if (reportIfMalformed(path, *rows))
@@ -123,7 +120,8 @@ bool InputStage::readSingleForm(const InputForm &form)
 bool InputStage::readSeveralForms(const QList<InputForm> &forms)
 {
     if (inputFiles_.size() != forms.size()) {
-        reporter_.showError(QCoreApplication::translate("MainWindow", "Number of input files is not matched with setting."));
+        reporter_.showError(QCoreApplication::translate(
+            "MainWindow", "Number of input files is not matched with setting."));
         return false;
     }
     table_.clear();
@@ -148,7 +146,8 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
             taken = true;
         }
         if (!taken) {
-            reporter_.showError(QCoreApplication::translate("MainWindow", "Cannot find proper source file."));
+            reporter_.showError(
+                QCoreApplication::translate("MainWindow", "Cannot find proper source file."));
             return false;
         }
     }

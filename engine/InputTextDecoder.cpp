@@ -16,39 +16,81 @@ bool startsWith(const QByteArray &bytes, const char *prefix, int length)
     return bytes.size() >= length && std::memcmp(bytes.constData(), prefix, length) == 0;
 }
 
-QString decodeWith(QTextCodec *codec, const char *data, qsizetype size)
-{
-    // The mark, if any, has been cut off already; a further U+FEFF is text.
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    return codec->toUnicode(data, int(size), &state);
-}
-
-QTextCodec *shiftJis()
-{
-    static QTextCodec *const codec = QTextCodec::codecForName("Shift_JIS");
-    return codec;
-}
-
 } // namespace
+
+bool InputTextDecoder::markedEncoding(const QByteArray &bytes, Encoding *encoding)
+{
+    Encoding found;
+    if (startsWith(bytes, "\xEF\xBB\xBF", 3))
+        found = Encoding::Utf8Bom;
+    // UTF-32LE's mark begins with UTF-16LE's, so it is tested first.
+    else if (startsWith(bytes, "\xFF\xFE\x00\x00", 4))
+        found = Encoding::Utf32Le;
+    else if (startsWith(bytes, "\x00\x00\xFE\xFF", 4))
+        found = Encoding::Utf32Be;
+    else if (startsWith(bytes, "\xFF\xFE", 2))
+        found = Encoding::Utf16Le;
+    else if (startsWith(bytes, "\xFE\xFF", 2))
+        found = Encoding::Utf16Be;
+    else
+        return false;
+    *encoding = found;
+    return true;
+}
+
+int InputTextDecoder::markLength(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8Bom:
+        return 3;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be:
+        return 2;
+    case Encoding::Utf32Le:
+    case Encoding::Utf32Be:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+InputTextDecoder::Encoding InputTextDecoder::fallbackEncoding()
+{
+    return QTextCodec::codecForLocale()->mibEnum() != Utf8Mib ? Encoding::Locale
+                                                              : Encoding::ShiftJis;
+}
+
+QTextCodec *InputTextDecoder::codec(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8Bom:
+    case Encoding::Utf8:
+        return QTextCodec::codecForMib(Utf8Mib);
+    case Encoding::Utf16Le:
+        return QTextCodec::codecForMib(Utf16LeMib);
+    case Encoding::Utf16Be:
+        return QTextCodec::codecForMib(Utf16BeMib);
+    case Encoding::Utf32Le:
+        return QTextCodec::codecForMib(Utf32LeMib);
+    case Encoding::Utf32Be:
+        return QTextCodec::codecForMib(Utf32BeMib);
+    case Encoding::Locale:
+        return QTextCodec::codecForLocale();
+    case Encoding::ShiftJis:
+        break;
+    }
+    static QTextCodec *const shiftJis = QTextCodec::codecForName("Shift_JIS");
+    return shiftJis;
+}
 
 InputTextDecoder::Encoding InputTextDecoder::detect(const QByteArray &bytes)
 {
-    if (startsWith(bytes, "\xEF\xBB\xBF", 3))
-        return Encoding::Utf8Bom;
-    // UTF-32LE's mark begins with UTF-16LE's, so it is tested first.
-    if (startsWith(bytes, "\xFF\xFE\x00\x00", 4))
-        return Encoding::Utf32Le;
-    if (startsWith(bytes, "\x00\x00\xFE\xFF", 4))
-        return Encoding::Utf32Be;
-    if (startsWith(bytes, "\xFF\xFE", 2))
-        return Encoding::Utf16Le;
-    if (startsWith(bytes, "\xFE\xFF", 2))
-        return Encoding::Utf16Be;
+    Encoding encoding;
+    if (markedEncoding(bytes, &encoding))
+        return encoding;
     if (isValidUtf8(bytes.constData(), bytes.size()))
         return Encoding::Utf8;
-    if (QTextCodec::codecForLocale()->mibEnum() != Utf8Mib)
-        return Encoding::Locale;
-    return Encoding::ShiftJis;
+    return fallbackEncoding();
 }
 
 QString InputTextDecoder::decode(const QByteArray &bytes) { return decode(bytes, nullptr); }
@@ -58,35 +100,23 @@ QString InputTextDecoder::decode(const QByteArray &bytes, Encoding *detected)
     const Encoding encoding = detect(bytes);
     if (detected)
         *detected = encoding;
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    switch (encoding) {
-    case Encoding::Utf8Bom:
-        return QString::fromUtf8(data + 3, int(size - 3));
-    case Encoding::Utf32Le:
-        return decodeWith(QTextCodec::codecForMib(Utf32LeMib), data + 4, size - 4);
-    case Encoding::Utf32Be:
-        return decodeWith(QTextCodec::codecForMib(Utf32BeMib), data + 4, size - 4);
-    case Encoding::Utf16Le:
-        return decodeWith(QTextCodec::codecForMib(Utf16LeMib), data + 2, size - 2);
-    case Encoding::Utf16Be:
-        return decodeWith(QTextCodec::codecForMib(Utf16BeMib), data + 2, size - 2);
-    case Encoding::Utf8:
-        return QString::fromUtf8(data, int(size));
-    case Encoding::Locale:
-        return decodeWith(QTextCodec::codecForLocale(), data, size);
-    case Encoding::ShiftJis:
-        break;
-    }
-    return decodeWith(shiftJis(), data, size);
+    const int skip = markLength(encoding);
+    // The mark, if any, is cut off here; a further U+FEFF is text.
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    return codec(encoding)->toUnicode(bytes.constData() + skip, bytes.size() - skip, &state);
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no
-// sequence cut off at the end. Stops at the first fault, so a Shift-JIS file
-// is recognised after a few bytes.
 bool InputTextDecoder::isValidUtf8(const char *data, qsizetype size)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    return validUtf8Prefix(data, size, true) == size;
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+// Stops at the first fault, so a Shift-JIS file is recognised after a few bytes.
+qsizetype InputTextDecoder::validUtf8Prefix(const char *data, qsizetype size, bool final)
+{
+    const auto *begin = reinterpret_cast<const unsigned char *>(data);
+    const auto *p = begin;
     const unsigned char *const end = p + size;
     while (p < end) {
         // Plain ASCII runs dominate order files; test eight bytes at a time.
@@ -121,17 +151,18 @@ bool InputTextDecoder::isValidUtf8(const char *data, qsizetype size)
             else if (c == 0xF4)
                 high = 0x8F;
         } else {
-            return false;
+            return -1;
         }
-        if (end - p < length)
-            return false;
-        if (p[1] < low || p[1] > high)
-            return false;
-        for (int k = 2; k < length; ++k) {
-            if ((p[k] & 0xC0) != 0x80)
-                return false;
+        const qsizetype available = end - p;
+        for (int k = 1; k < length && k < available; ++k) {
+            const unsigned char lower = k == 1 ? low : 0x80;
+            const unsigned char upper = k == 1 ? high : 0xBF;
+            if (p[k] < lower || p[k] > upper)
+                return -1;
         }
+        if (available < length)
+            return final ? -1 : p - begin; // the rest comes with the next piece
         p += length;
     }
-    return true;
+    return size;
 }

@@ -25,8 +25,9 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
         else if (stored.condCombination == QLatin1String("OR"))
             item.combination = Combination::Or;
         for (int j = 0; j < stored.condNums.size(); ++j) {
-            item.conditions.append({{stored.condSources.value(j, CompanyKind), stored.condNums.at(j)},
-                                    CompiledCondition(stored.condRules.value(j))});
+            item.conditions.append(
+                {{stored.condSources.value(j, CompanyKind), stored.condNums.at(j)},
+                 CompiledCondition(stored.condRules.value(j))});
         }
         item.rules = CompiledRuleList(stored.rules);
         items_.append(std::move(item));

@@ -31,7 +31,12 @@ private:
         Source source;
         CompiledCondition test;
     };
-    enum class Combination { And, Or, Never };
+    enum class Combination
+    {
+        And,
+        Or,
+        Never
+    };
     struct Item
     {
         QVector<Source> sources;

@@ -35,65 +35,54 @@ void breakLines(QString &value, int width)
 } // namespace
 
 CompiledRule::CompiledRule(const QString &rule)
+    : operation_(operationOf(ruleFunctionNameView(rule), ruleArgumentView(rule)))
 {
-    const QStringView name = ruleFunctionNameView(rule);
-    const auto is = [&](const char *candidate) { return name == QLatin1String(candidate); };
-    if (is("left")) {
-        operation_ = Operation::Left;
-    } else if (is("right")) {
-        operation_ = Operation::Right;
-    } else if (is("cutLeft")) {
-        operation_ = Operation::CutLeft;
-    } else if (is("cutRight")) {
-        operation_ = Operation::CutRight;
-    } else if (is("breakLine")) {
-        operation_ = Operation::BreakLine;
-    } else if (is("newLine")) {
-        parseNewLine(ruleArgumentView(rule));
-    } else if (is("prepend")) {
-        operation_ = Operation::Prepend;
-    } else if (is("append")) {
-        operation_ = Operation::Append;
-    } else if (is("find")) {
-        operation_ = Operation::Find;
-        find_ = FindRule(ruleArgumentText(rule));
-    } else if (is("charType")) {
-        parseCharType(ruleArgumentView(rule));
-    } else if (is("trim")) {
-        operation_ = Operation::Trim;
-    } else if (is("simplified")) {
-        operation_ = Operation::Simplified;
-    }
     if (operation_ >= Operation::Left && operation_ <= Operation::BreakLine)
         count_ = ruleArgumentNumber(rule);
-    if (operation_ == Operation::Prepend || operation_ == Operation::Append)
+    else if (operation_ == Operation::Prepend || operation_ == Operation::Append)
         text_ = ruleArgumentText(rule);
+    else if (operation_ == Operation::Find)
+        find_ = FindRule(ruleArgumentText(rule));
 }
 
-void CompiledRule::parseNewLine(QStringView keyword)
+// "newLine" and "charType" pick their operation by the argument. Unknown
+// names and keywords leave every value unchanged.
+CompiledRule::Operation CompiledRule::operationOf(QStringView name, QStringView argument)
 {
-    if (keyword == QLatin1String("LF"))
-        operation_ = Operation::NewLineToLf;
-    else if (keyword == QLatin1String("CRLF"))
-        operation_ = Operation::NewLineToCrLf;
-    else if (keyword == QLatin1String("REMOVE"))
-        operation_ = Operation::NewLineRemove;
-}
-
-void CompiledRule::parseCharType(QStringView kind)
-{
-    if (kind == QLatin1String("lowerCase"))
-        operation_ = Operation::LowerCase;
-    else if (kind == QLatin1String("upperCase"))
-        operation_ = Operation::UpperCase;
-    else if (kind == QLatin1String("fullWidth"))
-        operation_ = Operation::FullWidth;
-    else if (kind == QLatin1String("halfWidth"))
-        operation_ = Operation::HalfWidth;
-    else if (kind == QLatin1String("hirakana"))
-        operation_ = Operation::Hiragana;
-    else if (kind == QLatin1String("katakana"))
-        operation_ = Operation::Katakana;
+    struct Keyword
+    {
+        const char *text;
+        Operation operation;
+    };
+    static const Keyword names[] = {
+        {"left", Operation::Left},           {"right", Operation::Right},
+        {"cutLeft", Operation::CutLeft},     {"cutRight", Operation::CutRight},
+        {"breakLine", Operation::BreakLine}, {"prepend", Operation::Prepend},
+        {"append", Operation::Append},       {"find", Operation::Find},
+        {"trim", Operation::Trim},           {"simplified", Operation::Simplified},
+    };
+    static const Keyword newLineCodes[] = {
+        {"LF", Operation::NewLineToLf},
+        {"CRLF", Operation::NewLineToCrLf},
+        {"REMOVE", Operation::NewLineRemove},
+    };
+    static const Keyword characterTypes[] = {
+        {"lowerCase", Operation::LowerCase}, {"upperCase", Operation::UpperCase},
+        {"fullWidth", Operation::FullWidth}, {"halfWidth", Operation::HalfWidth},
+        {"hirakana", Operation::Hiragana},   {"katakana", Operation::Katakana},
+    };
+    const auto lookUp = [](const auto &keywords, QStringView text) {
+        for (const Keyword &keyword : keywords) {
+            if (text == QLatin1String(keyword.text))
+                return keyword.operation;
+        }
+        return Operation::Unchanged;
+    };
+    if (name == QLatin1String("newLine"))
+        return lookUp(newLineCodes, argument);
+    if (name == QLatin1String("charType"))
+        return lookUp(characterTypes, argument);
+    return lookUp(names, name);
 }
 
 void CompiledRule::apply(QString &value) const

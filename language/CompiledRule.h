@@ -38,8 +38,7 @@ private:
         Simplified
     };
 
-    void parseNewLine(QStringView keyword);
-    void parseCharType(QStringView kind);
+    static Operation operationOf(QStringView name, QStringView argument);
 
     Operation operation_ = Operation::Unchanged;
     int count_ = 0;

@@ -8,7 +8,8 @@ namespace {
 
 // Columns of the combined input header: the 17 order columns, then the order
 // lines without their key.
-enum Column {
+enum Column
+{
     OrderNumber,
     OrderDate,
     BuyerName,
@@ -33,7 +34,10 @@ enum Column {
     Quantity
 };
 
-QString u(const char *text) { return QString::fromUtf8(text); }
+QString u(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 OutputItem item(const char *name, const QList<int> &columns, const QStringList &rules = {},
                 const QString &separator = QString())
@@ -111,8 +115,7 @@ ConvertSetting BenchSetting::make()
     items << item("メール", {Mail}, {QStringLiteral("charType(lowerCase)")});
     items << item("備考", {Note}, {QStringLiteral("newLine(CRLF)")});
     items << item("備考LF", {Note}, {QStringLiteral("newLine(LF)"), u("prepend(※)")});
-    items << item("支払方法", {Payment},
-                  {u("find(equalTo(代金引換),fullString,replace(COD))")});
+    items << item("支払方法", {Payment}, {u("find(equalTo(代金引換),fullString,replace(COD))")});
     items << item("商品合計", {Goods});
     OutputItem shipping = item("送料", {Shipping});
     condition(shipping, 1, Shipping, QStringLiteral("range(greaterThan(0),unLimit)"));
@@ -150,9 +153,9 @@ ConvertSetting BenchSetting::make()
     condition(check, 1, Total, QStringLiteral("range(notLessThan(10000),unLimit)"));
     check.condCombination = QStringLiteral("AND");
     items << check;
-    items << item("選択肢", {ProductOption},
-                  {u("find(notContains(なし),fullString,print)"),
-                   QStringLiteral("charType(halfWidth)")});
+    items << item(
+        "選択肢", {ProductOption},
+        {u("find(notContains(なし),fullString,print)"), QStringLiteral("charType(halfWidth)")});
     s.outputItems = items;
     for (int f = 0; f < 19; ++f)
         s.statementFields.append(StatementField());

@@ -28,27 +28,33 @@ struct Name
     const char *kana; // half-width, as many systems export it
 };
 
-const Name Surnames[] = {{"山田", "ﾔﾏﾀﾞ"}, {"佐藤", "ｻﾄｳ"},     {"鈴木", "ｽｽﾞｷ"},
-                         {"髙橋", "ﾀｶﾊｼ"}, {"田中", "ﾀﾅｶ"},     {"渡辺", "ﾜﾀﾅﾍﾞ"},
-                         {"伊藤", "ｲﾄｳ"},  {"中村", "ﾅｶﾑﾗ"},    {"小林", "ｺﾊﾞﾔｼ"},
-                         {"加藤", "ｶﾄｳ"},  {"吉田", "ﾖｼﾀﾞ"},    {"山口", "ﾔﾏｸﾞﾁ"},
-                         {"松本", "ﾏﾂﾓﾄ"}, {"井上", "ｲﾉｳｴ"},    {"木村", "ｷﾑﾗ"},
-                         {"斎藤", "ｻｲﾄｳ"}, {"長谷川", "ﾊｾｶﾞﾜ"}, {"﨑山", "ｻｷﾔﾏ"}};
-const Name GivenNames[] = {{"太郎", "ﾀﾛｳ"},   {"花子", "ﾊﾅｺ"},   {"一郎", "ｲﾁﾛｳ"},
-                           {"美咲", "ﾐｻｷ"},   {"翔太", "ｼｮｳﾀ"},  {"陽菜", "ﾋﾅ"},
-                           {"大輔", "ﾀﾞｲｽｹ"}, {"由美", "ﾕﾐ"},    {"健一", "ｹﾝｲﾁ"},
-                           {"さくら", "ｻｸﾗ"}, {"蓮", "ﾚﾝ"},      {"結衣", "ﾕｲ"},
-                           {"直樹", "ﾅｵｷ"},   {"恵子", "ｹｲｺ"},   {"拓也", "ﾀｸﾔ"}};
-const char *const Places[] = {"東京都千代田区丸の内", "東京都世田谷区三軒茶屋",
-                              "大阪府大阪市北区梅田",  "神奈川県横浜市中区山下町",
-                              "愛知県名古屋市中村区名駅", "北海道札幌市中央区北一条西",
+const Name Surnames[] = {
+    {"山田", "ﾔﾏﾀﾞ"},  {"佐藤", "ｻﾄｳ"},     {"鈴木", "ｽｽﾞｷ"}, {"髙橋", "ﾀｶﾊｼ"},  {"田中", "ﾀﾅｶ"},
+    {"渡辺", "ﾜﾀﾅﾍﾞ"}, {"伊藤", "ｲﾄｳ"},     {"中村", "ﾅｶﾑﾗ"}, {"小林", "ｺﾊﾞﾔｼ"}, {"加藤", "ｶﾄｳ"},
+    {"吉田", "ﾖｼﾀﾞ"},  {"山口", "ﾔﾏｸﾞﾁ"},   {"松本", "ﾏﾂﾓﾄ"}, {"井上", "ｲﾉｳｴ"},  {"木村", "ｷﾑﾗ"},
+    {"斎藤", "ｻｲﾄｳ"},  {"長谷川", "ﾊｾｶﾞﾜ"}, {"﨑山", "ｻｷﾔﾏ"}};
+const Name GivenNames[] = {{"太郎", "ﾀﾛｳ"},  {"花子", "ﾊﾅｺ"},   {"一郎", "ｲﾁﾛｳ"},  {"美咲", "ﾐｻｷ"},
+                           {"翔太", "ｼｮｳﾀ"}, {"陽菜", "ﾋﾅ"},    {"大輔", "ﾀﾞｲｽｹ"}, {"由美", "ﾕﾐ"},
+                           {"健一", "ｹﾝｲﾁ"}, {"さくら", "ｻｸﾗ"}, {"蓮", "ﾚﾝ"},      {"結衣", "ﾕｲ"},
+                           {"直樹", "ﾅｵｷ"},  {"恵子", "ｹｲｺ"},   {"拓也", "ﾀｸﾔ"}};
+const char *const Places[] = {"東京都千代田区丸の内",       "東京都世田谷区三軒茶屋",
+                              "大阪府大阪市北区梅田",       "神奈川県横浜市中区山下町",
+                              "愛知県名古屋市中村区名駅",   "北海道札幌市中央区北一条西",
                               "福岡県福岡市博多区博多駅前", "京都府京都市下京区四条通",
-                              "宮城県仙台市青葉区一番町", "沖縄県那覇市久茂地"};
-const char *const Buildings[] = {"", "", "コーポ髙山 201", "サンハイツ①号棟 305",
-                                 "グランドメゾン 1203", "ＡＢＣビル ５Ｆ", "レジデンス～桜～ 102"};
-const char *const Notes[] = {"午前中指定\n置き配希望", "不在時は宅配ボックスへ",
-                             "ギフト包装希望\n熨斗：御礼\n名入れ：山田", "―",
-                             "領収書希望（宛名：株式会社ロウスミス）", "配達前に電話ください\nTEL 090－1234－5678"};
+                              "宮城県仙台市青葉区一番町",   "沖縄県那覇市久茂地"};
+const char *const Buildings[] = {"",
+                                 "",
+                                 "コーポ髙山 201",
+                                 "サンハイツ①号棟 305",
+                                 "グランドメゾン 1203",
+                                 "ＡＢＣビル ５Ｆ",
+                                 "レジデンス～桜～ 102"};
+const char *const Notes[] = {"午前中指定\n置き配希望",
+                             "不在時は宅配ボックスへ",
+                             "ギフト包装希望\n熨斗：御礼\n名入れ：山田",
+                             "―",
+                             "領収書希望（宛名：株式会社ロウスミス）",
+                             "配達前に電話ください\nTEL 090－1234－5678"};
 const char *const Payments[] = {"クレジットカード", "代金引換", "銀行振込", "コンビニ決済"};
 struct Product
 {
@@ -68,14 +74,16 @@ const Product Products[] = {{"【送料無料】有機栽培 りんご 5kg", "ap
 const char *const Options[] = {"なし", "のし:あり", "サイズ:L", "配送日指定:あり",
                                "ラッピング:あり"};
 
-template <typename T, int N> constexpr int count(const T (&)[N]) { return N; }
+template <typename T, int N> constexpr int count(const T (&)[N])
+{
+    return N;
+}
 
 } // namespace
 
 OrderExportGenerator::OrderExportGenerator(int orders, quint32 seed)
     : orders_(orders), random_(seed)
-{
-}
+{}
 
 QStringList OrderExportGenerator::orderHeads()
 {
@@ -87,7 +95,8 @@ QStringList OrderExportGenerator::orderHeads()
 
 QStringList OrderExportGenerator::lineHeads()
 {
-    return QString::fromUtf8("受注番号,商品名,商品番号,項目選択肢,単価,個数").split(QLatin1Char(','));
+    return QString::fromUtf8("受注番号,商品名,商品番号,項目選択肢,単価,個数")
+        .split(QLatin1Char(','));
 }
 
 QString OrderExportGenerator::orderRow(int index, QStringList &lines)
@@ -98,10 +107,10 @@ QString OrderExportGenerator::orderRow(int index, QStringList &lines)
                              .toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
     const Name &surname = Surnames[random_.bounded(count(Surnames))];
     const Name &given = GivenNames[random_.bounded(count(GivenNames))];
-    const QString name = QString::fromUtf8(surname.kanji) + QString::fromUtf8("　") +
-                         QString::fromUtf8(given.kanji);
-    const QString kana = QString::fromUtf8(surname.kana) + QLatin1Char(' ') +
-                         QString::fromUtf8(given.kana);
+    const QString name =
+        QString::fromUtf8(surname.kanji) + QString::fromUtf8("　") + QString::fromUtf8(given.kanji);
+    const QString kana =
+        QString::fromUtf8(surname.kana) + QLatin1Char(' ') + QString::fromUtf8(given.kana);
     const QString postCode = QStringLiteral("%1-%2")
                                  .arg(random_.bounded(1000), 3, 10, QLatin1Char('0'))
                                  .arg(random_.bounded(10000), 4, 10, QLatin1Char('0'));
@@ -118,8 +127,9 @@ QString OrderExportGenerator::orderRow(int index, QStringList &lines)
                             .arg(random_.bounded(1000, 9999))
                             .arg(random_.bounded(1000, 9999));
     const QString mail = QStringLiteral("User%1@Example.JP").arg(random_.bounded(100000));
-    const QString note =
-        random_.bounded(10) < 3 ? QString::fromUtf8(Notes[random_.bounded(count(Notes))]) : QString();
+    const QString note = random_.bounded(10) < 3
+                             ? QString::fromUtf8(Notes[random_.bounded(count(Notes))])
+                             : QString();
     const QString payment = QString::fromUtf8(Payments[random_.bounded(count(Payments))]);
 
     // About 1.5 lines per order: 60 % one, 30 % two, 10 % three.

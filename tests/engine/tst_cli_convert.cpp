@@ -2,6 +2,7 @@
 #include "support/TestWorkingFolder.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace EngineTest;
@@ -18,6 +19,15 @@ struct Outcome
 Outcome runCli(const QStringList &arguments)
 {
     QProcess process;
+    // The program paints statements through an offscreen GUI application,
+    // which warns on stderr when the session has no runtime folder.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ROWSMITH_CLI_PATH), arguments);
     Outcome outcome;
     if (!process.waitForFinished(60000))
@@ -45,6 +55,7 @@ class TestCliConvert : public QObject
 private slots:
     void list();
     void convert();
+    void statement();
     void failure();
     void wrongArguments_data();
     void wrongArguments();
@@ -73,15 +84,15 @@ void TestCliConvert::convert()
     QVERIFY(writeBytes("in.csv", "No,Name\r\n1,\"Sato, Hanako\"\r\n2,Tanaka\r\n"));
     QVERIFY(writeBytes("more.csv", "No,Name\n3,Kato\n"));
 
-    Outcome outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv",
-                              "more.csv"});
+    Outcome outcome =
+        runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv", "more.csv"});
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.out, QByteArray("out.csv\n"));
     QCOMPARE(outcome.err, QByteArray());
     QCOMPARE(readBytes("out.csv"), QByteArray("Name,No\n\"Sato, Hanako\",1\nTanaka,2\nKato,3\n"));
 
-    outcome = runCli({"convert", "--verbose", "--output", "again.csv", "--setting", "names",
-                      "in.csv"});
+    outcome =
+        runCli({"convert", "--verbose", "--output", "again.csv", "--setting", "names", "in.csv"});
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.out, QByteArray("again.csv\n"));
     QCOMPARE(outcome.err, QByteArray("Checking all fields...\nLoading settings...\n"
@@ -91,14 +102,29 @@ void TestCliConvert::convert()
                                      "Converting succeeded.\n"));
 }
 
+void TestCliConvert::statement()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = twoColumns("names");
+    s.statement.generate = true;
+    s.statementFields[StatementFields::Name].toPrint = true;
+    s.statementFields[StatementFields::Name].mapNums = {1};
+    QVERIFY(ConvertSettingStore::save(s));
+    QVERIFY(writeBytes("in.csv", "No,Name\n1,Sato\n2,Tanaka\n"));
+    const Outcome outcome =
+        runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray("out.csv\nout.pdf\n"));
+    QVERIFY(readBytes("out.pdf").startsWith("%PDF"));
+}
+
 void TestCliConvert::failure()
 {
     TestWorkingFolder folder;
     QVERIFY(ConvertSettingStore::save(twoColumns("names")));
     QVERIFY(writeBytes("in.csv", "Other,Header\n1,2\n"));
     QVERIFY(writeBytes("out.csv", "old\n"));
-    Outcome outcome =
-        runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
+    Outcome outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.out, QByteArray());
     QCOMPARE(outcome.err, QByteArray("Input file dose not match with setting.\n"
@@ -121,8 +147,8 @@ void TestCliConvert::wrongArguments_data()
         << QStringList{"convert", "in.csv", "--setting", "s", "in.csv", "--output"};
     QTest::newRow("unknown option")
         << QStringList{"convert", "--setting", "s", "--output", "o.csv", "--fast", "in.csv"};
-    QTest::newRow("setting twice") << QStringList{"convert", "--setting", "s", "--setting", "t",
-                                                  "--output", "o.csv", "in.csv"};
+    QTest::newRow("setting twice") << QStringList{"convert", "--setting", "s",     "--setting",
+                                                  "t",       "--output",  "o.csv", "in.csv"};
     QTest::newRow("list with an argument") << QStringList{"list", "extra"};
 }
 

@@ -1,5 +1,4 @@
 #include "engine/ConversionRun.h"
-#include "engine/OutputRowStage.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
@@ -8,7 +7,6 @@
 #include <QFile>
 #include <QTextCodec>
 #include <QtTest>
-#include <limits>
 
 using namespace EngineTest;
 
@@ -17,7 +15,10 @@ namespace {
 const QStringList OrderHeads{"OrderNo", "Date", "Name", "Kana", "Zip", "Address", "Note", "Total"};
 const QStringList LineHeads{"OrderNo", "Product", "Qty", "Price"};
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 void writeCompany()
 {
@@ -66,7 +67,8 @@ ConvertSetting joinSetting(const QString &name = "orders")
     addCondition(mark, 1, 7, "equalTo(980)");
     addCondition(mark, 1, 0, "startsWith(1001)");
     mark.condCombination = "OR";
-    s.outputItems = {number, date, buyer, address, note, product, quantity, total, store, kana, mark};
+    s.outputItems = {number,   date,  buyer, address, note, product,
+                     quantity, total, store, kana,    mark};
     return s;
 }
 
@@ -104,6 +106,7 @@ private slots:
     void shiftJisInputAndOutput();
     void errors_data();
     void errors();
+    void outputThatCannotBeWritten();
     void outputMustNotBeAnInput_data();
     void outputMustNotBeAnInput();
     void statementFileFor_data();
@@ -111,7 +114,6 @@ private slots:
     void statement();
     void statementWithoutCsvExtension();
     void statementThatCannotBeWritten();
-    void twoThreadsGiveTheSameResult();
 };
 
 void TestConversionRun::joinedOrders()
@@ -132,11 +134,11 @@ void TestConversionRun::joinedOrders()
     QCOMPARE(result.outputFile, QString("out.csv"));
     QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
 
-    QCOMPARE(reporter.statuses,
-             QStringList({"Checking all fields...", "Loading settings...",
-                          "Processing input file(s)...", "Generating output file...",
-                          "Start converting...", "Deleting duplication and merging items...",
-                          "Converting succeeded."}));
+    QCOMPARE(
+        reporter.statuses,
+        QStringList({"Checking all fields...", "Loading settings...", "Processing input file(s)...",
+                     "Generating output file...", "Start converting...",
+                     "Deleting duplication and merging items...", "Converting succeeded."}));
     QVERIFY(reporter.errors.isEmpty());
     // Four joined rows (1001 twice, 1002, 1003 unmatched), three after merging.
     // The table lets its rows go as they are converted and keeps its header.
@@ -241,10 +243,9 @@ void TestConversionRun::errors_data()
     QTest::newRow("no input file") << QStringList() << "out.csv"
                                    << "orders"
                                    << "Input file is required." << checking;
-    QTest::newRow("no output file, no setting")
-        << QStringList{"orders.csv"} << ""
-        << ""
-        << "Output file is required." << checking;
+    QTest::newRow("no output file, no setting") << QStringList{"orders.csv"} << ""
+                                                << ""
+                                                << "Output file is required." << checking;
     QTest::newRow("no setting name") << QStringList{"orders.csv"} << "out.csv"
                                      << ""
                                      << "Choose a convert setting." << checking;
@@ -260,8 +261,7 @@ void TestConversionRun::errors_data()
     QTest::newRow("header does not match")
         << QStringList{"orders.csv", "lines.csv"} << "out.csv"
         << "simple"
-        << "Input file dose not match with setting.\nPlease check the input file(s)."
-        << processing;
+        << "Input file dose not match with setting.\nPlease check the input file(s)." << processing;
     QTest::newRow("malformed record")
         << QStringList{"orders.csv", "bad.csv"} << "out.csv"
         << "simple"
@@ -270,22 +270,20 @@ void TestConversionRun::errors_data()
         << QStringList{"open.csv"} << "out.csv"
         << "simple"
         << "Input file has a malformed record:\nopen.csv (line 2)." << processing;
-    QTest::newRow("number of files") << QStringList{"orders.csv"} << "out.csv"
-                                     << "orders"
-                                     << "Number of input files is not matched with setting."
-                                     << processing;
-    QTest::newRow("no file for a form")
-        << QStringList{"orders.csv", "orders.csv"} << "out.csv"
+    QTest::newRow("number of files")
+        << QStringList{"orders.csv"} << "out.csv"
         << "orders"
-        << "Cannot find proper source file." << processing;
+        << "Number of input files is not matched with setting." << processing;
+    QTest::newRow("no file for a form") << QStringList{"orders.csv", "orders.csv"} << "out.csv"
+                                        << "orders"
+                                        << "Cannot find proper source file." << processing;
     QTest::newRow("second form missing a file")
         << QStringList{"orders.csv", "other.csv"} << "out.csv"
         << "orders"
         << "Cannot find proper source file." << processing;
-    QTest::newRow("output folder missing")
-        << QStringList{"orders.csv"} << "no/such/folder/out.csv"
-        << "simple"
-        << "Cannot open output file:\n%1." << generating;
+    QTest::newRow("output folder missing") << QStringList{"orders.csv"} << "no/such/folder/out.csv"
+                                           << "simple"
+                                           << "Cannot open output file:\n%1." << generating;
 }
 
 void TestConversionRun::errors()
@@ -325,9 +323,59 @@ void TestConversionRun::errors()
     QCOMPARE(readBytes("out.csv"), OldOutput);
     QCOMPARE(readBytes("orders.csv"), inputBytes);
     QVERIFY(!QFileInfo::exists("no/such/folder/out.csv"));
-    QCOMPARE(QDir().entryList(QDir::Files), (QStringList{"bad.csv", "lines.csv", "open.csv",
-                                                          "orders.csv", "other.csv",
-                                                          "out.csv", "rowsmith.dat"}));
+    QCOMPARE(QDir().entryList(QDir::Files),
+             (QStringList{"bad.csv", "lines.csv", "open.csv", "orders.csv", "other.csv", "out.csv",
+                          "rowsmith.dat"}));
+}
+
+namespace {
+
+// Moves the output's folder away once the rows are being merged: the new file
+// can then no longer replace the old one.
+class FolderMovingReporter : public RecordingReporter
+{
+public:
+    void showStatus(const QString &text) override
+    {
+        RecordingReporter::showStatus(text);
+        if (text == QLatin1String("Deleting duplication and merging items..."))
+            moved = QDir().rename("sub", "moved");
+    }
+    bool moved = false;
+};
+
+} // namespace
+
+void TestConversionRun::outputThatCannotBeWritten()
+{
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(simpleSetting(OrderHeads)));
+    copyData("orders.csv", "orders.csv");
+    QVERIFY(QDir().mkdir("sub"));
+    QVERIFY(writeBytes("sub/out.csv", OldOutput));
+    {
+        // A folder where the file should be: nothing is opened.
+        QVERIFY(QDir().mkdir("taken.csv"));
+        ConversionRun run;
+        RecordingReporter reporter;
+        QVERIFY(!run.convert({"orders.csv"}, "taken.csv", "simple", reporter).succeeded);
+        QCOMPARE(reporter.errors.size(), 1);
+        QVERIFY(reporter.errors.first().startsWith("Cannot open output file:\n"));
+        QVERIFY(QFileInfo("taken.csv").isDir());
+    }
+    ConversionRun run;
+    FolderMovingReporter reporter;
+    const ConversionRun::Result result = run.convert({"orders.csv"}, "sub/out.csv", "simple",
+                                                     reporter);
+    QVERIFY(reporter.moved);
+    QVERIFY(!result.succeeded);
+    QCOMPARE(reporter.errors.size(), 1);
+    QVERIFY2(reporter.errors.first().startsWith("Cannot write output file:\n"),
+             qPrintable(reporter.errors.first()));
+    QVERIFY(reporter.errors.first().endsWith("."));
+    QVERIFY(!reporter.statuses.contains("Converting succeeded."));
+    QCOMPARE(readBytes("moved/out.csv"), OldOutput);
+    QCOMPARE(QDir("moved").entryList(QDir::Files | QDir::Hidden), QStringList{"out.csv"});
 }
 
 void TestConversionRun::outputMustNotBeAnInput_data()
@@ -363,11 +411,16 @@ void TestConversionRun::statementFileFor_data()
 {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("statement");
-    QTest::newRow("csv") << "out.csv" << "out.pdf";
-    QTest::newRow("every occurrence") << "C:/a.csv/b.csv" << "C:/a.pdf/b.pdf";
-    QTest::newRow("capital letters") << "out.CSV" << "out.CSV.pdf";
-    QTest::newRow("no extension") << "out" << "out.pdf";
-    QTest::newRow("other extension") << "out.txt" << "out.txt.pdf";
+    QTest::newRow("csv") << "out.csv"
+                         << "out.pdf";
+    QTest::newRow("every occurrence") << "C:/a.csv/b.csv"
+                                      << "C:/a.pdf/b.pdf";
+    QTest::newRow("capital letters") << "out.CSV"
+                                     << "out.CSV.pdf";
+    QTest::newRow("no extension") << "out"
+                                  << "out.pdf";
+    QTest::newRow("other extension") << "out.txt"
+                                     << "out.txt.pdf";
 }
 
 void TestConversionRun::statementFileFor()
@@ -445,8 +498,9 @@ void TestConversionRun::statementWithoutCsvExtension()
         run.convert({"orders.csv", "lines.csv"}, "out.CSV", "orders", reporter);
     QVERIFY(result.succeeded);
     QCOMPARE(result.statementFile, QString("out.CSV.pdf"));
-    QCOMPARE(readBytes("out.CSV"), readBytes(dataPath("expected_join.csv")).replace(
-                                       utf8("ロウスミス商店 TEL:03-1234-5678").toUtf8(), " TEL:"));
+    QCOMPARE(readBytes("out.CSV"),
+             readBytes(dataPath("expected_join.csv"))
+                 .replace(utf8("ロウスミス商店 TEL:03-1234-5678").toUtf8(), " TEL:"));
     QVERIFY(readBytes("out.CSV.pdf").startsWith("%PDF"));
 }
 
@@ -468,55 +522,6 @@ void TestConversionRun::statementThatCannotBeWritten()
     QVERIFY(!reporter.statuses.contains("Converting succeeded."));
     // The CSV was complete before the statement was tried, and it stays.
     QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
-}
-
-void TestConversionRun::twoThreadsGiveTheSameResult()
-{
-    TestWorkingFolder folder;
-    const QStringList heads{"No", "Name", "Qty", "Price"};
-    ConvertSetting s = simpleSetting(heads);
-    s.outputItems[0].distinct = "YES";
-    s.outputItems[1].merge = "STRING";
-    s.outputItems[1].mergeSeparator = "/";
-    s.outputItems[2].merge = "NUMBER";
-    s.outputItems[3].rules = QStringList{utf8("append(円)")};
-    s.statement.generate = true;
-    s.statementFields[StatementFields::OrderNumber].toPrint = true;
-    s.statementFields[StatementFields::OrderNumber].mapNums = {0};
-    s.statementFields[StatementFields::ProductName].toPrint = true;
-    s.statementFields[StatementFields::ProductName].mapNums = {1};
-    s.statementFields[StatementFields::Quantity].toPrint = true;
-    s.statementFields[StatementFields::Quantity].mapNums = {2};
-    QVERIFY(ConvertSettingStore::save(s));
-    QByteArray input = "No,Name,Qty,Price\n";
-    for (int i = 0; i < 6000; ++i) {
-        input += QByteArray::number(i % 40) + ",\"item " + QByteArray::number(i) +
-                 (i % 7 == 0 ? ", big\"," : "\",") + QByteArray::number(i % 5) + "," +
-                 QByteArray::number(i * 3) + "\n";
-    }
-    QVERIFY(writeBytes("in.csv", input));
-
-    const int threshold = OutputRowStage::parallelThreshold();
-    ConversionRun oneThread;
-    ConversionRun twoThreads;
-    RecordingReporter first;
-    RecordingReporter second;
-    OutputRowStage::setParallelThreshold(std::numeric_limits<int>::max());
-    QVERIFY(oneThread.convert({"in.csv"}, "one.csv", "simple", first).succeeded);
-    OutputRowStage::setParallelThreshold(1);
-    QVERIFY(twoThreads.convert({"in.csv"}, "two.csv", "simple", second).succeeded);
-    OutputRowStage::setParallelThreshold(threshold);
-
-    QCOMPARE(readBytes("two.csv"), readBytes("one.csv"));
-    QVERIFY(readBytes("one.csv").startsWith("No,Name,Qty,Price\n0,\"item 0, big/item 40/"));
-    QCOMPARE(twoThreads.outputRows().size(), 40);
-    QCOMPARE(twoThreads.statements().count(), 40);
-    for (int k = 0; k < 40; ++k)
-        QVERIFY(twoThreads.statements().at(k) == oneThread.statements().at(k));
-    QCOMPARE(twoThreads.statements().at(1).productName.size(), 150);
-    QCOMPARE(second.ranges, first.ranges);
-    QVERIFY(!second.valueWentBack);
-    QCOMPARE(second.value, 6000 + 2 * 40 + 1);
 }
 
 QTEST_MAIN(TestConversionRun)

@@ -3,6 +3,7 @@
 
 #include "engine/EngineTestSupport.h"
 
+#include <QBuffer>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -15,6 +16,11 @@ class TestCsvReader : public QObject
 private slots:
     void parse_data();
     void parse();
+    void inPieces_data() { parse_data(); }
+    void inPieces();
+    void encodingsInPieces_data() { encodings_data(); }
+    void encodingsInPieces();
+    void utf8UntilLateFault();
     void encodings_data();
     void encodings();
     void localeCodecBeforeShiftJis();
@@ -34,8 +40,7 @@ void TestCsvReader::parse_data()
     QTest::newRow("no final line feed") << "A,B\n1,2" << Rows{ab, {"1", "2"}} << 0;
     QTest::newRow("CRLF reads as LF") << "A,B\r\n1,2\r\n3,4\r\n"
                                       << Rows{ab, {"1", "2"}, {"3", "4"}} << 0;
-    QTest::newRow("empty fields kept") << "A,B,C\n,,\n" << Rows{{"A", "B", "C"}, {"", "", ""}}
-                                       << 0;
+    QTest::newRow("empty fields kept") << "A,B,C\n,,\n" << Rows{{"A", "B", "C"}, {"", "", ""}} << 0;
     QTest::newRow("quoted comma") << "A,B\n\"Tokyo, Chiyoda\",2\n"
                                   << Rows{ab, {"Tokyo, Chiyoda", "2"}} << 0;
     QTest::newRow("quoted line break") << "A,B\n1,\"morning\r\nplease\"\n"
@@ -48,39 +53,36 @@ void TestCsvReader::parse_data()
     QTest::newRow("text after the closing quote") << "A,B\n\"ab\"cd,2\n"
                                                   << Rows{ab, {"abcd", "2"}} << 0;
     QTest::newRow("space before a quote is plain text")
-        << "A,B,C\n1, \"x\",3\n" << Rows{{"A", "B", "C"}, {"1", " \"x\"", "3"}} << 0;
+        << "A,B,C\n1, \"x\",3\n"
+        << Rows{{"A", "B", "C"}, {"1", " \"x\"", "3"}} << 0;
     QTest::newRow("blank lines skipped") << "A,B\n\n1,2\r\n\r\n  \n3,4\n\n"
                                          << Rows{ab, {"1", "2"}, {"3", "4"}} << 0;
     QTest::newRow("fewer fields stand alone, padded")
-        << "A,B,C\n1\n2,3,4\n" << Rows{{"A", "B", "C"}, {"1", "", ""}, {"2", "3", "4"}} << 0;
-    QTest::newRow("inner blanks kept, last field trimmed")
-        << "A,B\n 1 , 2 \t\n" << Rows{ab, {" 1 ", "2"}} << 0;
+        << "A,B,C\n1\n2,3,4\n"
+        << Rows{{"A", "B", "C"}, {"1", "", ""}, {"2", "3", "4"}} << 0;
+    QTest::newRow("inner blanks kept, last field trimmed") << "A,B\n 1 , 2 \t\n"
+                                                           << Rows{ab, {" 1 ", "2"}} << 0;
     QTest::newRow("ideographic space trimmed from the last field")
         << QString::fromUtf8("A,B\n1,x\u3000\n") << Rows{ab, {"1", "x"}} << 0;
-    QTest::newRow("quoted last field keeps its blanks")
-        << "A,B\n1,\" 2 \"  \n" << Rows{ab, {"1", " 2 "}} << 0;
-    QTest::newRow("quoted last field keeps a final line break")
-        << "A,B\n1,\"x\n\"\n" << Rows{ab, {"1", "x\n"}} << 0;
-    QTest::newRow("blanks before a quoted last field")
-        << "A,B\n1,  \"x,y\"\n" << Rows{ab} << 2;
+    QTest::newRow("quoted last field keeps its blanks") << "A,B\n1,\" 2 \"  \n"
+                                                        << Rows{ab, {"1", " 2 "}} << 0;
+    QTest::newRow("quoted last field keeps a final line break") << "A,B\n1,\"x\n\"\n"
+                                                                << Rows{ab, {"1", "x\n"}} << 0;
+    QTest::newRow("blanks before a quoted last field") << "A,B\n1,  \"x,y\"\n" << Rows{ab} << 2;
     QTest::newRow("blanks around a quoted last field") << "A,B\n1,  \"x\"  \n"
                                                        << Rows{ab, {"1", "x"}} << 0;
-    QTest::newRow("lone CR stays in the value") << "A,B\n1,a\rb\n" << Rows{ab, {"1", "a\rb"}}
-                                                << 0;
-    QTest::newRow("header trimmed") << "  A , B  \r\n1,2\n" << Rows{{"A ", " B"}, {"1", "2"}}
-                                    << 0;
-    QTest::newRow("quoted header") << "\"A\",\"B,C\"\n1,2\n" << Rows{{"A", "B,C"}, {"1", "2"}}
-                                   << 0;
+    QTest::newRow("lone CR stays in the value") << "A,B\n1,a\rb\n" << Rows{ab, {"1", "a\rb"}} << 0;
+    QTest::newRow("header trimmed") << "  A , B  \r\n1,2\n" << Rows{{"A ", " B"}, {"1", "2"}} << 0;
+    QTest::newRow("quoted header") << "\"A\",\"B,C\"\n1,2\n" << Rows{{"A", "B,C"}, {"1", "2"}} << 0;
     QTest::newRow("empty file") << "" << Rows{{""}} << 0;
     QTest::newRow("header only") << "A,B\r\n" << Rows{ab} << 0;
-    QTest::newRow("more fields than the header")
-        << "A,B\n1,2\n3,4,5\n6,7\n" << Rows{ab, {"1", "2"}} << 3;
-    QTest::newRow("unquoted comma splits a record")
-        << "A,B\n1,Tokyo, Chiyoda\n" << Rows{ab} << 2;
-    QTest::newRow("quote open at the end") << "A,B\n1,2\n3,\"abc\ndef\n" << Rows{ab, {"1", "2"}}
-                                           << 3;
-    QTest::newRow("line of a bad record counts quoted breaks")
-        << "A,B\n1,\"a\nb\"\n\n2,3,4\n" << Rows{ab, {"1", "a\nb"}} << 5;
+    QTest::newRow("more fields than the header") << "A,B\n1,2\n3,4,5\n6,7\n"
+                                                 << Rows{ab, {"1", "2"}} << 3;
+    QTest::newRow("unquoted comma splits a record") << "A,B\n1,Tokyo, Chiyoda\n" << Rows{ab} << 2;
+    QTest::newRow("quote open at the end") << "A,B\n1,2\n3,\"abc\ndef\n"
+                                           << Rows{ab, {"1", "2"}} << 3;
+    QTest::newRow("line of a bad record counts quoted breaks") << "A,B\n1,\"a\nb\"\n\n2,3,4\n"
+                                                               << Rows{ab, {"1", "a\nb"}} << 5;
     QTest::newRow("quote open in the header") << "A,\"B\n" << Rows{{"A"}} << 1;
 }
 
@@ -96,6 +98,64 @@ void TestCsvReader::parse()
     QCOMPARE(result.rows, rows);
 }
 
+// Pieces as small as one byte: records, quotes, line ends and characters
+// cut anywhere must read as from one piece.
+void TestCsvReader::inPieces()
+{
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QFETCH(int, malformedLine);
+
+    QByteArray bytes = text.toUtf8();
+    for (qint64 piece : {1, 2, 3, 5, 8, 13}) {
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const CsvRows result = readCsvRows(buffer, piece);
+        QCOMPARE(result.malformedLine, malformedLine);
+        QCOMPARE(result.rows, rows);
+    }
+}
+
+void TestCsvReader::encodingsInPieces()
+{
+    QFETCH(QByteArray, bytes);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+    const CsvRows whole = readCsvRows(bytes);
+    for (qint64 piece : {1, 2, 3, 4, 7}) {
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const CsvRows result = readCsvRows(buffer, piece);
+        QCOMPARE(result.malformedLine, 0);
+        QCOMPARE(result.rows, whole.rows);
+    }
+}
+
+void TestCsvReader::utf8UntilLateFault()
+{
+    // Plain ASCII for many pieces, then Shift-JIS: the whole file is Shift-JIS.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
+    QString text = QStringLiteral("No,Name\n");
+    for (int i = 0; i < 50; ++i)
+        text += QStringLiteral("%1,ascii\n").arg(i);
+    text += QString::fromUtf8("50,髙橋\n51,\"～―, －￥\"\n");
+    QByteArray bytes = shiftJis->fromUnicode(text);
+    QVERIFY(!InputTextDecoder::isValidUtf8(bytes.constData(), bytes.size()));
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const CsvRows result = readCsvRows(buffer, 16);
+    QCOMPARE(result.malformedLine, 0);
+    QCOMPARE(result.rows.size(), 53);
+    QCOMPARE(result.rows.at(51), (QStringList{"50", QString::fromUtf8("髙橋")}));
+    QCOMPARE(result.rows.at(52), (QStringList{"51", QString::fromUtf8("～―, －￥")}));
+
+    // A malformed record before the fault is found in the same codec.
+    QByteArray bad = "No,Name\n1,2,3\n" + shiftJis->fromUnicode(QString::fromUtf8("髙"));
+    QBuffer badBuffer(&bad);
+    QVERIFY(badBuffer.open(QIODevice::ReadOnly));
+    QCOMPARE(readCsvRows(badBuffer, 4).malformedLine, 2);
+}
+
 void TestCsvReader::encodings_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -106,8 +166,8 @@ void TestCsvReader::encodings_data()
                                            "\"渡辺, 様\",\"備考\r\n二行目\",￥980\r\n");
     auto encoded = [&](const char *codec, const QByteArray &mark) {
         QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-        return mark + QTextCodec::codecForName(codec)->fromUnicode(text.constData(), text.size(),
-                                                                     &state);
+        return mark +
+               QTextCodec::codecForName(codec)->fromUnicode(text.constData(), text.size(), &state);
     };
     QTest::newRow("UTF-8") << text.toUtf8() << E::Utf8;
     QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << E::Utf8Bom;
@@ -121,8 +181,8 @@ void TestCsvReader::encodings_data()
         << encoded("UTF-32BE", QByteArray("\x00\x00\xFE\xFF", 4)) << E::Utf32Be;
     QTest::newRow("CP932 file written on Windows")
         << EngineTest::readBytes(EngineTest::dataPath("cp932.csv")) << E::ShiftJis;
-    QTest::newRow("CP932 by the Shift_JIS codec") << encoded("Shift_JIS", QByteArray())
-                                                  << E::ShiftJis;
+    QTest::newRow("CP932 by the Shift_JIS codec")
+        << encoded("Shift_JIS", QByteArray()) << E::ShiftJis;
 }
 
 void TestCsvReader::encodings()
@@ -135,12 +195,11 @@ void TestCsvReader::encodings()
     QCOMPARE(InputTextDecoder::detect(bytes), encoding);
     const CsvRows result = readCsvRows(bytes);
     QCOMPARE(result.malformedLine, 0);
-    const Rows expected{{QString::fromUtf8("名前"), QString::fromUtf8("記号"),
-                         QString::fromUtf8("金額")},
-                        {QString::fromUtf8("髙橋①"), QString::fromUtf8("～―－"),
-                         QString::fromUtf8("￥1200")},
-                        {QString::fromUtf8("渡辺, 様"), QString::fromUtf8("備考\n二行目"),
-                         QString::fromUtf8("￥980")}};
+    const Rows expected{
+        {QString::fromUtf8("名前"), QString::fromUtf8("記号"), QString::fromUtf8("金額")},
+        {QString::fromUtf8("髙橋①"), QString::fromUtf8("～―－"), QString::fromUtf8("￥1200")},
+        {QString::fromUtf8("渡辺, 様"), QString::fromUtf8("備考\n二行目"),
+         QString::fromUtf8("￥980")}};
     QCOMPARE(result.rows, expected);
 }
 

@@ -25,17 +25,28 @@ void TestCsvWriter::quoting_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "plain" << "plain";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("comma") << "a,b" << "\"a,b\"";
-    QTest::newRow("quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
-    QTest::newRow("line feed") << "one\ntwo" << "\"one\ntwo\"";
-    QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-    QTest::newRow("already quoted") << "\"a,b\"" << "\"a,b\"";
-    QTest::newRow("already quoted, inner quote") << "\"a\"b\"" << "\"a\"b\"";
-    QTest::newRow("a lone quote") << "\"" << "\"\"\"\"";
-    QTest::newRow("quote at the start only") << "\"a,b" << "\"\"\"a,b\"";
-    QTest::newRow("blanks stay") << " a " << " a ";
+    QTest::newRow("plain") << "plain"
+                           << "plain";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("comma") << "a,b"
+                           << "\"a,b\"";
+    QTest::newRow("quote") << "say \"hi\""
+                           << "\"say \"\"hi\"\"\"";
+    QTest::newRow("line feed") << "one\ntwo"
+                               << "\"one\ntwo\"";
+    QTest::newRow("carriage return") << "a\rb"
+                                     << "\"a\rb\"";
+    QTest::newRow("already quoted") << "\"a,b\""
+                                    << "\"a,b\"";
+    QTest::newRow("already quoted, inner quote") << "\"a\"b\""
+                                                 << "\"a\"b\"";
+    QTest::newRow("a lone quote") << "\""
+                                  << "\"\"\"\"";
+    QTest::newRow("quote at the start only") << "\"a,b"
+                                             << "\"\"\"a,b\"";
+    QTest::newRow("blanks stay") << " a "
+                                 << " a ";
 }
 
 void TestCsvWriter::quoting()
@@ -62,11 +73,11 @@ void TestCsvWriter::fileBytes_data()
         << QStringList{"a,b", "c"} << QList<QStringList>{{"1", "2"}} << "\n"
         << QByteArray("a,b,c\n1,2\n");
     QTest::newRow("no items: no header, one empty line per row")
-        << QStringList() << QList<QStringList>{{}, {}, {}} << "\n" << QByteArray("\n\n\n");
-    QTest::newRow("Japanese text")
-        << QStringList{QString::fromUtf8("氏名")}
-        << QList<QStringList>{{QString::fromUtf8("山田 太郎")}} << "\n"
-        << QString::fromUtf8("氏名\n山田 太郎\n").toUtf8();
+        << QStringList() << QList<QStringList>{{}, {}, {}} << "\n"
+        << QByteArray("\n\n\n");
+    QTest::newRow("Japanese text") << QStringList{QString::fromUtf8("氏名")}
+                                   << QList<QStringList>{{QString::fromUtf8("山田 太郎")}} << "\n"
+                                   << QString::fromUtf8("氏名\n山田 太郎\n").toUtf8();
 }
 
 void TestCsvWriter::fileBytes()

@@ -138,8 +138,7 @@ void TestDistinctMerger::merge_data()
     QTest::newRow("a lone row keeps its number as written")
         << "KN" << Rows{{"k", " 10"}} << Rows{{"k", " 10"}} << QList<QList<int>>{{0}};
     QTest::newRow("first occurrences keep their places, duplicates fold in row order")
-        << "KS"
-        << Rows{{"A", "1"}, {"B", "1"}, {"A", "2"}, {"C", "1"}, {"B", "2"}, {"A", "3"}}
+        << "KS" << Rows{{"A", "1"}, {"B", "1"}, {"A", "2"}, {"C", "1"}, {"B", "2"}, {"A", "3"}}
         << Rows{{"A", "1/2/3"}, {"B", "1/2"}, {"C", "1"}}
         << QList<QList<int>>{{0, 2, 5}, {1, 4}, {3}};
     QTest::newRow("keys compare case-sensitively")

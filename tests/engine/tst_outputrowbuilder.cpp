@@ -15,7 +15,10 @@ struct ItemCase
 Q_DECLARE_METATYPE(ItemCase)
 
 namespace {
-ItemCase itemCase(const OutputItem &item) { return ItemCase{item}; }
+ItemCase itemCase(const OutputItem &item)
+{
+    return ItemCase{item};
+}
 } // namespace
 
 class TestOutputRowBuilder : public QObject

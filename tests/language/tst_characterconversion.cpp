@@ -36,6 +36,18 @@ const typename Rows::value_type *firstRow(const Rows &rows, Predicate matches)
     return nullptr;
 }
 
+const VoicedKanaRow *voicedPair(char16_t letter, char16_t mark)
+{
+    return firstRow(VoicedKanaTable, [&](const VoicedKanaRow &r) {
+        return r.halfWidth == letter && r.voicingMark == mark;
+    });
+}
+
+const KanaRow *halfWidthKana(char16_t c)
+{
+    return firstRow(KanaTable, [c](const KanaRow &r) { return r.halfWidth == c; });
+}
+
 // The conversions written as plain scans of the tables, first matching row
 // first, the way they are defined. The lookups of the program must agree with
 // them on every input.
@@ -55,14 +67,11 @@ struct Reference
             } else if (isAsciiSymbol(c) || (c >= 0xFF61 && c <= 0xFF65)) {
                 out += QChar(firstRow(SymbolTable, half)->fullWidth);
             } else if (isHalfKanaLetter(c) && isVoicingMark(d)) {
-                const auto *row = firstRow(VoicedKanaTable, [&](const VoicedKanaRow &r) {
-                    return r.halfWidth == c && r.voicingMark == d;
-                });
+                const VoicedKanaRow *row = voicedPair(c, d);
                 out += QChar(row ? row->katakana : c);
                 i += row ? 1 : 0;
             } else if (isHalfKanaLetter(c)) {
-                const auto *row =
-                    firstRow(KanaTable, [c](const KanaRow &r) { return r.halfWidth == c; });
+                const KanaRow *row = halfWidthKana(c);
                 out += QChar(row ? row->katakana : c);
             } else {
                 out += QChar(c);
@@ -107,17 +116,13 @@ struct Reference
                 firstRow(KanaTable, [c](const KanaRow &r) { return r.katakana == c; });
             const auto *voiced =
                 firstRow(VoicedKanaTable, [c](const VoicedKanaRow &r) { return r.katakana == c; });
-            const auto *halfKana =
-                firstRow(KanaTable, [c](const KanaRow &r) { return r.halfWidth == c; });
+            const KanaRow *halfKana = halfWidthKana(c);
             if (kana) {
                 out += QChar(kana->hiragana);
             } else if (voiced) {
                 out += QChar(voiced->hiragana);
             } else if (isHalfKanaLetter(c) && isVoicingMark(d)) {
-                const auto *pair = firstRow(VoicedKanaTable, [&](const VoicedKanaRow &r) {
-                    return r.halfWidth == c && r.voicingMark == d;
-                });
-                if (pair) {
+                if (const VoicedKanaRow *pair = voicedPair(c, d)) {
                     out += QChar(pair->hiragana);
                     ++i;
                 } else {
@@ -376,8 +381,7 @@ void TestCharacterConversion::tableLayout()
         const VoicedKanaRow &row = VoicedKanaTable[i];
         const char16_t mark = i <= 20 ? 0xFF9E : 0xFF9F;
         QCOMPARE(int(row.voicingMark), int(mark));
-        const auto *plain = firstRow(
-            KanaTable, [&](const KanaRow &kana) { return kana.halfWidth == row.halfWidth; });
+        const KanaRow *plain = halfWidthKana(row.halfWidth);
         QVERIFY(plain);
         const int step = mark == 0xFF9E ? 1 : 2;
         QCOMPARE(int(row.katakana), plain->katakana + step);
