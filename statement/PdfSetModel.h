@@ -11,7 +11,12 @@ class PdfSetModel : public AbstractOutputModel
 {
     Q_OBJECT
 public:
-    enum Row { PrintRow, OutputRow, RuleRow };
+    enum Row
+    {
+        PrintRow,
+        OutputRow,
+        RuleRow
+    };
 
     explicit PdfSetModel(QObject *parent = nullptr);
 

@@ -15,14 +15,15 @@ struct StatementField
 
     bool operator==(const StatementField &other) const
     {
-        return toPrint == other.toPrint && mapNums == other.mapNums &&
-               mappings == other.mappings && rules == other.rules && separator == other.separator;
+        return toPrint == other.toPrint && mapNums == other.mapNums && mappings == other.mappings &&
+               rules == other.rules && separator == other.separator;
     }
 };
 
 namespace StatementFields {
 constexpr int Count = 19;
-enum Index {
+enum Index
+{
     Name,
     Address,
     PostCode,

@@ -8,10 +8,22 @@ TestWorkingFolder::TestWorkingFolder() : previous_(QDir::currentPath())
         QDir::setCurrent(dir_.path());
 }
 
-TestWorkingFolder::~TestWorkingFolder() { QDir::setCurrent(previous_); }
+TestWorkingFolder::~TestWorkingFolder()
+{
+    QDir::setCurrent(previous_);
+}
 
-QString TestWorkingFolder::path() const { return dir_.path(); }
+QString TestWorkingFolder::path() const
+{
+    return dir_.path();
+}
 
-QString TestWorkingFolder::filePath(const QString &name) const { return dir_.filePath(name); }
+QString TestWorkingFolder::filePath(const QString &name) const
+{
+    return dir_.filePath(name);
+}
 
-bool TestWorkingFolder::isValid() const { return dir_.isValid(); }
+bool TestWorkingFolder::isValid() const
+{
+    return dir_.isValid();
+}
