@@ -8,7 +8,7 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 cli="$build/rowsmith-cli"
 generate="$build/bench/generate_orders"
-runs=${BENCH_RUNS:-3}
+runs=${BENCH_RUNS:-3} # each size is converted this often; the best time counts
 for program in "$cli" "$generate"; do
   [ -x "$program" ] || { echo "convert.sh: $program is missing; build first" >&2; exit 1; }
 done
@@ -33,8 +33,11 @@ for orders in "${sizes[@]}"; do
   best=""
   peak=0
   count=$runs
-  [ "$orders" -ge 1000000 ] && count=1
+  [ "$orders" -ge 1000000 ] && count=$(( runs < 2 ? runs : 2 ))
   for ((run = 1; run <= count; run++)); do
+    # Every run writes a new file; replacing the last run's output would add
+    # the file system's cost of deleting it.
+    rm -f "$dir/out.csv"
     (cd "$dir" && /usr/bin/time -v "$cli" convert --setting bench --output out.csv \
         orders.csv lines.csv >/dev/null 2>time.txt) || { cat "$dir/time.txt" >&2; exit 1; }
     elapsed=$(seconds "$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$dir/time.txt")")

@@ -5,6 +5,7 @@
 #include "engine/DistinctMerger.h"
 #include "engine/InputStage.h"
 #include "engine/OutputRowBuilder.h"
+#include "engine/StringPrefetch.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -150,8 +151,7 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
         names.append(item.name);
     writer.writeHeader(names);
 
-    const QList<QStringList> &inputRows = inputTable_.rows();
-    const int lastRow = inputRows.size() - 1;
+    const int lastRow = inputTable_.rows().size() - 1;
     int progress = 0;
     reporter.setProgressRange(0, lastRow);
     reporter.showProgress();
@@ -205,10 +205,12 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     }
 
     const int m = outputRows_.size();
+    // How many rows ahead their strings are asked for while writing.
+    constexpr int PrefetchRows = 4;
     reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
     for (int r = 0; r < m; ++r) {
-        if (r + 1 < m)
-            CsvWriter::prefetch(outputRows_.at(r + 1));
+        if (r + PrefetchRows < m)
+            StringPrefetch::row(outputRows_.at(r + PrefetchRows));
         writer.writeRow(outputRows_.at(r));
         reporter.setProgressValue(++progress);
     }

@@ -15,7 +15,8 @@ class ConversionReporter;
 // One conversion run: input files to one output CSV file (and, when the
 // setting asks for it, the purchase statement PDF) by a named convert setting
 // of the settings file in the current working folder. The models stay filled
-// until the next run.
+// until the next run, except the input table: it lets its data rows go as they
+// are converted and keeps its combined header.
 class ConversionRun : public QObject
 {
     Q_OBJECT

@@ -26,8 +26,6 @@ public:
     // The header: names as they stand, nothing quoted. No items, no line.
     void writeHeader(const QStringList &names);
     void writeRow(const QStringList &values);
-    // A hint that values are written next.
-    static void prefetch(const QStringList &values);
     // Writes what is left and replaces the target file; false on any failure
     // on the way, the target file then being left as it was.
     bool commit();
@@ -48,6 +46,7 @@ private:
     void appendText(const QChar *begin, const QChar *end);
     void endLine();
     void flush();
+    void startWriteback();
 
     QSaveFile file_;
     std::unique_ptr<QTextEncoder> encoder_;
@@ -55,5 +54,6 @@ private:
     QString lineEnd_;
     bool convertLineFeeds_ = false; // the line end is not a plain LF
     bool failed_ = false;
+    qint64 writebackStart_ = 0;
     QString error_; // the system's text of the first failure
 };

@@ -1,5 +1,6 @@
 #include "DistinctMerger.h"
 
+#include "engine/StringPrefetch.h"
 #include "language/NumberText.h"
 
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
@@ -14,6 +15,9 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
         else if (item.merge == QLatin1String("NUMBER"))
             mergeColumns_.append({c, Merge::Number, QString()});
         afterRules_.append(CompiledRuleList(item.afterRules));
+        if (!item.afterRules.isEmpty() || item.merge == QLatin1String("STRING") ||
+            item.merge == QLatin1String("NUMBER"))
+            touchedColumns_.append(c);
     }
 }
 
@@ -147,7 +151,15 @@ QList<QStringList> DistinctMerger::takeRows(Groups *groups)
     if (keyColumns_.isEmpty())
         return rows;
 
+    constexpr int Ahead = 4; // rows whose merged and ruled values are asked for early
     for (int g = 0; g < rows.size(); ++g) {
+        if (g + Ahead < rows.size()) {
+            const QStringList &next = rows.at(g + Ahead);
+            for (int c : qAsConst(touchedColumns_)) {
+                if (c < next.size())
+                    StringPrefetch::value(next.at(c));
+            }
+        }
         QStringList &row = rows[g];
         const Group &group = groups_.at(g);
         if (!group.duplicates.isEmpty() && !mergeColumns_.isEmpty())

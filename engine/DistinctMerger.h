@@ -70,6 +70,7 @@ private:
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
     QVector<CompiledRuleList> afterRules_;
+    QVector<int> touchedColumns_; // columns that merging or after-merge rules read
 
     QList<QStringList> rows_; // surviving rows as built
     QVector<Group> groups_;

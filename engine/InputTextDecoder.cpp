@@ -93,7 +93,10 @@ InputTextDecoder::Encoding InputTextDecoder::detect(const QByteArray &bytes)
     return fallbackEncoding();
 }
 
-QString InputTextDecoder::decode(const QByteArray &bytes) { return decode(bytes, nullptr); }
+QString InputTextDecoder::decode(const QByteArray &bytes)
+{
+    return decode(bytes, nullptr);
+}
 
 QString InputTextDecoder::decode(const QByteArray &bytes, Encoding *detected)
 {

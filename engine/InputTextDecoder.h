@@ -12,7 +12,17 @@ class QTextCodec;
 class InputTextDecoder
 {
 public:
-    enum class Encoding { Utf8Bom, Utf16Le, Utf16Be, Utf32Le, Utf32Be, Utf8, Locale, ShiftJis };
+    enum class Encoding
+    {
+        Utf8Bom,
+        Utf16Le,
+        Utf16Be,
+        Utf32Le,
+        Utf32Be,
+        Utf8,
+        Locale,
+        ShiftJis
+    };
 
     static QString decode(const QByteArray &bytes);
     static QString decode(const QByteArray &bytes, Encoding *detected);

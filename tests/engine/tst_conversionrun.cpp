@@ -365,8 +365,8 @@ void TestConversionRun::outputThatCannotBeWritten()
     }
     ConversionRun run;
     FolderMovingReporter reporter;
-    const ConversionRun::Result result = run.convert({"orders.csv"}, "sub/out.csv", "simple",
-                                                     reporter);
+    const ConversionRun::Result result =
+        run.convert({"orders.csv"}, "sub/out.csv", "simple", reporter);
     QVERIFY(reporter.moved);
     QVERIFY(!result.succeeded);
     QCOMPARE(reporter.errors.size(), 1);
