@@ -106,14 +106,16 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
     QList<InputForm> forms;
-    bool generateStatement = false;
+    // The whole option group is read here, once: the statement steps use the
+    // rest of it, and nothing changes the file while the run holds the thread.
+    StatementOptions options;
     {
         Settings store;
         forms = ConvertSettingStore::readInputForms(store, settingName);
-        generateStatement = ConvertSettingStore::readStatementOptions(
-                                store, settingName, ConvertSettingStore::Defaults::Run)
-                                .generate;
+        options = ConvertSettingStore::readStatementOptions(store, settingName,
+                                                            ConvertSettingStore::Defaults::Run);
     }
+    const bool generateStatement = options.generate;
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
     if (forms.isEmpty()) {
@@ -159,17 +161,11 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     outputRows_.clear();
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Start converting..."));
 
-    StatementOptions options;
     std::unique_ptr<StatementBuilder> statementBuilder;
     if (generateStatement) {
         statements_.clear();
         statementFields_.clear();
         statementFields_.load(settingName);
-        {
-            Settings store;
-            options = ConvertSettingStore::readStatementOptions(store, settingName,
-                                                                ConvertSettingStore::Defaults::Run);
-        }
         for (int field = 0; field < StatementFields::Count; ++field)
             statements_.setPrinted(field, statementFields_.isPrinted(field));
         statements_.setCompanyFlags(options);

@@ -8,15 +8,14 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
     afterRules_.reserve(items.size());
     for (int c = 0; c < items.size(); ++c) {
         const OutputItem &item = items.at(c);
-        if (item.distinct == QLatin1String("YES"))
+        if (item.isDistinctKey())
             keyColumns_.append(c);
-        if (item.merge == QLatin1String("STRING"))
+        if (item.mergesStrings())
             mergeColumns_.append({c, Merge::String, item.mergeSeparator});
-        else if (item.merge == QLatin1String("NUMBER"))
+        else if (item.mergesNumbers())
             mergeColumns_.append({c, Merge::Number, QString()});
         afterRules_.append(CompiledRuleList(item.afterRules));
-        if (!item.afterRules.isEmpty() || item.merge == QLatin1String("STRING") ||
-            item.merge == QLatin1String("NUMBER"))
+        if (!item.afterRules.isEmpty() || item.merges())
             touchedColumns_.append(c);
     }
 }

@@ -23,6 +23,12 @@ struct OutputItem
     QString merge;                           // "NO", "STRING", "NUMBER", or empty
     QString mergeSeparator;
 
+    // The meaning of the stored flags, in one place for the models and the run.
+    bool isDistinctKey() const { return distinct == QLatin1String("YES"); }
+    bool mergesStrings() const { return merge == QLatin1String("STRING"); }
+    bool mergesNumbers() const { return merge == QLatin1String("NUMBER"); }
+    bool merges() const { return mergesStrings() || mergesNumbers(); }
+
     bool operator==(const OutputItem &other) const;
     bool operator!=(const OutputItem &other) const { return !(*this == other); }
 };

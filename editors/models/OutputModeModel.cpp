@@ -103,7 +103,7 @@ QVariant OutputModeModel::data(const QModelIndex &index, int role) const
         break;
     case DistinctRow:
         if (role == Qt::CheckStateRole)
-            return int(item.distinct == yes ? Qt::Checked : Qt::Unchecked);
+            return int(item.isDistinctKey() ? Qt::Checked : Qt::Unchecked);
         if (tip)
             return tr("Check to delete duplication for '%1'").arg(item.name);
         break;
@@ -389,7 +389,7 @@ QList<int> OutputModeModel::distinctColumns() const
 {
     QList<int> columns;
     for (int c = 0; c < items_.size(); ++c) {
-        if (items_.at(c).distinct == yes)
+        if (items_.at(c).isDistinctKey())
             columns.append(c);
     }
     return columns;
@@ -399,8 +399,7 @@ QList<int> OutputModeModel::mergeColumns() const
 {
     QList<int> columns;
     for (int c = 0; c < items_.size(); ++c) {
-        const QString &merge = items_.at(c).merge;
-        if (merge == QLatin1String("STRING") || merge == QLatin1String("NUMBER"))
+        if (items_.at(c).merges())
             columns.append(c);
     }
     return columns;
