@@ -240,12 +240,12 @@ void MainWindow::convert_file()
         run_->convert(inputFiles_, outputFile_, ui->convertSetting->currentText(), reporter);
     reporter.finish();
 
-    if (result.statementWritten) {
-        statementFile_ = result.statementFile;
-        ui->printButton->setEnabled(true);
-        ui->action_print->setEnabled(true);
-    }
-    if (result.succeeded)
+    // Printing opens this run's statement only: never an older one that a
+    // failed or statement-less run left behind.
+    statementFile_ = result.statementWritten ? result.statementFile : QString();
+    ui->printButton->setEnabled(result.statementWritten);
+    ui->action_print->setEnabled(result.statementWritten);
+    if (!result.outputFile.isEmpty())
         ui->openFolderButton->setEnabled(true);
 }
 

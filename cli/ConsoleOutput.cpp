@@ -11,6 +11,8 @@
 
 namespace {
 
+ConsoleCapture *capture = nullptr;
+
 void writeUtf8(std::FILE *stream, const QString &text)
 {
 #ifdef Q_OS_WIN
@@ -26,10 +28,26 @@ void writeUtf8(std::FILE *stream, const QString &text)
 
 void writeStandardOutput(const QString &text)
 {
-    writeUtf8(stdout, text);
+    if (capture)
+        capture->output_ += text;
+    else
+        writeUtf8(stdout, text);
 }
 
 void writeStandardError(const QString &text)
 {
-    writeUtf8(stderr, text);
+    if (capture)
+        capture->error_ += text;
+    else
+        writeUtf8(stderr, text);
+}
+
+ConsoleCapture::ConsoleCapture() : previous_(capture)
+{
+    capture = this;
+}
+
+ConsoleCapture::~ConsoleCapture()
+{
+    capture = previous_;
 }

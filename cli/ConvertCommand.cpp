@@ -158,11 +158,9 @@ int runConvertCommand(const QStringList &arguments)
         return usageError();
 
     ConsoleReporter reporter(parsed.verbose, standardErrorIsTerminal());
-    // The process ends right after the run; its rows go with the process
-    // instead of being freed one string at a time.
-    auto *run = new ConversionRun;
+    ConversionRun run;
     const ConversionRun::Result result =
-        run->convert(parsed.inputs, parsed.output, parsed.setting, reporter);
+        run.convert(parsed.inputs, parsed.output, parsed.setting, reporter);
     reporter.finish();
     if (!result.succeeded) {
         writeStandardError(reporter.error() + QLatin1Char('\n'));

@@ -8,7 +8,6 @@
 #include "engine/StringPrefetch.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
-#include "settings/Settings.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementWriter.h"
 
@@ -32,19 +31,14 @@ bool sameFilePath(const QString &a, const QString &b)
 
 ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
 
-InputModeModel *ConversionRun::inputTable()
+const InputTable &ConversionRun::inputTable() const
 {
-    return &inputTable_;
+    return inputTable_;
 }
 
-OutputModeModel *ConversionRun::outputItems()
+const QList<OutputItem> &ConversionRun::outputItems() const
 {
-    return &outputItems_;
-}
-
-PdfSetModel *ConversionRun::statementFields()
-{
-    return &statementFields_;
+    return outputItems_;
 }
 
 const QList<QStringList> &ConversionRun::outputRows() const
@@ -105,16 +99,20 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
-    QList<InputForm> forms;
-    // The whole option group is read here, once: the statement steps use the
-    // rest of it, and nothing changes the file while the run holds the thread.
-    StatementOptions options;
-    {
-        Settings store;
-        forms = ConvertSettingStore::readInputForms(store, settingName);
-        options = ConvertSettingStore::readStatementOptions(store, settingName,
-                                                            ConvertSettingStore::Defaults::Run);
-    }
+    // The whole setting is read here, once: nothing changes the file while the
+    // run holds the thread.
+    return run(inputFiles, outputFile,
+               ConvertSettingStore::load(settingName, ConvertSettingStore::Defaults::Run),
+               reporter);
+}
+
+ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QString &outputFile,
+                                         const ConvertSetting &setting,
+                                         ConversionReporter &reporter)
+{
+    Result result;
+    const QList<InputForm> &forms = setting.forms;
+    const StatementOptions &options = setting.statement;
     const bool generateStatement = options.generate;
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
@@ -133,9 +131,8 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Generating output file..."));
-    outputItems_.clear();
-    outputItems_.load(settingName);
-    const QList<OutputItem> &items = outputItems_.items();
+    outputItems_ = setting.outputItems;
+    const QList<OutputItem> &items = outputItems_;
     // Nothing changes the settings file while a run holds the thread, so one
     // copy of the company values serves every row and the statement.
     const CompanyInfo company = CompanyInfo::read();
@@ -164,12 +161,10 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     std::unique_ptr<StatementBuilder> statementBuilder;
     if (generateStatement) {
         statements_.clear();
-        statementFields_.clear();
-        statementFields_.load(settingName);
         for (int field = 0; field < StatementFields::Count; ++field)
-            statements_.setPrinted(field, statementFields_.isPrinted(field));
+            statements_.setPrinted(field, setting.statementFields.value(field).toPrint);
         statements_.setCompanyFlags(options);
-        statementBuilder = std::make_unique<StatementBuilder>(statementFields_.fields());
+        statementBuilder = std::make_unique<StatementBuilder>(setting.statementFields);
     }
 
     // Each input row is let go once its output row and record are built, and
@@ -177,8 +172,7 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     // row and every output row at once. The table keeps its combined header.
     DistinctMerger merger(items);
     {
-        QList<QStringList> input = inputTable_.rows();
-        inputTable_.setFirstForm(QList<QStringList>{input.value(0)}, QString());
+        QList<QStringList> input = inputTable_.takeRows();
         const OutputRowBuilder rowBuilder(items, company);
         merger.reserve(qMax(lastRow, 0));
         for (int i = 1; i <= lastRow; ++i) {

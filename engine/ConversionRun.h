@@ -1,8 +1,7 @@
 #pragma once
 
-#include "editors/models/OutputModeModel.h"
-#include "settings/InputModeModel.h"
-#include "statement/PdfSetModel.h"
+#include "settings/InputTable.h"
+#include "settings/OutputItem.h"
 #include "statement/StatementList.h"
 
 #include <QList>
@@ -11,12 +10,13 @@
 #include <QStringList>
 
 class ConversionReporter;
+struct ConvertSetting;
 
 // One conversion run: input files to one output CSV file (and, when the
 // setting asks for it, the purchase statement PDF) by a named convert setting
-// of the settings file in the current working folder. The models stay filled
-// until the next run, except the input table: it lets its data rows go as they
-// are converted and keeps its combined header.
+// of the settings file in the current working folder, read once per run. The
+// results stay until the next run, except the input table: it lets its data
+// rows go as they are converted and keeps its combined header.
 class ConversionRun : public QObject
 {
     Q_OBJECT
@@ -41,16 +41,17 @@ public:
     // True when path exists and is (canonically) one of inputFiles.
     static bool namesInputFile(const QString &path, const QStringList &inputFiles);
 
-    InputModeModel *inputTable();
-    OutputModeModel *outputItems();
-    PdfSetModel *statementFields();
+    const InputTable &inputTable() const;
+    const QList<OutputItem> &outputItems() const;
     const QList<QStringList> &outputRows() const;
     const StatementList &statements() const;
 
 private:
-    InputModeModel inputTable_;
-    OutputModeModel outputItems_;
-    PdfSetModel statementFields_;
+    Result run(const QStringList &inputFiles, const QString &outputFile,
+               const ConvertSetting &setting, ConversionReporter &reporter);
+
+    InputTable inputTable_;
+    QList<OutputItem> outputItems_;
     QList<QStringList> outputRows_;
     StatementList statements_;
 };

@@ -30,8 +30,9 @@ void DistinctMerger::reserve(int rows)
     int size = 16;
     while (size < 2 * rows)
         size *= 2;
+    // Groups already added keep their place in the larger table.
     if (size > table_.size())
-        table_ = QVector<int>(size, 0);
+        rebuildTable(size);
 }
 
 uint DistinctMerger::keyHash(const QStringList &row) const
@@ -53,9 +54,9 @@ bool DistinctMerger::sameKeys(const QStringList &a, const QStringList &b) const
     return true;
 }
 
-void DistinctMerger::growTable()
+void DistinctMerger::rebuildTable(int size)
 {
-    QVector<int> table(qMax(16, table_.size() * 2), 0);
+    QVector<int> table(size, 0);
     const uint mask = uint(table.size() - 1);
     for (int g = 0; g < hashes_.size(); ++g) {
         uint slot = hashes_.at(g) & mask;
@@ -69,7 +70,7 @@ void DistinctMerger::growTable()
 int DistinctMerger::groupOf(const QStringList &row, int next)
 {
     if (2 * (next + 1) > table_.size())
-        growTable();
+        rebuildTable(qMax(16, table_.size() * 2));
     const uint hash = keyHash(row);
     const uint mask = uint(table_.size() - 1);
     uint slot = hash & mask;

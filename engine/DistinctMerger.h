@@ -64,7 +64,8 @@ private:
     int groupOf(const QStringList &row, int next);
     uint keyHash(const QStringList &row) const;
     bool sameKeys(const QStringList &a, const QStringList &b) const;
-    void growTable();
+    // A table of size slots (a power of two) holding every group added so far.
+    void rebuildTable(int size);
     void merge(QStringList &row, const Group &group) const;
 
     QVector<int> keyColumns_;

@@ -1,7 +1,7 @@
 #include "InputStage.h"
 
 #include "engine/ConversionReporter.h"
-#include "settings/InputModeModel.h"
+#include "settings/InputTable.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -9,7 +9,7 @@
 #include <QThread>
 #include <QVector>
 
-InputStage::InputStage(const QStringList &inputFiles, InputModeModel &table,
+InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
                        ConversionReporter &reporter)
     : inputFiles_(inputFiles), table_(table), reporter_(reporter)
 {}

@@ -9,7 +9,7 @@
 #include <QStringList>
 
 class ConversionReporter;
-class InputModeModel;
+class InputTable;
 
 // Reads the input files of a run into the input table: one form takes every
 // file and concatenates their records; several forms recognise each file by
@@ -20,7 +20,7 @@ class InputModeModel;
 class InputStage
 {
 public:
-    InputStage(const QStringList &inputFiles, InputModeModel &table, ConversionReporter &reporter);
+    InputStage(const QStringList &inputFiles, InputTable &table, ConversionReporter &reporter);
 
     bool readSingleForm(const InputForm &form);
     bool readSeveralForms(const QList<InputForm> &forms);
@@ -44,7 +44,7 @@ private:
     QList<QStringList> takeRows(const QString &path);
 
     const QStringList inputFiles_;
-    InputModeModel &table_;
+    InputTable &table_;
     ConversionReporter &reporter_;
     QHash<QString, FileRead> cache_;
 };

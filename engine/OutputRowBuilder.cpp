@@ -2,13 +2,6 @@
 
 #include <QVarLengthArray>
 
-namespace {
-
-constexpr int CompanyKind = 0;
-constexpr int InputKind = 1;
-
-} // namespace
-
 OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company)
     : company_(company)
 {
@@ -17,7 +10,8 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
         Item item;
         // A kind missing from a shorter kind list counts as a company field.
         for (int k = 0; k < stored.mapNums.size(); ++k)
-            item.sources.append({stored.mapSources.value(k, CompanyKind), stored.mapNums.at(k)});
+            item.sources.append(
+                {stored.mapSources.value(k, SourceKind::CompanyField), stored.mapNums.at(k)});
         item.separator = stored.separator;
         item.hasConditions = !stored.conditions.isEmpty();
         if (stored.condCombination == QLatin1String("AND"))
@@ -26,7 +20,7 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
             item.combination = Combination::Or;
         for (int j = 0; j < stored.condNums.size(); ++j) {
             item.conditions.append(
-                {{stored.condSources.value(j, CompanyKind), stored.condNums.at(j)},
+                {{stored.condSources.value(j, SourceKind::CompanyField), stored.condNums.at(j)},
                  CompiledCondition(stored.condRules.value(j))});
         }
         item.rules = CompiledRuleList(stored.rules);
@@ -36,9 +30,9 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
 
 QString OutputRowBuilder::sourceValue(const Source &source, const QStringList &inputRow) const
 {
-    if (source.kind == CompanyKind)
+    if (source.kind == SourceKind::CompanyField)
         return company_.value(source.code);
-    if (source.kind == InputKind)
+    if (source.kind == SourceKind::InputItem)
         return inputRow.value(source.code);
     return QString();
 }
@@ -76,7 +70,7 @@ QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow
     QVarLengthArray<QString, 8> parts;
     qsizetype length = 0;
     for (const Source &source : item.sources) {
-        if (source.kind != CompanyKind && source.kind != InputKind)
+        if (source.kind != SourceKind::CompanyField && source.kind != SourceKind::InputItem)
             continue;
         parts.append(sourceValue(source, inputRow));
         length += parts.last().size();

@@ -23,7 +23,7 @@ public:
 private:
     struct Source
     {
-        int kind = 0;
+        SourceKind kind = SourceKind::CompanyField;
         int code = 0;
     };
     struct Condition

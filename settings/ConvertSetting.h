@@ -2,8 +2,8 @@
 
 #include "settings/InputForm.h"
 #include "settings/OutputItem.h"
+#include "settings/StatementField.h"
 #include "settings/StatementOptions.h"
-#include "statement/StatementField.h"
 
 #include <QList>
 #include <QString>

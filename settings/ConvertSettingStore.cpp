@@ -48,10 +48,261 @@ QList<int> readIntList(const QSettings &store, const QString &key)
     return ConvertSettingStore::toIntList(readStringList(store, key));
 }
 
+QList<SourceKind> readKindList(const QSettings &store, const QString &key)
+{
+    QList<SourceKind> kinds;
+    for (const int number : readIntList(store, key))
+        kinds.append(SourceKind(number));
+    return kinds;
+}
+
+QStringList kindStrings(const QList<SourceKind> &kinds)
+{
+    QList<int> numbers;
+    numbers.reserve(kinds.size());
+    for (const SourceKind kind : kinds)
+        numbers.append(int(kind));
+    return ConvertSettingStore::toStringList(numbers);
+}
+
+// Whether two setting names are one group of the settings file, which on
+// Windows does not tell letter case apart.
+bool sameGroupName(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
 const QString pdfSettingGroup = QStringLiteral("PdfSetting");
 const QString inputGroup = QStringLiteral("input");
 const QString outputArray = QStringLiteral("output");
 const QString filesArray = QStringLiteral("files");
+
+void writeStatementOptions(QSettings &store, const QString &name, const StatementOptions &options)
+{
+    if (!ConvertSettingStore::isValidName(name))
+        return;
+    const SettingGroup group(store, name, pdfSettingGroup);
+    store.setValue(QStringLiteral("generate"), options.generate);
+    store.setValue(QStringLiteral("title"), options.title);
+    store.setValue(QStringLiteral("ment"), options.ment);
+    store.setValue(QStringLiteral("comment"), options.comment);
+    store.setValue(QStringLiteral("font"), options.font);
+    store.setValue(QStringLiteral("printCompanyName"), options.printCompanyName);
+    store.setValue(QStringLiteral("printStoreName"), options.printStoreName);
+    store.setValue(QStringLiteral("printStorePostCode"), options.printStorePostCode);
+    store.setValue(QStringLiteral("printStoreAddress"), options.printStoreAddress);
+    store.setValue(QStringLiteral("printStoreTel"), options.printStoreTel);
+    store.setValue(QStringLiteral("printStoreFax"), options.printStoreFax);
+    store.setValue(QStringLiteral("printStoreEmail"), options.printStoreEmail);
+    store.setValue(QStringLiteral("printStoreSite"), options.printStoreSite);
+}
+
+StatementOptions readStatementOptions(QSettings &store, const QString &name,
+                                      ConvertSettingStore::Defaults defaults)
+{
+    StatementOptions options;
+    const bool printDefault = defaults == ConvertSettingStore::Defaults::Editor;
+    options.printCompanyName = printDefault;
+    options.printStoreName = printDefault;
+    options.printStorePostCode = printDefault;
+    options.printStoreAddress = printDefault;
+    options.printStoreTel = printDefault;
+    options.printStoreFax = printDefault;
+    options.printStoreEmail = printDefault;
+    options.printStoreSite = printDefault;
+    if (!ConvertSettingStore::isValidName(name))
+        return options;
+
+    const SettingGroup group(store, name, pdfSettingGroup);
+    auto flag = [&store, printDefault](const char *key) {
+        return store.value(QLatin1String(key), printDefault).toBool();
+    };
+    options.generate = store.value(QStringLiteral("generate"), false).toBool();
+    options.title = store.value(QStringLiteral("title")).toString();
+    options.ment = store.value(QStringLiteral("ment")).toString();
+    options.comment = store.value(QStringLiteral("comment")).toString();
+    options.font = store.value(QStringLiteral("font")).toString();
+    options.printCompanyName = flag("printCompanyName");
+    options.printStoreName = flag("printStoreName");
+    options.printStorePostCode = flag("printStorePostCode");
+    options.printStoreAddress = flag("printStoreAddress");
+    options.printStoreTel = flag("printStoreTel");
+    options.printStoreFax = flag("printStoreFax");
+    options.printStoreEmail = flag("printStoreEmail");
+    options.printStoreSite = flag("printStoreSite");
+    return options;
+}
+
+void writeInput(QSettings &store, const QString &name, const QStringList &heads,
+                const QStringList &ex1, const QStringList &ex2, const QList<InputForm> &forms)
+{
+    if (!ConvertSettingStore::isValidName(name))
+        return;
+    const SettingGroup group(store, name, inputGroup);
+    store.setValue(QStringLiteral("heads"), heads);
+    store.setValue(QStringLiteral("ex1"), ex1);
+    store.setValue(QStringLiteral("ex2"), ex2);
+    // Entries of a longer earlier array would linger beyond the new size.
+    store.remove(filesArray);
+    store.beginWriteArray(filesArray, forms.size());
+    for (int i = 0; i < forms.size(); ++i) {
+        const InputForm &form = forms.at(i);
+        store.setArrayIndex(i);
+        store.setValue(QStringLiteral("name"), form.name);
+        store.setValue(QStringLiteral("key"), form.key);
+        store.setValue(QStringLiteral("targetKey"), form.targetKey);
+        store.setValue(QStringLiteral("heads"), form.heads);
+    }
+    store.endArray();
+}
+
+QList<InputForm> readInputForms(QSettings &store, const QString &name)
+{
+    QList<InputForm> forms;
+    if (!ConvertSettingStore::isValidName(name))
+        return forms;
+    const SettingGroup group(store, name, inputGroup);
+    const int count = store.beginReadArray(filesArray);
+    // The stored size is only an upper bound: a damaged file may claim
+    // billions of entries, so entries are read while they exist.
+    for (int i = 0; i < count; ++i) {
+        store.setArrayIndex(i);
+        if (store.childKeys().isEmpty())
+            break;
+        InputForm form;
+        form.name = store.value(QStringLiteral("name")).toString();
+        form.key = store.value(QStringLiteral("key"), 0).toInt();
+        form.targetKey = store.value(QStringLiteral("targetKey"), 0).toInt();
+        form.heads = readStringList(store, QStringLiteral("heads"));
+        forms.append(form);
+    }
+    store.endArray();
+    return forms;
+}
+
+QList<QStringList> readInputRows(QSettings &store, const QString &name)
+{
+    QList<QStringList> rows{QStringList(), QStringList(), QStringList()};
+    if (!ConvertSettingStore::isValidName(name))
+        return rows;
+    const SettingGroup group(store, name, inputGroup);
+    rows[0] = readStringList(store, QStringLiteral("heads"));
+    rows[1] = readStringList(store, QStringLiteral("ex1"));
+    rows[2] = readStringList(store, QStringLiteral("ex2"));
+    return rows;
+}
+
+void writeOutputItems(QSettings &store, const QString &name, const QList<OutputItem> &items)
+{
+    if (!ConvertSettingStore::isValidName(name))
+        return;
+    const SettingGroup group(store, name);
+    // Entries of a longer earlier array would linger beyond the new size.
+    store.remove(outputArray);
+    store.beginWriteArray(outputArray, items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        const OutputItem &item = items.at(i);
+        store.setArrayIndex(i);
+        store.setValue(QStringLiteral("name"), item.name);
+        store.setValue(QStringLiteral("mapSources"), kindStrings(item.mapSources));
+        store.setValue(QStringLiteral("mapNums"), ConvertSettingStore::toStringList(item.mapNums));
+        store.setValue(QStringLiteral("mappings"), item.mappings);
+        store.setValue(QStringLiteral("separator"), item.separator);
+        store.setValue(QStringLiteral("condSources"), kindStrings(item.condSources));
+        store.setValue(QStringLiteral("condNums"),
+                       ConvertSettingStore::toStringList(item.condNums));
+        store.setValue(QStringLiteral("conditions"), item.conditions);
+        store.setValue(QStringLiteral("condRules"), item.condRules);
+        store.setValue(QStringLiteral("condCombination"), item.condCombination);
+        store.setValue(QStringLiteral("rules"), item.rules);
+        store.setValue(QStringLiteral("afterRules"), item.afterRules);
+        store.setValue(QStringLiteral("distinct"), item.distinct);
+        store.setValue(QStringLiteral("merge"), item.merge);
+        store.setValue(QStringLiteral("mergeSeparator"), item.mergeSeparator);
+    }
+    store.endArray();
+}
+
+QList<OutputItem> readOutputItems(QSettings &store, const QString &name)
+{
+    QList<OutputItem> items;
+    if (!ConvertSettingStore::isValidName(name))
+        return items;
+    const SettingGroup group(store, name);
+    const int count = store.beginReadArray(outputArray);
+    for (int i = 0; i < count; ++i) {
+        store.setArrayIndex(i);
+        if (store.childKeys().isEmpty())
+            break;
+        OutputItem item;
+        item.name = store.value(QStringLiteral("name")).toString();
+        item.mapSources = readKindList(store, QStringLiteral("mapSources"));
+        item.mapNums = readIntList(store, QStringLiteral("mapNums"));
+        item.mappings = readStringList(store, QStringLiteral("mappings"));
+        item.separator = store.value(QStringLiteral("separator")).toString();
+        item.condSources = readKindList(store, QStringLiteral("condSources"));
+        item.condNums = readIntList(store, QStringLiteral("condNums"));
+        item.conditions = readStringList(store, QStringLiteral("conditions"));
+        item.condRules = readStringList(store, QStringLiteral("condRules"));
+        item.condCombination = store.value(QStringLiteral("condCombination")).toString();
+        item.rules = readStringList(store, QStringLiteral("rules"));
+        item.afterRules = readStringList(store, QStringLiteral("afterRules"));
+        item.distinct = store.value(QStringLiteral("distinct"), QStringLiteral("NO")).toString();
+        item.merge = store.value(QStringLiteral("merge")).toString();
+        item.mergeSeparator = store.value(QStringLiteral("mergeSeparator")).toString();
+        items.append(item);
+    }
+    store.endArray();
+    return items;
+}
+
+void writeStatementFields(QSettings &store, const QString &name,
+                          const QList<StatementField> &fields)
+{
+    if (!ConvertSettingStore::isValidName(name))
+        return;
+    const SettingGroup group(store, name);
+    const QStringList keys = StatementFields::keys();
+    for (int i = 0; i < keys.size(); ++i) {
+        const StatementField field = fields.value(i);
+        store.beginGroup(keys.at(i));
+        store.setValue(QStringLiteral("toPrint"), field.toPrint);
+        store.setValue(QStringLiteral("mappings"), field.mappings);
+        store.setValue(QStringLiteral("mapNums"), ConvertSettingStore::toStringList(field.mapNums));
+        store.setValue(QStringLiteral("separator"), field.separator);
+        store.setValue(QStringLiteral("rules"), field.rules);
+        store.endGroup();
+    }
+}
+
+QList<StatementField> readStatementFields(QSettings &store, const QString &name)
+{
+    const QStringList keys = StatementFields::keys();
+    QList<StatementField> fields;
+    fields.reserve(keys.size());
+    if (!ConvertSettingStore::isValidName(name)) {
+        for (int i = 0; i < keys.size(); ++i)
+            fields.append(StatementField());
+        return fields;
+    }
+    const SettingGroup group(store, name);
+    for (const QString &key : keys) {
+        store.beginGroup(key);
+        StatementField field;
+        field.toPrint = store.value(QStringLiteral("toPrint"), false).toBool();
+        field.mappings = readStringList(store, QStringLiteral("mappings"));
+        field.mapNums = readIntList(store, QStringLiteral("mapNums"));
+        field.separator = store.value(QStringLiteral("separator")).toString();
+        field.rules = readStringList(store, QStringLiteral("rules"));
+        store.endGroup();
+        fields.append(field);
+    }
+    return fields;
+}
 
 } // namespace
 
@@ -100,7 +351,7 @@ bool ConvertSettingStore::rename(const ConvertSetting &setting, const QString &o
 {
     if (!save(setting))
         return false;
-    if (oldName != setting.name)
+    if (!sameGroupName(oldName, setting.name))
         remove(oldName);
     return true;
 }
@@ -116,228 +367,6 @@ bool ConvertSettingStore::remove(const QString &name)
     store.endGroup();
     store.sync();
     return store.status() == QSettings::NoError;
-}
-
-void ConvertSettingStore::writeStatementOptions(QSettings &store, const QString &name,
-                                                const StatementOptions &options)
-{
-    if (!isValidName(name))
-        return;
-    const SettingGroup group(store, name, pdfSettingGroup);
-    store.setValue(QStringLiteral("generate"), options.generate);
-    store.setValue(QStringLiteral("title"), options.title);
-    store.setValue(QStringLiteral("ment"), options.ment);
-    store.setValue(QStringLiteral("comment"), options.comment);
-    store.setValue(QStringLiteral("font"), options.font);
-    store.setValue(QStringLiteral("printCompanyName"), options.printCompanyName);
-    store.setValue(QStringLiteral("printStoreName"), options.printStoreName);
-    store.setValue(QStringLiteral("printStorePostCode"), options.printStorePostCode);
-    store.setValue(QStringLiteral("printStoreAddress"), options.printStoreAddress);
-    store.setValue(QStringLiteral("printStoreTel"), options.printStoreTel);
-    store.setValue(QStringLiteral("printStoreFax"), options.printStoreFax);
-    store.setValue(QStringLiteral("printStoreEmail"), options.printStoreEmail);
-    store.setValue(QStringLiteral("printStoreSite"), options.printStoreSite);
-}
-
-StatementOptions ConvertSettingStore::readStatementOptions(QSettings &store, const QString &name,
-                                                           Defaults defaults)
-{
-    StatementOptions options;
-    const bool printDefault = defaults == Defaults::Editor;
-    options.printCompanyName = printDefault;
-    options.printStoreName = printDefault;
-    options.printStorePostCode = printDefault;
-    options.printStoreAddress = printDefault;
-    options.printStoreTel = printDefault;
-    options.printStoreFax = printDefault;
-    options.printStoreEmail = printDefault;
-    options.printStoreSite = printDefault;
-    if (!isValidName(name))
-        return options;
-
-    const SettingGroup group(store, name, pdfSettingGroup);
-    auto flag = [&store, printDefault](const char *key) {
-        return store.value(QLatin1String(key), printDefault).toBool();
-    };
-    options.generate = store.value(QStringLiteral("generate"), false).toBool();
-    options.title = store.value(QStringLiteral("title")).toString();
-    options.ment = store.value(QStringLiteral("ment")).toString();
-    options.comment = store.value(QStringLiteral("comment")).toString();
-    options.font = store.value(QStringLiteral("font")).toString();
-    options.printCompanyName = flag("printCompanyName");
-    options.printStoreName = flag("printStoreName");
-    options.printStorePostCode = flag("printStorePostCode");
-    options.printStoreAddress = flag("printStoreAddress");
-    options.printStoreTel = flag("printStoreTel");
-    options.printStoreFax = flag("printStoreFax");
-    options.printStoreEmail = flag("printStoreEmail");
-    options.printStoreSite = flag("printStoreSite");
-    return options;
-}
-
-void ConvertSettingStore::writeInput(QSettings &store, const QString &name,
-                                     const QStringList &heads, const QStringList &ex1,
-                                     const QStringList &ex2, const QList<InputForm> &forms)
-{
-    if (!isValidName(name))
-        return;
-    const SettingGroup group(store, name, inputGroup);
-    store.setValue(QStringLiteral("heads"), heads);
-    store.setValue(QStringLiteral("ex1"), ex1);
-    store.setValue(QStringLiteral("ex2"), ex2);
-    // Entries of a longer earlier array would linger beyond the new size.
-    store.remove(filesArray);
-    store.beginWriteArray(filesArray, forms.size());
-    for (int i = 0; i < forms.size(); ++i) {
-        const InputForm &form = forms.at(i);
-        store.setArrayIndex(i);
-        store.setValue(QStringLiteral("name"), form.name);
-        store.setValue(QStringLiteral("key"), form.key);
-        store.setValue(QStringLiteral("targetKey"), form.targetKey);
-        store.setValue(QStringLiteral("heads"), form.heads);
-    }
-    store.endArray();
-}
-
-QList<InputForm> ConvertSettingStore::readInputForms(QSettings &store, const QString &name)
-{
-    QList<InputForm> forms;
-    if (!isValidName(name))
-        return forms;
-    const SettingGroup group(store, name, inputGroup);
-    const int count = store.beginReadArray(filesArray);
-    forms.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        store.setArrayIndex(i);
-        InputForm form;
-        form.name = store.value(QStringLiteral("name")).toString();
-        form.key = store.value(QStringLiteral("key"), 0).toInt();
-        form.targetKey = store.value(QStringLiteral("targetKey"), 0).toInt();
-        form.heads = readStringList(store, QStringLiteral("heads"));
-        forms.append(form);
-    }
-    store.endArray();
-    return forms;
-}
-
-QList<QStringList> ConvertSettingStore::readInputRows(QSettings &store, const QString &name)
-{
-    QList<QStringList> rows{QStringList(), QStringList(), QStringList()};
-    if (!isValidName(name))
-        return rows;
-    const SettingGroup group(store, name, inputGroup);
-    rows[0] = readStringList(store, QStringLiteral("heads"));
-    rows[1] = readStringList(store, QStringLiteral("ex1"));
-    rows[2] = readStringList(store, QStringLiteral("ex2"));
-    return rows;
-}
-
-void ConvertSettingStore::writeOutputItems(QSettings &store, const QString &name,
-                                           const QList<OutputItem> &items)
-{
-    if (!isValidName(name))
-        return;
-    const SettingGroup group(store, name);
-    // Entries of a longer earlier array would linger beyond the new size.
-    store.remove(outputArray);
-    store.beginWriteArray(outputArray, items.size());
-    for (int i = 0; i < items.size(); ++i) {
-        const OutputItem &item = items.at(i);
-        store.setArrayIndex(i);
-        store.setValue(QStringLiteral("name"), item.name);
-        store.setValue(QStringLiteral("mapSources"), toStringList(item.mapSources));
-        store.setValue(QStringLiteral("mapNums"), toStringList(item.mapNums));
-        store.setValue(QStringLiteral("mappings"), item.mappings);
-        store.setValue(QStringLiteral("separator"), item.separator);
-        store.setValue(QStringLiteral("condSources"), toStringList(item.condSources));
-        store.setValue(QStringLiteral("condNums"), toStringList(item.condNums));
-        store.setValue(QStringLiteral("conditions"), item.conditions);
-        store.setValue(QStringLiteral("condRules"), item.condRules);
-        store.setValue(QStringLiteral("condCombination"), item.condCombination);
-        store.setValue(QStringLiteral("rules"), item.rules);
-        store.setValue(QStringLiteral("afterRules"), item.afterRules);
-        store.setValue(QStringLiteral("distinct"), item.distinct);
-        store.setValue(QStringLiteral("merge"), item.merge);
-        store.setValue(QStringLiteral("mergeSeparator"), item.mergeSeparator);
-    }
-    store.endArray();
-}
-
-QList<OutputItem> ConvertSettingStore::readOutputItems(QSettings &store, const QString &name)
-{
-    QList<OutputItem> items;
-    if (!isValidName(name))
-        return items;
-    const SettingGroup group(store, name);
-    const int count = store.beginReadArray(outputArray);
-    items.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        store.setArrayIndex(i);
-        OutputItem item;
-        item.name = store.value(QStringLiteral("name")).toString();
-        item.mapSources = readIntList(store, QStringLiteral("mapSources"));
-        item.mapNums = readIntList(store, QStringLiteral("mapNums"));
-        item.mappings = readStringList(store, QStringLiteral("mappings"));
-        item.separator = store.value(QStringLiteral("separator")).toString();
-        item.condSources = readIntList(store, QStringLiteral("condSources"));
-        item.condNums = readIntList(store, QStringLiteral("condNums"));
-        item.conditions = readStringList(store, QStringLiteral("conditions"));
-        item.condRules = readStringList(store, QStringLiteral("condRules"));
-        item.condCombination = store.value(QStringLiteral("condCombination")).toString();
-        item.rules = readStringList(store, QStringLiteral("rules"));
-        item.afterRules = readStringList(store, QStringLiteral("afterRules"));
-        item.distinct = store.value(QStringLiteral("distinct"), QStringLiteral("NO")).toString();
-        item.merge = store.value(QStringLiteral("merge")).toString();
-        item.mergeSeparator = store.value(QStringLiteral("mergeSeparator")).toString();
-        items.append(item);
-    }
-    store.endArray();
-    return items;
-}
-
-void ConvertSettingStore::writeStatementFields(QSettings &store, const QString &name,
-                                               const QList<StatementField> &fields)
-{
-    if (!isValidName(name))
-        return;
-    const SettingGroup group(store, name);
-    const QStringList keys = StatementFields::keys();
-    for (int i = 0; i < keys.size(); ++i) {
-        const StatementField field = fields.value(i);
-        store.beginGroup(keys.at(i));
-        store.setValue(QStringLiteral("toPrint"), field.toPrint);
-        store.setValue(QStringLiteral("mappings"), field.mappings);
-        store.setValue(QStringLiteral("mapNums"), toStringList(field.mapNums));
-        store.setValue(QStringLiteral("separator"), field.separator);
-        store.setValue(QStringLiteral("rules"), field.rules);
-        store.endGroup();
-    }
-}
-
-QList<StatementField> ConvertSettingStore::readStatementFields(QSettings &store,
-                                                               const QString &name)
-{
-    const QStringList keys = StatementFields::keys();
-    QList<StatementField> fields;
-    fields.reserve(keys.size());
-    if (!isValidName(name)) {
-        for (int i = 0; i < keys.size(); ++i)
-            fields.append(StatementField());
-        return fields;
-    }
-    const SettingGroup group(store, name);
-    for (const QString &key : keys) {
-        store.beginGroup(key);
-        StatementField field;
-        field.toPrint = store.value(QStringLiteral("toPrint"), false).toBool();
-        field.mappings = readStringList(store, QStringLiteral("mappings"));
-        field.mapNums = readIntList(store, QStringLiteral("mapNums"));
-        field.separator = store.value(QStringLiteral("separator")).toString();
-        field.rules = readStringList(store, QStringLiteral("rules"));
-        store.endGroup();
-        fields.append(field);
-    }
-    return fields;
 }
 
 QStringList ConvertSettingStore::toStringList(const QList<int> &numbers)

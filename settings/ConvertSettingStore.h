@@ -2,12 +2,10 @@
 
 #include "settings/ConvertSetting.h"
 
-#include <QSettings>
+#include <QStringList>
 
-// Reading and writing convert settings in the settings file. Every group
-// writer enters SettingInfo/{name}/<its group> and leaves all groups it entered,
-// so each can be called on any open store; the whole-setting operations open
-// their own Settings object.
+// Reading and writing convert settings in the settings file, each as one
+// whole value; every operation opens its own Settings object.
 class ConvertSettingStore
 {
 public:
@@ -27,27 +25,11 @@ public:
     // Refuses (false, nothing written) an invalid name.
     static bool save(const ConvertSetting &setting);
     static ConvertSetting load(const QString &name, Defaults defaults = Defaults::Editor);
-    // Saves the setting under its (new) name, then removes the old group.
+    // Saves the setting under its (new) name, then removes the old group unless
+    // the settings file takes both names for one group.
     static bool rename(const ConvertSetting &setting, const QString &oldName);
     // Removes SettingInfo/{name} with its whole subtree.
     static bool remove(const QString &name);
-
-    static void writeStatementOptions(QSettings &store, const QString &name,
-                                      const StatementOptions &options);
-    static StatementOptions readStatementOptions(QSettings &store, const QString &name,
-                                                 Defaults defaults);
-    static void writeInput(QSettings &store, const QString &name, const QStringList &heads,
-                           const QStringList &ex1, const QStringList &ex2,
-                           const QList<InputForm> &forms);
-    static QList<InputForm> readInputForms(QSettings &store, const QString &name);
-    // heads, ex1 and ex2 of the input group.
-    static QList<QStringList> readInputRows(QSettings &store, const QString &name);
-    static void writeOutputItems(QSettings &store, const QString &name,
-                                 const QList<OutputItem> &items);
-    static QList<OutputItem> readOutputItems(QSettings &store, const QString &name);
-    static void writeStatementFields(QSettings &store, const QString &name,
-                                     const QList<StatementField> &fields);
-    static QList<StatementField> readStatementFields(QSettings &store, const QString &name);
 
     // Integer lists are stored as lists of decimal strings; a non-number reads as 0.
     static QStringList toStringList(const QList<int> &numbers);

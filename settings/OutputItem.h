@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SourceKind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,11 +10,11 @@
 struct OutputItem
 {
     QString name;
-    QList<int> mapSources; // source kind per source value: 0 company field, 1 input item
-    QList<int> mapNums;    // source code per source value
-    QStringList mappings;  // display text per source value
+    QList<SourceKind> mapSources; // per source value
+    QList<int> mapNums;           // source code per source value
+    QStringList mappings;         // display text per source value
     QString separator;
-    QList<int> condSources;
+    QList<SourceKind> condSources;
     QList<int> condNums;
     QStringList conditions;
     QStringList condRules;

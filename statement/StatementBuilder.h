@@ -1,7 +1,7 @@
 #pragma once
 
 #include "language/CompiledRuleList.h"
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 #include "statement/StatementRecord.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "statement/StatementList.h"
 
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 
 #include <limits>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "statement/StatementMarkup.h"
 
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 
 #include <QCoreApplication>
 

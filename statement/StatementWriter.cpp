@@ -1,19 +1,19 @@
 #include "statement/StatementWriter.h"
 
+#include "settings/StatementField.h"
 #include "statement/DrawnCharacters.h"
 #include "statement/PdfTextMapRepair.h"
-#include "statement/StatementField.h"
 #include "statement/StatementFont.h"
 #include "statement/StatementMarkup.h"
 
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryFile>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QScreen>
 #include <QTextDocument>
 
 namespace {
@@ -95,21 +95,17 @@ QFont sizedFont(const QFont &base, int pixelSize, int weight)
 }
 
 // A PDF that was cut short lacks its closing trailer.
-bool isCompletePdf(const QString &path)
+bool isCompletePdf(const QByteArray &pdf)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
-        return false;
-    file.seek(file.size() - qMin<qint64>(file.size(), 64));
-    return file.readAll().contains("%%EOF");
+    return pdf.size() >= 16 && pdf.right(64).contains("%%EOF");
 }
 
-// Moves the finished file over the target, replacing an older statement.
-bool replaceFile(const QString &from, const QString &to)
+// The page is laid out in screen pixels, so text sizes in pixels look on paper
+// as they do on the screen.
+int screenResolution()
 {
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        return false;
-    return QFile::rename(from, to);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }
 
 } // namespace
@@ -138,38 +134,34 @@ bool StatementWriter::writeStatement(const QString &pdfPath)
     if (target.isDir())
         return false;
 
-    // The pages go to a temporary file beside the target, which replaces the
-    // target only once it is complete: a failed write never leaves a
-    // truncated statement behind, nor destroys the previous one.
-    QTemporaryFile part(
-        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX.part")));
-    if (!part.open())
-        return false;
-    const QString partPath = part.fileName();
-    part.close();
-
+    // The text maps are mended on the whole file, so it is made in memory;
+    // it replaces the target only once it is complete, atomically, so a failed
+    // write never leaves a truncated statement behind nor loses the previous one.
+    QByteArray pdf;
     PdfTextMapRepair::Resolver intended;
-    if (!paint(partPath, intended) || !isCompletePdf(partPath) ||
-        !PdfTextMapRepair::repairFile(partPath, intended))
-        return false;
-    part.setAutoRemove(false);
-    if (!replaceFile(partPath, target.absoluteFilePath())) {
-        QFile::remove(partPath);
-        return false;
+    {
+        QBuffer buffer(&pdf);
+        if (!buffer.open(QIODevice::WriteOnly) || !paint(buffer, intended))
+            return false;
     }
+    if (!isCompletePdf(pdf))
+        return false;
+    PdfTextMapRepair::repair(pdf, intended);
+    QSaveFile file(target.absoluteFilePath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+        return false;
     if (progress_)
         progress_();
     return true;
 }
 
-bool StatementWriter::paint(const QString &path, std::function<ushort(ushort)> &intended)
+bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &intended)
 {
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+    QPdfWriter printer(&device);
+    const int resolution = screenResolution();
+    printer.setResolution(resolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(path);
 
-    const int resolution = printer.resolution();
     const QRect page = printer.pageLayout().paintRectPixels(resolution);
     const QRect paper = printer.pageLayout().fullRectPixels(resolution);
     const int W = page.width();
@@ -243,7 +235,7 @@ bool StatementWriter::paint(const QString &path, std::function<ushort(ushort)> &
     }
     if (saving_)
         saving_();
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    if (!painter.end())
         return false;
     intended = drawn.resolver({textFont, titleFont});
     return true;

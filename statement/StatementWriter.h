@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+class QIODevice;
+
 // Paints the statement list into a PDF file, one A4 page per record.
 class StatementWriter
 {
@@ -24,9 +26,9 @@ public:
     bool writeStatement(const QString &pdfPath);
 
 private:
-    // Paints every page into the file at path; false when painting failed.
-    // intended then tells the characters behind the file's text maps.
-    bool paint(const QString &path, std::function<ushort(ushort)> &intended);
+    // Paints every page into device; false when painting failed. intended
+    // then tells the characters behind the file's text maps.
+    bool paint(QIODevice &device, std::function<ushort(ushort)> &intended);
 
     const StatementList &statements_;
     StatementOptions options_;

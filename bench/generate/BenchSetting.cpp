@@ -47,7 +47,7 @@ OutputItem item(const char *name, const QList<int> &columns, const QStringList &
     const QStringList heads =
         OrderExportGenerator::orderHeads() + OrderExportGenerator::lineHeads().mid(1);
     for (int column : columns) {
-        out.mapSources.append(1);
+        out.mapSources.append(SourceKind::InputItem);
         out.mapNums.append(column);
         out.mappings.append(heads.value(column));
     }
@@ -61,7 +61,7 @@ OutputItem company(const char *name, const QList<int> &codes, const QString &sep
     OutputItem out;
     out.name = u(name);
     for (int code : codes) {
-        out.mapSources.append(0);
+        out.mapSources.append(SourceKind::CompanyField);
         out.mapNums.append(code);
         out.mappings.append(QStringLiteral("[%1]").arg(CompanyInfo::keys().value(code)));
     }
@@ -69,7 +69,7 @@ OutputItem company(const char *name, const QList<int> &codes, const QString &sep
     return out;
 }
 
-void condition(OutputItem &out, int kind, int code, const QString &test)
+void condition(OutputItem &out, SourceKind kind, int code, const QString &test)
 {
     out.condSources.append(kind);
     out.condNums.append(code);
@@ -118,12 +118,14 @@ ConvertSetting BenchSetting::make()
     items << item("支払方法", {Payment}, {u("find(equalTo(代金引換),fullString,replace(COD))")});
     items << item("商品合計", {Goods});
     OutputItem shipping = item("送料", {Shipping});
-    condition(shipping, 1, Shipping, QStringLiteral("range(greaterThan(0),unLimit)"));
+    condition(shipping, SourceKind::InputItem, Shipping,
+              QStringLiteral("range(greaterThan(0),unLimit)"));
     shipping.condCombination = QStringLiteral("AND");
     items << shipping;
     OutputItem cod = item("代引手数料", {Cod}, {u("append(円)")});
-    condition(cod, 1, Payment, u("equalTo(代金引換)"));
-    condition(cod, 1, Cod, QStringLiteral("range(notLessThan(1),notGreaterThan(1000))"));
+    condition(cod, SourceKind::InputItem, Payment, u("equalTo(代金引換)"));
+    condition(cod, SourceKind::InputItem, Cod,
+              QStringLiteral("range(notLessThan(1),notGreaterThan(1000))"));
     cod.condCombination = QStringLiteral("OR");
     items << cod;
     items << item("合計金額", {Total}, {QStringLiteral("cutRight(0)")});
@@ -149,8 +151,9 @@ ConvertSetting BenchSetting::make()
     OutputItem check;
     check.name = u("要確認");
     check.rules = QStringList{u("append(要確認)")};
-    condition(check, 1, Note, QStringLiteral("notEqualTo()"));
-    condition(check, 1, Total, QStringLiteral("range(notLessThan(10000),unLimit)"));
+    condition(check, SourceKind::InputItem, Note, QStringLiteral("notEqualTo()"));
+    condition(check, SourceKind::InputItem, Total,
+              QStringLiteral("range(notLessThan(10000),unLimit)"));
     check.condCombination = QStringLiteral("AND");
     items << check;
     items << item(

@@ -13,7 +13,7 @@ QByteArray ItemDragPayload::encode(const QList<ItemDragEntry> &entries)
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     for (const ItemDragEntry &entry : entries)
-        stream << entry.kind << entry.code << entry.text;
+        stream << qint32(entry.kind) << entry.code << entry.text;
     return bytes;
 }
 
@@ -23,7 +23,9 @@ QList<ItemDragEntry> ItemDragPayload::decode(const QByteArray &bytes)
     QDataStream stream(bytes);
     while (!stream.atEnd()) {
         ItemDragEntry entry;
-        stream >> entry.kind >> entry.code >> entry.text;
+        qint32 kind = 0;
+        stream >> kind >> entry.code >> entry.text;
+        entry.kind = SourceKind(kind);
         // A truncated entry ends the payload rather than adding garbage.
         if (stream.status() != QDataStream::Ok)
             break;

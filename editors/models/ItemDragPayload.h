@@ -1,14 +1,16 @@
 #pragma once
 
+#include "settings/SourceKind.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// One dragged source value: kind 0 a company field (code 0..7), kind 1 an input
-// item (code = column of the combined input header).
+// One dragged source value: a company field (code 0..7) or an input item (code =
+// column of the combined input header).
 struct ItemDragEntry
 {
-    qint32 kind = 0;
+    SourceKind kind = SourceKind::CompanyField;
     qint32 code = 0;
     QString text;
 };

@@ -2,8 +2,7 @@
 
 #include "editors/models/ColumnLetters.h"
 #include "editors/models/ItemDragPayload.h"
-#include "settings/ConvertSettingStore.h"
-#include "settings/Settings.h"
+#include "settings/ConvertSetting.h"
 
 #include <QMimeData>
 
@@ -31,13 +30,13 @@ template <typename List> void removeEntry(List &list, int i)
         list.removeAt(i);
 }
 
-// Drops every entry whose source is an input item (kind 1) from the parallel
-// lists: nums and sources here, the others through removeOthers.
+// Drops every entry whose source is an input item from the parallel lists: nums
+// and sources here, the others through removeOthers.
 template <typename RemoveOthers>
-void removeInputEntries(QList<int> &nums, QList<int> &sources, RemoveOthers removeOthers)
+void removeInputEntries(QList<int> &nums, QList<SourceKind> &sources, RemoveOthers removeOthers)
 {
     for (int i = 0; i < nums.size();) {
-        if (sources.value(i) != 1) {
+        if (sources.value(i, SourceKind::CompanyField) != SourceKind::InputItem) {
             ++i;
             continue;
         }
@@ -208,8 +207,9 @@ bool OutputModeModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
         ItemDragPayload::decode(data->data(ItemDragPayload::mimeType()));
     OutputItem item = items_.at(parent.column());
     for (const ItemDragEntry &entry : entries) {
-        const QString text =
-            entry.kind == 0 ? QLatin1Char('[') + entry.text + QLatin1Char(']') : entry.text;
+        const QString text = entry.kind == SourceKind::CompanyField
+                                 ? QLatin1Char('[') + entry.text + QLatin1Char(']')
+                                 : entry.text;
         if (target == OutputRow) {
             item.mapSources.append(entry.kind);
             item.mapNums.append(entry.code);
@@ -252,13 +252,14 @@ void OutputModeModel::setMappings(const QModelIndex &index, const QStringList &n
     OutputItem item = items_.at(index.column());
     if (names == item.mappings)
         return;
-    QList<int> sources;
+    QList<SourceKind> sources;
     QList<int> nums;
     sources.reserve(names.size());
     nums.reserve(names.size());
     for (const QString &name : names) {
         const int p = item.mappings.indexOf(name);
-        sources.append(p < 0 ? 0 : item.mapSources.value(p));
+        sources.append(p < 0 ? SourceKind::CompanyField
+                             : item.mapSources.value(p, SourceKind::CompanyField));
         nums.append(p < 0 ? 0 : item.mapNums.value(p));
     }
     item.mappings = names;
@@ -451,16 +452,14 @@ void OutputModeModel::clear()
     endResetModel();
 }
 
-void OutputModeModel::save(const QString &settingName) const
+void OutputModeModel::save(ConvertSetting &setting) const
 {
-    Settings store;
-    ConvertSettingStore::writeOutputItems(store, settingName, items_);
+    setting.outputItems = items_;
 }
 
-int OutputModeModel::load(const QString &settingName)
+int OutputModeModel::load(const ConvertSetting &setting)
 {
-    Settings store;
-    const QList<OutputItem> stored = ConvertSettingStore::readOutputItems(store, settingName);
+    const QList<OutputItem> &stored = setting.outputItems;
     beginResetModel();
     items_.append(stored);
     endResetModel();

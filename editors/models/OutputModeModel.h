@@ -5,6 +5,8 @@
 
 #include <QList>
 
+struct ConvertSetting;
+
 // The output items of a setting, shown transposed: one column per item, six
 // attribute rows (Name, Output, Conditions, Rules, Distinct, Merge).
 class OutputModeModel : public AbstractOutputModel
@@ -61,9 +63,10 @@ public:
     void clearInputSources();
     void clear();
 
-    void save(const QString &settingName) const;
-    // Appends the stored items; returns how many the setting has.
-    int load(const QString &settingName);
+    // Writes the items into setting.
+    void save(ConvertSetting &setting) const;
+    // Appends the items of setting; returns how many the setting has.
+    int load(const ConvertSetting &setting);
 
 Q_SIGNALS:
     void itemChanged(const QModelIndex &index);

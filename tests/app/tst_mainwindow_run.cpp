@@ -2,6 +2,8 @@
 #include "app/MainWindow.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/ProcessRunner.h"
+#include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QAction>
@@ -9,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -43,7 +44,7 @@ OutputItem item(const QString &name, const QList<int> &columns)
     OutputItem result;
     result.name = name;
     for (int column : columns) {
-        result.mapSources << 1;
+        result.mapSources << kind(1);
         result.mapNums << column;
         result.mappings << QString::number(column);
     }
@@ -69,7 +70,7 @@ ConvertSetting joinedOrders(const QString &name, bool statement)
     buyer.separator = QStringLiteral(" / ");
     buyer.rules = QStringList{QStringLiteral("charType(fullWidth)")};
     OutputItem shop = item(QStringLiteral("店舗"), {});
-    shop.mapSources << 0;
+    shop.mapSources << kind(0);
     shop.mapNums << 1;
     shop.mappings << QStringLiteral("[판매처명]");
     OutputItem products = item(QStringLiteral("商品"), {7});
@@ -78,7 +79,7 @@ ConvertSetting joinedOrders(const QString &name, bool statement)
     OutputItem quantity = item(QStringLiteral("数量"), {8});
     quantity.merge = QStringLiteral("NUMBER");
     OutputItem large = item(QStringLiteral("高額"), {6});
-    large.condSources << 1;
+    large.condSources << kind(1);
     large.condNums << 6;
     large.conditions << QStringLiteral("合計金額");
     large.condRules << QStringLiteral("range(notLessThan(5000),unLimit)");
@@ -115,27 +116,6 @@ void writeInputs(const TestWorkingFolder &folder)
                                      "A-2,ほうじ茶,1,1200\n"
                                      "A-1,煎茶,3,1000\n")
                           .toUtf8()));
-}
-
-struct CliResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult runCli(const QString &folder, const QStringList &arguments)
-{
-    QProcess cli;
-    cli.setWorkingDirectory(folder);
-    cli.start(QStringLiteral(ROWSMITH_CLI_PATH), arguments);
-    CliResult result;
-    if (!cli.waitForFinished(60000))
-        return result;
-    result.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    result.out = cli.readAllStandardOutput();
-    result.err = cli.readAllStandardError();
-    return result;
 }
 
 } // namespace
@@ -236,6 +216,16 @@ void MainWindowRunTest::sameBytesAsTheCommandLine()
         print->click();
         QCOMPARE(desktop->urls, QList<QUrl>{QUrl::fromLocalFile(window.statementFile())});
         QVERIFY(!window.progressBar()->isVisible());
+
+        // A run whose statement cannot be written leaves nothing to print,
+        // not even the statement of the run before.
+        QVERIFY(QFile::remove(pdf) && QDir().mkdir(pdf));
+        convert->click();
+        QCOMPARE(desktop->warnings.size(), 1);
+        QVERIFY(!print->isEnabled());
+        QVERIFY(window.statementFile().isEmpty());
+        QVERIFY(QDir().rmdir(pdf));
+        desktop->warnings.clear();
     } else {
         QVERIFY(window.statementFile().isEmpty());
     }
@@ -258,8 +248,10 @@ void MainWindowRunTest::sameBytesAsTheCommandLine()
     QVERIFY(!openFolder->isEnabled());
 
     // The command line writes the same bytes for the same inputs and setting.
-    const CliResult cli = runCli(
-        folder.path(), QStringList{"convert", "--setting", name, "--output", "cli.csv"} + inputs);
+    ProcessOptions inFolder;
+    inFolder.workingDirectory = folder.path();
+    const ProcessResult cli = runCliProcess(
+        QStringList{"convert", "--setting", name, "--output", "cli.csv"} + inputs, inFolder);
     QVERIFY2(cli.exitCode == 0, cli.err.constData());
     QCOMPARE(written, readFile(folder.filePath(QStringLiteral("cli.csv"))));
 }
@@ -326,8 +318,10 @@ void MainWindowRunTest::failedRunsReportThroughTheErrorChannel()
     QCOMPARE(readFile(output), outputBefore);
 
     // The command line reports the same error for the same inputs.
-    const CliResult cli = runCli(
-        folder.path(), QStringList{"convert", "--setting", "orders", "--output", output} + inputs);
+    ProcessOptions inFolder;
+    inFolder.workingDirectory = folder.path();
+    const ProcessResult cli = runCliProcess(
+        QStringList{"convert", "--setting", "orders", "--output", output} + inputs, inFolder);
     QCOMPARE(cli.exitCode, 1);
     QVERIFY2(QString::fromUtf8(cli.err).contains(desktop->warnings.first().text),
              cli.err.constData());

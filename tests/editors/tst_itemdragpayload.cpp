@@ -1,4 +1,5 @@
 #include "editors/models/ItemDragPayload.h"
+#include "support/SourceKinds.h"
 
 #include <QDataStream>
 #include <QtTest>
@@ -19,12 +20,15 @@ void ItemDragPayloadTest::roundTrip_data()
 {
     QTest::addColumn<QList<ItemDragEntry>>("entries");
     QTest::newRow("none") << QList<ItemDragEntry>{};
-    QTest::newRow("one input item") << QList<ItemDragEntry>{{1, 3, QStringLiteral("注文番号")}};
-    QTest::newRow("company field") << QList<ItemDragEntry>{{0, 5, QStringLiteral("전화번호")}};
-    QTest::newRow("several, empty text") << QList<ItemDragEntry>{{1, 0, QString()},
-                                                                 {0, 0, QStringLiteral("회사명")},
-                                                                 {1, 70000, QStringLiteral("x")},
-                                                                 {-1, -2, QStringLiteral("y")}};
+    QTest::newRow("one input item")
+        << QList<ItemDragEntry>{{kind(1), 3, QStringLiteral("注文番号")}};
+    QTest::newRow("company field")
+        << QList<ItemDragEntry>{{kind(0), 5, QStringLiteral("전화번호")}};
+    QTest::newRow("several, empty text")
+        << QList<ItemDragEntry>{{kind(1), 0, QString()},
+                                {kind(0), 0, QStringLiteral("회사명")},
+                                {kind(1), 70000, QStringLiteral("x")},
+                                {kind(-1), -2, QStringLiteral("y")}};
 }
 
 void ItemDragPayloadTest::roundTrip()
@@ -60,8 +64,8 @@ void ItemDragPayloadTest::streamLayout()
 
 void ItemDragPayloadTest::truncatedPayload()
 {
-    const QByteArray bytes =
-        ItemDragPayload::encode({{1, 2, QStringLiteral("a")}, {1, 3, QStringLiteral("bcd")}});
+    const QByteArray bytes = ItemDragPayload::encode(
+        {{kind(1), 2, QStringLiteral("a")}, {kind(1), 3, QStringLiteral("bcd")}});
     const QList<ItemDragEntry> entries = ItemDragPayload::decode(bytes.left(bytes.size() - 3));
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.first().code, 2);

@@ -1,5 +1,7 @@
+#include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
+#include "editors/ModelStore.h"
 #include "editors/models/ItemDragPayload.h"
 #include "editors/models/OutputModeModel.h"
 
@@ -17,11 +19,11 @@ OutputItem sampleItem()
 {
     OutputItem item;
     item.name = QStringLiteral("お届け先");
-    item.mapSources = {1, 0};
+    item.mapSources = kinds({1, 0});
     item.mapNums = {4, 1};
     item.mappings = QStringList{QStringLiteral("住所"), QStringLiteral("[판매처명]")};
     item.separator = QStringLiteral(" ");
-    item.condSources = {1, 1};
+    item.condSources = kinds({1, 1});
     item.condNums = {2, 3};
     item.conditions = QStringList{QStringLiteral("c1"), QStringLiteral("c2")};
     item.condRules = QStringList{QStringLiteral("startsWith(a)"), QString()};
@@ -279,39 +281,39 @@ void OutputModeModelTest::dropMimeData_data()
 
     const OutputItem empty = named(QStringLiteral("n"));
     OutputItem output = empty;
-    output.mapSources = {1};
+    output.mapSources = kinds({1});
     output.mapNums = {3};
     output.mappings = QStringList{QStringLiteral("注文番号")};
     QTest::newRow("input item on output")
-        << 1 << QList<ItemDragEntry>{{1, 3, QStringLiteral("注文番号")}} << true << output;
+        << 1 << QList<ItemDragEntry>{{kind(1), 3, QStringLiteral("注文番号")}} << true << output;
 
     OutputItem twice = output;
-    twice.mapSources.append(1);
+    twice.mapSources.append(kind(1));
     twice.mapNums.append(3);
     twice.mappings.append(QStringLiteral("注文番号"));
-    twice.mapSources.append(0);
+    twice.mapSources.append(kind(0));
     twice.mapNums.append(0);
     twice.mappings.append(QStringLiteral("[회사명]"));
     QTest::newRow("several entries, the same one twice")
         << 1
-        << QList<ItemDragEntry>{{1, 3, QStringLiteral("注文番号")},
-                                {1, 3, QStringLiteral("注文番号")},
-                                {0, 0, QStringLiteral("회사명")}}
+        << QList<ItemDragEntry>{{kind(1), 3, QStringLiteral("注文番号")},
+                                {kind(1), 3, QStringLiteral("注文番号")},
+                                {kind(0), 0, QStringLiteral("회사명")}}
         << true << twice;
 
     OutputItem condition = empty;
-    condition.condSources = {0};
+    condition.condSources = kinds({0});
     condition.condNums = {0};
     condition.conditions = QStringList{QStringLiteral("[회사명]")};
     condition.condRules = QStringList{QString()};
     condition.condCombination = QStringLiteral("AND");
     QTest::newRow("company field on conditions")
-        << 2 << QList<ItemDragEntry>{{0, 0, QStringLiteral("회사명")}} << true << condition;
+        << 2 << QList<ItemDragEntry>{{kind(0), 0, QStringLiteral("회사명")}} << true << condition;
 
     QTest::newRow("empty payload") << 1 << QList<ItemDragEntry>{} << true << empty;
     for (int row : {0, 3, 4, 5}) {
         QTest::addRow("row %d refused", row)
-            << row << QList<ItemDragEntry>{{1, 3, QStringLiteral("x")}} << false << empty;
+            << row << QList<ItemDragEntry>{{kind(1), 3, QStringLiteral("x")}} << false << empty;
     }
 }
 
@@ -339,24 +341,24 @@ void OutputModeModelTest::dropOnCompanyThenInput()
     OutputModeModel model;
     model.appendItem();
     const QModelIndex conditions = model.index(2, 0);
-    auto first = payload({{0, 0, QStringLiteral("회사명")}});
+    auto first = payload({{kind(0), 0, QStringLiteral("회사명")}});
     QVERIFY(model.dropMimeData(first.get(), Qt::MoveAction, 3, 7, conditions));
     QCOMPARE(model.item(0).condCombination, QStringLiteral("AND"));
 
     OutputItem item = model.item(0);
     item.condCombination = QStringLiteral("OR");
     model.replaceItem(0, item);
-    auto second = payload({{1, 2, QStringLiteral("数量")}});
+    auto second = payload({{kind(1), 2, QStringLiteral("数量")}});
     QVERIFY(model.dropMimeData(second.get(), Qt::CopyAction, -1, -1, conditions));
     QCOMPARE(model.item(0).condCombination, QStringLiteral("OR"));
     QCOMPARE(model.item(0).conditions, (QStringList{"[회사명]", "数量"}));
     QCOMPARE(model.item(0).condRules, (QStringList{QString(), QString()}));
-    QCOMPARE(model.item(0).condSources, (QList<int>{0, 1}));
+    QCOMPARE(model.item(0).condSources, kinds({0, 1}));
     QCOMPARE(model.item(0).condNums, (QList<int>{0, 2}));
     QCOMPARE(model.data(conditions).toString(), QStringLiteral("[회사명]\nOR\n数量"));
 
     // The dropped names show joined in the Output cell.
-    auto names = payload({{1, 3, QStringLiteral("a")}, {1, 4, QStringLiteral("b")}});
+    auto names = payload({{kind(1), 3, QStringLiteral("a")}, {kind(1), 4, QStringLiteral("b")}});
     QVERIFY(model.dropMimeData(names.get(), Qt::CopyAction, -1, -1, model.index(1, 0)));
     QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("a+\nb"));
 
@@ -399,14 +401,17 @@ void OutputModeModelTest::setMappings()
     QFETCH(bool, signalled);
     OutputItem item = named(QStringLiteral("n"));
     item.mappings = QStringList{"a", "b", "c"};
-    item.mapSources = {1, 0, 1};
+    item.mapSources = kinds({1, 0, 1});
     item.mapNums = {10, 2, 30};
     OutputModeModel model;
     fill(model, {item});
     QSignalSpy changed(&model, &OutputModeModel::itemChanged);
     model.setMappings(model.index(1, 0), names);
     QCOMPARE(model.item(0).mappings, names);
-    QCOMPARE(model.item(0).mapSources, sources);
+    QList<int> storedSources;
+    for (const SourceKind source : model.item(0).mapSources)
+        storedSources.append(int(source));
+    QCOMPARE(storedSources, sources);
     QCOMPARE(model.item(0).mapNums, nums);
     QCOMPARE(changed.count(), signalled ? 1 : 0);
 }
@@ -415,15 +420,15 @@ void OutputModeModelTest::clearInputSources()
 {
     OutputItem item = named(QStringLiteral("n"));
     item.mappings = QStringList{"[회사명]", "x", "y", "[전화번호]"};
-    item.mapSources = {0, 1, 1, 0};
+    item.mapSources = kinds({0, 1, 1, 0});
     item.mapNums = {0, 3, 4, 5};
     item.conditions = QStringList{"p", "[팩스번호]", "q"};
-    item.condSources = {1, 0, 1};
+    item.condSources = kinds({1, 0, 1});
     item.condNums = {1, 6, 2};
     item.condRules = QStringList{"r1", "r2", "r3"};
     OutputItem inputOnly = named(QStringLiteral("m"));
     inputOnly.mappings = QStringList{"x"};
-    inputOnly.mapSources = {1};
+    inputOnly.mapSources = kinds({1});
     inputOnly.mapNums = {9};
 
     OutputModeModel model;
@@ -435,10 +440,10 @@ void OutputModeModelTest::clearInputSources()
     QCOMPARE(changed.count(), 0);
     const OutputItem kept = model.item(0);
     QCOMPARE(kept.mappings, (QStringList{"[회사명]", "[전화번호]"}));
-    QCOMPARE(kept.mapSources, (QList<int>{0, 0}));
+    QCOMPARE(kept.mapSources, kinds({0, 0}));
     QCOMPARE(kept.mapNums, (QList<int>{0, 5}));
     QCOMPARE(kept.conditions, QStringList{"[팩스번호]"});
-    QCOMPARE(kept.condSources, QList<int>{0});
+    QCOMPARE(kept.condSources, kinds({0}));
     QCOMPARE(kept.condNums, QList<int>{6});
     QCOMPARE(kept.condRules, QStringList{"r2"});
     QVERIFY(model.item(1).mappings.isEmpty());
@@ -478,7 +483,7 @@ void OutputModeModelTest::removeCondition()
     item.conditions = QStringList{"c1", "c2", "c3"};
     item.condRules = QStringList{"r1", "r2"};
     item.condNums = {1, 2, 3};
-    item.condSources = {1, 1, 1};
+    item.condSources = kinds({1, 1, 1});
     OutputModeModel model;
     fill(model, {item});
     QCOMPARE(model.conditionCount(model.index(2, 0)), 3);
@@ -635,26 +640,26 @@ void OutputModeModelTest::saveAndLoad()
     OutputItem fresh = named(QStringLiteral("fresh"));
     fresh.distinct.clear();
     fill(model, {sampleItem(), fresh});
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
 
     OutputModeModel loaded;
     QSignalSpy resets(&loaded, &QAbstractItemModel::modelReset);
-    QCOMPARE(loaded.load(QStringLiteral("S")), 2);
+    QCOMPARE(loaded.load(stored(QStringLiteral("S"))), 2);
     QCOMPARE(resets.count(), 1);
     QCOMPARE(loaded.items(), model.items());
 
     // Loading appends; it does not clear.
-    QCOMPARE(loaded.load(QStringLiteral("S")), 2);
+    QCOMPARE(loaded.load(stored(QStringLiteral("S"))), 2);
     QCOMPARE(loaded.columnCount(), 4);
     QCOMPARE(loaded.item(3), fresh);
-    QCOMPARE(loaded.load(QStringLiteral("missing")), 0);
+    QCOMPARE(loaded.load(stored(QStringLiteral("missing"))), 0);
     QCOMPARE(loaded.columnCount(), 4);
 
     // Re-saving fewer items leaves exactly those.
     model.removeItem(0);
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
     OutputModeModel again;
-    QCOMPARE(again.load(QStringLiteral("S")), 1);
+    QCOMPARE(again.load(stored(QStringLiteral("S"))), 1);
     QCOMPARE(again.item(0), fresh);
 }
 
@@ -692,7 +697,7 @@ void OutputModeModelTest::passesTheModelTester()
     model.insertItem(0);
     model.setData(model.index(0, 0), QStringLiteral("renamed"));
     model.setData(model.index(3, 1), QStringList{"r"});
-    auto mime = payload({{1, 2, QStringLiteral("x")}, {0, 1, QStringLiteral("y")}});
+    auto mime = payload({{kind(1), 2, QStringLiteral("x")}, {kind(0), 1, QStringLiteral("y")}});
     QVERIFY(model.dropMimeData(mime.get(), Qt::CopyAction, -1, -1, model.index(1, 2)));
     QVERIFY(model.dropMimeData(mime.get(), Qt::CopyAction, -1, -1, model.index(2, 2)));
     model.setMappings(model.index(1, 2), QStringList{"[y]"});
@@ -702,11 +707,11 @@ void OutputModeModelTest::passesTheModelTester()
     model.setMerge(model.index(5, 1), QStringLiteral("STRING"), QStringLiteral(" "));
     model.removeCondition(model.index(2, 2), 0);
     model.clearInputSources();
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
     model.removeItem(1);
     model.clear();
-    QCOMPARE(model.load(QStringLiteral("S")), 4);
-    model.load(QStringLiteral("S"));
+    QCOMPARE(model.load(stored(QStringLiteral("S"))), 4);
+    model.load(stored(QStringLiteral("S")));
     QCOMPARE(model.columnCount(), 8);
 }
 

@@ -4,6 +4,7 @@
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSetting.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/SourceKinds.h"
 
 #include <QFile>
 #include <QList>
@@ -74,7 +75,7 @@ inline OutputItem inputItem(const QString &name, const QList<int> &columns,
     OutputItem item;
     item.name = name;
     for (int column : columns) {
-        item.mapSources.append(1);
+        item.mapSources.append(kind(1));
         item.mapNums.append(column);
         item.mappings.append(QStringLiteral("col%1").arg(column));
     }
@@ -84,7 +85,7 @@ inline OutputItem inputItem(const QString &name, const QList<int> &columns,
 
 inline void addCondition(OutputItem &item, int kind, int code, const QString &condition)
 {
-    item.condSources.append(kind);
+    item.condSources.append(SourceKind(kind));
     item.condNums.append(code);
     item.conditions.append(QStringLiteral("cond%1").arg(code));
     item.condRules.append(condition);

@@ -1,4 +1,5 @@
 #include "engine/ConversionRun.h"
+#include "support/SourceKinds.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
@@ -55,7 +56,7 @@ ConvertSetting joinSetting(const QString &name = "orders")
     total.condCombination = "AND";
     OutputItem store;
     store.name = utf8("店舗");
-    store.mapSources = {0, 0};
+    store.mapSources = kinds({0, 0});
     store.mapNums = {1, 5};
     store.mappings = QStringList{"[store]", "[tel]"};
     store.separator = " TEL:";
@@ -142,7 +143,7 @@ void TestConversionRun::joinedOrders()
     QVERIFY(reporter.errors.isEmpty());
     // Four joined rows (1001 twice, 1002, 1003 unmatched), three after merging.
     // The table lets its rows go as they are converted and keeps its header.
-    QCOMPARE(run.inputTable()->rows(), QList<QStringList>{OrderHeads + LineHeads.mid(1)});
+    QCOMPARE(run.inputTable().rows(), QList<QStringList>{OrderHeads + LineHeads.mid(1)});
     QCOMPARE(run.outputRows().size(), 3);
     QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 3}}));
     QCOMPARE(reporter.value, 7);

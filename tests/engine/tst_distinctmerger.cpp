@@ -196,7 +196,18 @@ void TestDistinctMerger::sameAsComparingEveryPair()
     }
     QList<QList<int>> expectedGroups;
     const Rows expected = referenceMerge(rows, list, &expectedGroups);
+
+    // Row by row, with the table grown in between, as well as all at once.
+    DistinctMerger incremental(list);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (r == 40)
+            incremental.reserve(4 * rows.size());
+        incremental.add(rows.at(r));
+    }
     Groups groups;
+    QCOMPARE(incremental.takeRows(&groups), expected);
+    QCOMPARE(asLists(groups), expectedGroups);
+
     DistinctMerger(list).distinctAndMerge(rows, &groups);
     QCOMPARE(rows, expected);
     QCOMPARE(asLists(groups), expectedGroups);

@@ -1,4 +1,5 @@
 #include "engine/OutputRowBuilder.h"
+#include "support/SourceKinds.h"
 
 #include "engine/EngineTestSupport.h"
 
@@ -45,7 +46,7 @@ void TestOutputRowBuilder::buildOutputRow_data()
     QTest::newRow("two empty parts joined") << itemCase(inputItem("x", {2, 9}, "-")) << row << "-";
     {
         OutputItem item = inputItem("x", {3});
-        item.mapSources = {0, 1};
+        item.mapSources = kinds({0, 1});
         item.mapNums = {1, 3};
         item.separator = ":";
         QTest::newRow("company field and input item") << itemCase(item) << row << "Rowsmith Shop:d";
@@ -57,14 +58,14 @@ void TestOutputRowBuilder::buildOutputRow_data()
     }
     {
         OutputItem item;
-        item.mapSources = {1, 2, 1};
+        item.mapSources = kinds({1, 2, 1});
         item.mapNums = {0, 0, 1};
         item.separator = "+";
         QTest::newRow("another kind adds no part") << itemCase(item) << row << "a+b";
     }
     {
         OutputItem item = inputItem("x", {8});
-        item.mapSources = {0};
+        item.mapSources = kinds({0});
         QTest::newRow("company code out of range") << itemCase(item) << row << "";
     }
     {

@@ -1,3 +1,4 @@
+#include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
 #include "settings/ConvertSettingStore.h"
@@ -16,12 +17,12 @@ OutputItem fullItem(int seed)
     const QString s = QString::number(seed);
     OutputItem item;
     item.name = QStringLiteral("項目") + s;
-    item.mapSources = {1, 0, 1};
+    item.mapSources = kinds({1, 0, 1});
     item.mapNums = {3 + seed, 5, 12};
     item.mappings = QStringList{QStringLiteral("注文番号"), QStringLiteral("[電話番号]"),
                                 QStringLiteral("a,b \"q\"")};
     item.separator = QStringLiteral(" / ");
-    item.condSources = {0, 1};
+    item.condSources = kinds({0, 1});
     item.condNums = {7, 2};
     item.conditions = QStringList{QStringLiteral("[전자우편]"), QStringLiteral("数量")};
     item.condRules = QStringList{QString(), QStringLiteral("range(1,10)")};
@@ -148,10 +149,10 @@ private slots:
     void defaultsOfMissingKeys_data();
     void defaultsOfMissingKeys();
     void resavingWithFewerEntries();
+    void absurdArraySizes();
     void refusesNames_data();
     void refusesNames();
     void renameAndRemove();
-    void groupWritersLeaveTheStoreWhereItWas();
     void readsAFileWrittenByHand();
 };
 
@@ -312,6 +313,7 @@ void SettingsStoreTest::defaultsOfMissingKeys()
     writeRaw(QStringLiteral("SettingInfo/Old/output/1/name"), QStringLiteral("only a name"));
     writeRaw(QStringLiteral("SettingInfo/Old/PdfSetting/title"), QStringLiteral("T"));
     writeRaw(QStringLiteral("SettingInfo/Old/input/files/size"), 1);
+    writeRaw(QStringLiteral("SettingInfo/Old/input/files/1/name"), QStringLiteral("orders"));
 
     const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("Old"), defaults);
     const StatementOptions &o = loaded.statement;
@@ -338,9 +340,7 @@ void SettingsStoreTest::defaultsOfMissingKeys()
     for (const StatementField &field : loaded.statementFields)
         QVERIFY(!field.toPrint);
 
-    Settings store;
-    QVERIFY(ConvertSettingStore::readStatementOptions(store, QStringLiteral("Old"), defaults)
-                .printStoreSite == printFlag);
+    QCOMPARE(loaded.statement.printStoreSite, printFlag);
 }
 
 void SettingsStoreTest::resavingWithFewerEntries()
@@ -359,6 +359,19 @@ void SettingsStoreTest::resavingWithFewerEntries()
     QCOMPARE(loaded.forms.size(), 1);
     // Nothing of the longer arrays is left behind.
     QCOMPARE(storedKeys(setting.name), expectedKeys(setting));
+}
+
+void SettingsStoreTest::absurdArraySizes()
+{
+    TestWorkingFolder folder;
+    // A damaged file claims far more entries than it holds: only those it holds are read.
+    writeRaw(QStringLiteral("SettingInfo/Big/output/size"), 2147483647);
+    writeRaw(QStringLiteral("SettingInfo/Big/output/1/name"), QStringLiteral("a"));
+    writeRaw(QStringLiteral("SettingInfo/Big/input/files/size"), 1000000000);
+    writeRaw(QStringLiteral("SettingInfo/Big/input/files/1/name"), QStringLiteral("orders"));
+    const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("Big"));
+    QCOMPARE(loaded.outputItems.size(), 1);
+    QCOMPARE(loaded.forms.size(), 1);
 }
 
 void SettingsStoreTest::refusesNames_data()
@@ -385,13 +398,6 @@ void SettingsStoreTest::refusesNames()
     QVERIFY(!ConvertSettingStore::save(fullSetting(name)));
     QVERIFY(!ConvertSettingStore::rename(fullSetting(name), QStringLiteral("keep")));
     QVERIFY(!ConvertSettingStore::remove(name));
-    {
-        Settings store;
-        ConvertSettingStore::writeOutputItems(store, name, {fullItem(1)});
-        ConvertSettingStore::writeStatementOptions(store, name, StatementOptions());
-        ConvertSettingStore::writeInput(store, name, {}, {}, {}, {});
-        ConvertSettingStore::writeStatementFields(store, name, {});
-    }
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -428,25 +434,6 @@ void SettingsStoreTest::renameAndRemove()
     QCOMPARE(storedKeys(QStringLiteral("Other")), expectedKeys(a));
 }
 
-void SettingsStoreTest::groupWritersLeaveTheStoreWhereItWas()
-{
-    TestWorkingFolder folder;
-    const ConvertSetting s = fullSetting(QStringLiteral("S"));
-    Settings store;
-    store.beginGroup(QStringLiteral("Somewhere"));
-    ConvertSettingStore::writeStatementOptions(store, s.name, s.statement);
-    ConvertSettingStore::writeInput(store, s.name, s.heads, s.ex1, s.ex2, s.forms);
-    ConvertSettingStore::writeOutputItems(store, s.name, s.outputItems);
-    ConvertSettingStore::writeStatementFields(store, s.name, s.statementFields);
-    QCOMPARE(store.group(), QStringLiteral("Somewhere"));
-    QVERIFY(ConvertSettingStore::readInputForms(store, s.name) == s.forms);
-    QVERIFY(ConvertSettingStore::readOutputItems(store, s.name) == s.outputItems);
-    QVERIFY(ConvertSettingStore::readStatementFields(store, s.name) == s.statementFields);
-    QCOMPARE(ConvertSettingStore::readInputRows(store, s.name),
-             (QList<QStringList>{s.heads, s.ex1, s.ex2}));
-    QCOMPARE(store.group(), QStringLiteral("Somewhere"));
-}
-
 void SettingsStoreTest::readsAFileWrittenByHand()
 {
     TestWorkingFolder folder;
@@ -463,7 +450,7 @@ void SettingsStoreTest::readsAFileWrittenByHand()
     QCOMPARE(editor.forms.first().heads, editor.heads);
     QCOMPARE(editor.outputItems.size(), 2);
     const OutputItem &first = editor.outputItems.at(0);
-    QCOMPARE(first.mapSources, QList<int>{1});
+    QCOMPARE(first.mapSources, kinds({1}));
     QCOMPARE(first.mapNums, QList<int>{0});
     QCOMPARE(first.mappings, QStringList{"No"});
     QCOMPARE(first.distinct, QStringLiteral("NO"));

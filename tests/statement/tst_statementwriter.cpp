@@ -1,8 +1,8 @@
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 #include "statement/StatementWriter.h"
+#include "support/ProcessRunner.h"
 
 #include <QFontDatabase>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -66,11 +66,8 @@ StatementList printedList(const QList<int> &unprinted = {})
 
 QString run(const QString &tool, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const ProcessResult result = runProcess(tool, arguments);
+    return result.exitCode == 0 ? QString::fromUtf8(result.out) : QString();
 }
 
 QString pdfText(const QString &path)
@@ -429,13 +426,28 @@ void TestStatementWriter::replacesAnEarlierStatement()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("an older statement that is much longer than nothing at all");
     }
+    const QFileDevice::Permissions kept =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, kept));
     StatementList list = printedList();
     list.append(order(1));
     list.append(order(2));
     StatementWriter writer(list, options(), company());
     QVERIFY(writer.writeStatement(path));
     QCOMPARE(pageCount(path), 2);
-    const QStringList left = QDir(dir_.path()).entryList({"*.part"}, QDir::Files);
+    const QFileDevice::Permissions modeBits(0x7077); // owner, group, others
+    QCOMPARE(QFileInfo(path).permissions() & modeBits, kept);
+
+    // A new statement gets the permissions of any other new file.
+    const QString plain = dir_.filePath("plain");
+    {
+        QFile file(plain);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString fresh = dir_.filePath("fresh.pdf");
+    QVERIFY(writer.writeStatement(fresh));
+    QCOMPARE(QFileInfo(fresh).permissions(), QFileInfo(plain).permissions());
+    const QStringList left = QDir(dir_.path()).entryList({"*.part", "*.new"}, QDir::Files);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
 }
 

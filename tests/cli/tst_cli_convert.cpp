@@ -1,42 +1,12 @@
+#include "cli/CliRunner.h"
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace EngineTest;
 
 namespace {
-
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome runCli(const QStringList &arguments)
-{
-    QProcess process;
-    // The program paints statements through an offscreen GUI application,
-    // which warns on stderr when the session has no runtime folder.
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ROWSMITH_CLI_PATH), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(60000))
-        return outcome;
-    outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    outcome.out = process.readAllStandardOutput();
-    outcome.err = process.readAllStandardError();
-    return outcome;
-}
 
 ConvertSetting twoColumns(const QString &name)
 {
@@ -68,7 +38,7 @@ void TestCliConvert::list()
     QVERIFY(ConvertSettingStore::save(twoColumns("beta")));
     QVERIFY(ConvertSettingStore::save(twoColumns(QString::fromUtf8("注文"))));
     QVERIFY(ConvertSettingStore::save(twoColumns("alpha")));
-    const Outcome outcome = runCli({"list"});
+    const CliOutcome outcome = runCli({"list"});
     QCOMPARE(outcome.exitCode, 0);
     QByteArray expected;
     for (const QString &name : ConvertSettingStore::settingNames())
@@ -84,7 +54,7 @@ void TestCliConvert::convert()
     QVERIFY(writeBytes("in.csv", "No,Name\r\n1,\"Sato, Hanako\"\r\n2,Tanaka\r\n"));
     QVERIFY(writeBytes("more.csv", "No,Name\n3,Kato\n"));
 
-    Outcome outcome =
+    CliOutcome outcome =
         runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv", "more.csv"});
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.out, QByteArray("out.csv\n"));
@@ -111,7 +81,7 @@ void TestCliConvert::statement()
     s.statementFields[StatementFields::Name].mapNums = {1};
     QVERIFY(ConvertSettingStore::save(s));
     QVERIFY(writeBytes("in.csv", "No,Name\n1,Sato\n2,Tanaka\n"));
-    const Outcome outcome =
+    const CliOutcome outcome =
         runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.out, QByteArray("out.csv\nout.pdf\n"));
@@ -124,7 +94,7 @@ void TestCliConvert::failure()
     QVERIFY(ConvertSettingStore::save(twoColumns("names")));
     QVERIFY(writeBytes("in.csv", "Other,Header\n1,2\n"));
     QVERIFY(writeBytes("out.csv", "old\n"));
-    Outcome outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
+    CliOutcome outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.out, QByteArray());
     QCOMPARE(outcome.err, QByteArray("Input file dose not match with setting.\n"
@@ -156,12 +126,12 @@ void TestCliConvert::wrongArguments()
 {
     QFETCH(QStringList, arguments);
     TestWorkingFolder folder;
-    const Outcome outcome = runCli(arguments);
+    const CliOutcome outcome = runCli(arguments);
     QCOMPARE(outcome.exitCode, 2);
     QCOMPARE(outcome.out, QByteArray());
     QVERIFY(outcome.err.contains("Usage:"));
     QVERIFY(!QFileInfo::exists("o.csv"));
 }
 
-QTEST_GUILESS_MAIN(TestCliConvert)
+QTEST_MAIN(TestCliConvert)
 #include "tst_cli_convert.moc"

@@ -1,8 +1,7 @@
-#include "statement/PdfSetModel.h"
+#include "editors/models/PdfSetModel.h"
 
 #include "editors/models/ItemDragPayload.h"
-#include "settings/ConvertSettingStore.h"
-#include "settings/Settings.h"
+#include "settings/ConvertSetting.h"
 
 #include <QColor>
 #include <QMimeData>
@@ -179,7 +178,7 @@ bool PdfSetModel::dropMimeData(const QMimeData *data, Qt::DropAction /*action*/,
     // Statement fields are fed by input items only; a payload holding a
     // company field is refused whole, so the field stays as it was.
     for (const ItemDragEntry &entry : entries) {
-        if (entry.kind != 1)
+        if (entry.kind != SourceKind::InputItem)
             return false;
     }
     StatementField &f = fields_[parent.column()];
@@ -270,19 +269,15 @@ void PdfSetModel::clear()
     endResetModel();
 }
 
-void PdfSetModel::save(const QString &settingName) const
+void PdfSetModel::save(ConvertSetting &setting) const
 {
-    Settings store;
-    ConvertSettingStore::writeStatementFields(store, settingName, fields());
+    setting.statementFields = fields();
 }
 
-void PdfSetModel::load(const QString &settingName)
+void PdfSetModel::load(const ConvertSetting &setting)
 {
     beginResetModel();
-    const QList<StatementField> loaded = [&] {
-        Settings store;
-        return ConvertSettingStore::readStatementFields(store, settingName);
-    }();
+    const QList<StatementField> &loaded = setting.statementFields;
     for (int c = 0; c < StatementFields::Count; ++c)
         fields_[c] = c < loaded.size() ? loaded.at(c) : StatementField();
     endResetModel();

@@ -1,7 +1,9 @@
+#include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
+#include "editors/ModelStore.h"
+#include "editors/models/InputModeModel.h"
 #include "editors/models/ItemDragPayload.h"
-#include "settings/InputModeModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QMimeData>
@@ -383,10 +385,10 @@ void InputModeModelTest::saveAndLoad()
     InputModeModel model;
     model.setFirstForm(table("A,B,K|1,2,x|3,4,y|5,6,z"), QStringLiteral("orders.csv"));
     QVERIFY(model.joinForm(table("K2,C|x,c1|x,c2"), 2, 0, QStringLiteral("lines.csv")));
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
 
     InputModeModel loaded;
-    loaded.load(QStringLiteral("S"));
+    loaded.load(stored(QStringLiteral("S")));
     QCOMPARE(loaded.rows(), table("A,B,K,C|1,2,x,c1|1,2,x,c2"));
     QCOMPARE(loaded.forms(), model.forms());
     QCOMPARE(loaded.firstColumnOfForm(1), 3);
@@ -394,14 +396,14 @@ void InputModeModelTest::saveAndLoad()
     // Only a header: the example rows are not added.
     InputModeModel headerOnly;
     headerOnly.setFirstForm(table("A,B"), QStringLiteral("a.csv"));
-    headerOnly.save(QStringLiteral("H"));
+    saveModel(headerOnly, QStringLiteral("H"));
     InputModeModel back;
-    back.load(QStringLiteral("H"));
+    back.load(stored(QStringLiteral("H")));
     QCOMPARE(back.rows(), table("A,B"));
 
     // Nothing stored: the empty header is still row 0.
     InputModeModel none;
-    none.load(QStringLiteral("missing"));
+    none.load(stored(QStringLiteral("missing")));
     QCOMPARE(none.rowCount(), 1);
     QCOMPARE(none.header(), QStringList());
     QVERIFY(none.forms().isEmpty());
@@ -412,9 +414,9 @@ void InputModeModelTest::loadKeepsWhatIsThere()
     TestWorkingFolder folder;
     InputModeModel model;
     model.setFirstForm(table("A|1|2"), QStringLiteral("a.csv"));
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-    model.load(QStringLiteral("S"));
+    model.load(stored(QStringLiteral("S")));
     QCOMPARE(resets.count(), 1);
     QCOMPARE(model.rows(), table("A|1|2|A|1|2"));
     QCOMPARE(model.formNames(), (QStringList{"a", "a"}));
@@ -470,10 +472,10 @@ void InputModeModelTest::mimeData()
     const QList<ItemDragEntry> entries =
         ItemDragPayload::decode(mime->data(ItemDragPayload::mimeType()));
     QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries.at(0).kind, 1);
+    QCOMPARE(entries.at(0).kind, kind(1));
     QCOMPARE(entries.at(0).code, 3);
     QCOMPARE(entries.at(0).text, QStringLiteral("D"));
-    QCOMPARE(entries.at(1).kind, 1);
+    QCOMPARE(entries.at(1).kind, kind(1));
     QCOMPARE(entries.at(1).code, 0);
     QCOMPARE(entries.at(1).text, QStringLiteral("注文番号"));
     QVERIFY(!model.mimeData({}));
@@ -516,13 +518,13 @@ void InputModeModelTest::passesTheModelTester()
     QVERIFY(model.joinForm(table("K2,C|x,c1|x,c2|z,c3"), 2, 0, QStringLiteral("lines.csv")));
     model.appendDataRows(table("A,B,K,C|5,6,z,d|7"));
     QVERIFY(model.removeRows(3, 2));
-    model.save(QStringLiteral("S"));
+    saveModel(model, QStringLiteral("S"));
     model.clear();
     model.appendDataRows(table("ignored|A,B|1,2"));
-    model.load(QStringLiteral("S"));
+    model.load(stored(QStringLiteral("S")));
     QVERIFY(model.removeRows(0, 1));
     model.clear();
-    model.load(QStringLiteral("S"));
+    model.load(stored(QStringLiteral("S")));
 }
 
 QTEST_GUILESS_MAIN(InputModeModelTest)

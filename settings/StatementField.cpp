@@ -1,4 +1,4 @@
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 
 namespace StatementFields {
 

@@ -1,5 +1,7 @@
+#include "editors/ModelStore.h"
 #include "editors/models/ItemDragPayload.h"
-#include "statement/PdfSetModel.h"
+#include "editors/models/PdfSetModel.h"
+#include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QAbstractItemModelTester>
@@ -28,7 +30,7 @@ QMimeData *payload(const QList<ItemDragEntry> &entries)
 ItemDragEntry entry(qint32 kind, qint32 code, const QString &text)
 {
     ItemDragEntry e;
-    e.kind = kind;
+    e.kind = SourceKind(kind);
     e.code = code;
     e.text = text;
     return e;
@@ -334,17 +336,17 @@ void TestPdfSetModel::saveAndLoadKeepEveryField()
     model.togglePrint(18);
     model.setSeparator(model.index(1, 0), "、");
     model.setData(model.index(2, 0), QStringList{"cutLeft(1)", "trim", "left(2)"});
-    model.save("楽天 受注");
+    saveModel(model, "楽天 受注");
 
     PdfSetModel loaded;
     QSignalSpy reset(&loaded, &QAbstractItemModel::modelReset);
-    loaded.load("楽天 受注");
+    loaded.load(stored("楽天 受注"));
     QCOMPARE(reset.count(), 1);
     QCOMPARE(loaded.fields(), model.fields());
     QCOMPARE(loaded.field(0).mapNums, (QList<int>{4, 7, 9}));
 
     PdfSetModel missing;
-    missing.load("no such setting");
+    missing.load(stored("no such setting"));
     QList<StatementField> empty;
     for (int c = 0; c < 19; ++c)
         empty.append(StatementField());

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "editors/models/AbstractOutputModel.h"
-#include "statement/StatementField.h"
+#include "settings/StatementField.h"
 
 #include <array>
+
+struct ConvertSetting;
 
 // The 19 statement fields of a setting, shown transposed: one column per
 // field, rows Print, Output and Rule.
@@ -43,8 +45,10 @@ public:
     QList<StatementField> fields() const;
     int maxLineCount(int row) const;
     void clear();
-    void save(const QString &settingName) const;
-    void load(const QString &settingName);
+    // Writes the 19 fields into setting.
+    void save(ConvertSetting &setting) const;
+    // Replaces the fields by those of setting.
+    void load(const ConvertSetting &setting);
 
 private:
     bool isCell(const QModelIndex &index) const;

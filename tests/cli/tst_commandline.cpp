@@ -1,52 +1,22 @@
-#include <QProcess>
+#include "cli/CliRunner.h"
+#include "support/ProcessRunner.h"
+
 #include <QtTest>
 
-// rowsmith-cli run as a program: exact output bytes, exit codes, and UTF-8
-// whatever the locale of the caller.
+// The commands' exact output bytes and exit codes; and, run as a program,
+// UTF-8 whatever the locale of the caller.
 class TestCommandLine : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void answers_data();
     void answers();
     void help();
     void badUsage_data();
     void badUsage();
-
-private:
-    struct Result
-    {
-        int exitCode = -1;
-        QByteArray out;
-        QByteArray err;
-    };
-    static Result run(const QStringList &arguments);
+    void programIgnoresTheLocale();
 };
-
-TestCommandLine::Result TestCommandLine::run(const QStringList &arguments)
-{
-    QProcess process;
-    // A locale without UTF-8 must not change what the program reads or writes.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ROWSMITH_CLI_PATH), arguments);
-    Result result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
-void TestCommandLine::initTestCase()
-{
-    QVERIFY2(QFileInfo::exists(QStringLiteral(ROWSMITH_CLI_PATH)), ROWSMITH_CLI_PATH);
-}
 
 void TestCommandLine::answers_data()
 {
@@ -86,7 +56,7 @@ void TestCommandLine::answers()
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, output);
 
-    const Result result = run(arguments);
+    const CliOutcome result = runCli(arguments);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, output);
     QCOMPARE(result.err, QByteArray());
@@ -94,7 +64,7 @@ void TestCommandLine::answers()
 
 void TestCommandLine::help()
 {
-    const Result result = run({"--help"});
+    const CliOutcome result = runCli({"--help"});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("Usage:"));
     QVERIFY(result.out.contains("rowsmith-cli apply VALUE RULE [RULE...]"));
@@ -120,11 +90,24 @@ void TestCommandLine::badUsage()
 {
     QFETCH(QStringList, arguments);
 
-    const Result result = run(arguments);
+    const CliOutcome result = runCli(arguments);
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
     QVERIFY(result.err.startsWith("Usage:"));
     QVERIFY(result.err.contains("rowsmith-cli apply VALUE RULE [RULE...]"));
+}
+
+void TestCommandLine::programIgnoresTheLocale()
+{
+    // A locale without UTF-8 must not change what the program reads or writes.
+    ProcessOptions options;
+    options.environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    options.environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    const ProcessResult result = runCliProcess(
+        {"apply", QStringLiteral("ｶﾞｷﾞ 𡌛"), "charType(fullWidth)", "cutRight(1)"}, options);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QStringLiteral("ガギ　\n").toUtf8());
+    QCOMPARE(result.err, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

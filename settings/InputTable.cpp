@@ -1,0 +1,173 @@
+#include "settings/InputTable.h"
+
+#include <QHash>
+#include <QVector>
+
+#include <utility>
+
+namespace {
+
+// The form name of a file: its name up to the last ".", or the whole name.
+QString formName(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+// Where the records of one key value lie in the file, in file order: the first
+// record and the last one; further records chain through a "next" array.
+struct RecordChain
+{
+    int first = -1;
+    int last = -1;
+};
+
+} // namespace
+
+QStringList InputTable::formNames() const
+{
+    QStringList names;
+    names.reserve(forms_.size());
+    for (const InputForm &form : forms_)
+        names.append(form.name);
+    return names;
+}
+
+int InputTable::firstColumnOfForm(int k) const
+{
+    if (k <= 0)
+        return 0;
+    int column = 0;
+    for (int i = 0; i < k; ++i)
+        column += forms_.value(i).heads.size();
+    return column - (k - 1);
+}
+
+void InputTable::setFirstForm(QList<QStringList> fileRows, const QString &fileName)
+{
+    // A file without a single line reads as an empty header.
+    if (fileRows.isEmpty())
+        fileRows.append(QStringList());
+    rows_ = std::move(fileRows);
+    if (fileName.isEmpty())
+        return;
+    InputForm form;
+    form.name = formName(fileName);
+    form.heads = rows_.first();
+    form.targetKey = -1;
+    form.key = -1;
+    forms_.append(form);
+}
+
+bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int key,
+                          const QString &fileName)
+{
+    const QStringList newHeader = fileRows.value(0);
+    if (targetKey < 0 || targetKey >= width() || key < 0 || key >= newHeader.size())
+        return false;
+
+    // Index the records by key value once, keeping file order per value.
+    const int recordCount = fileRows.size();
+    QHash<QString, RecordChain> chains;
+    chains.reserve(recordCount);
+    QVector<int> next(recordCount, -1);
+    for (int j = 1; j < recordCount; ++j) {
+        RecordChain &chain = chains[fileRows.at(j).value(key)];
+        if (chain.first < 0)
+            chain.first = j;
+        else
+            next[chain.last] = j;
+        chain.last = j;
+    }
+
+    // A record without its key column is taken whole.
+    auto recordPart = [&fileRows, key](int j) {
+        QStringList part = fileRows.at(j);
+        if (key < part.size())
+            part.removeAt(key);
+        return part;
+    };
+
+    const int oldWidth = width();
+    QList<QStringList> joined;
+    joined.reserve(rows_.size());
+    QStringList headerPart = newHeader;
+    headerPart.removeAt(key);
+    joined.append(rows_.first() + headerPart);
+    for (int r = 1; r < rows_.size(); ++r) {
+        QStringList &row = rows_[r];
+        const auto found = chains.constFind(row.value(targetKey));
+        if (found == chains.constEnd()) {
+            joined.append(std::move(row));
+            continue;
+        }
+        // A short row is padded so that the joined cells land under their header.
+        while (row.size() < oldWidth)
+            row.append(QString());
+        for (int j = found->first; j >= 0; j = next.at(j)) {
+            if (next.at(j) >= 0) {
+                joined.append(row + recordPart(j));
+                continue;
+            }
+            row.append(recordPart(j)); // the last match takes the row itself
+            joined.append(std::move(row));
+        }
+    }
+    rows_ = std::move(joined);
+
+    if (!fileName.isEmpty()) {
+        InputForm form;
+        form.name = formName(fileName);
+        form.heads = newHeader;
+        form.targetKey = targetKey;
+        form.key = key;
+        forms_.append(form);
+    }
+    return true;
+}
+
+void InputTable::appendDataRows(const QList<QStringList> &fileRows)
+{
+    if (fileRows.size() < 2)
+        return;
+    if (rows_.isEmpty()) {
+        // The first appended row becomes the header.
+        rows_ = fileRows.mid(1);
+        return;
+    }
+    rows_.reserve(rows_.size() + fileRows.size() - 1);
+    for (int i = 1; i < fileRows.size(); ++i)
+        rows_.append(fileRows.at(i));
+}
+
+QList<QStringList> InputTable::takeRows()
+{
+    QList<QStringList> data = std::move(rows_);
+    rows_ = QList<QStringList>{data.value(0)};
+    return data;
+}
+
+bool InputTable::removeRows(int row, int count)
+{
+    if (row < 0 || count < 1 || row > rows_.size() - count)
+        return false;
+    rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
+    return true;
+}
+
+void InputTable::clear()
+{
+    rows_.clear();
+    forms_.clear();
+}
+
+void InputTable::appendStored(const QStringList &heads, const QStringList &ex1,
+                              const QStringList &ex2, const QList<InputForm> &forms)
+{
+    rows_.append(heads);
+    for (const QStringList *example : {&ex1, &ex2}) {
+        if (!example->isEmpty())
+            rows_.append(*example);
+    }
+    forms_.append(forms);
+}
