@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test bench fuzz run screenshots clean
+.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots clean
 
 all: build
 
@@ -19,6 +19,14 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite built with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer, in a build folder of its own.
+test-sanitize: bootstrap
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROWSMITH_SANITIZE=ON \
+	  -DROWSMITH_BENCH=OFF >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@bash bench/run $(BUILD)
@@ -36,4 +44,4 @@ fuzz: bootstrap
 	@bash fuzz/run build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-sanitize

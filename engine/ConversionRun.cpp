@@ -12,9 +12,11 @@
 #include "statement/StatementWriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -53,11 +55,31 @@ const StatementList &ConversionRun::statements() const
 
 QString ConversionRun::statementFileFor(const QString &outputFile)
 {
+    // Only the file name's own ending is replaced: a folder named "x.csv" stays.
+    const QLatin1String csv(".csv");
+    int nameStart = outputFile.lastIndexOf(QLatin1Char('/')) + 1;
+#ifdef Q_OS_WIN
+    nameStart = qMax(nameStart, outputFile.lastIndexOf(QLatin1Char('\\')) + 1);
+#endif
+    if (outputFile.size() - nameStart >= csv.size() &&
+        outputFile.endsWith(csv, Qt::CaseInsensitive))
+        return outputFile.left(outputFile.size() - csv.size()) + QLatin1String(".pdf");
     // Without a ".csv" to replace, the statement must not land on the CSV itself.
-    if (!outputFile.contains(QLatin1String(".csv")))
-        return outputFile + QLatin1String(".pdf");
-    QString path = outputFile;
-    return path.replace(QLatin1String(".csv"), QLatin1String(".pdf"));
+    return outputFile + QLatin1String(".pdf");
+}
+
+QString ConversionRun::statementPathProblem(const QString &pdfPath, const QStringList &inputFiles)
+{
+    // An input file is never written over, not even by the statement; and
+    // painting needs the fonts of a GUI application, which a headless host
+    // may not have made.
+    const QFileInfo target(pdfPath);
+    const bool canPaint = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+    if (!canPaint || namesInputFile(pdfPath, inputFiles) || target.isDir() ||
+        !target.absoluteDir().exists())
+        return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
+            .arg(pdfPath);
+    return QString();
 }
 
 bool ConversionRun::namesInputFile(const QString &path, const QStringList &inputFiles)
@@ -77,6 +99,22 @@ bool ConversionRun::namesInputFile(const QString &path, const QStringList &input
 ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
                                              const QString &outputFile, const QString &settingName,
                                              ConversionReporter &reporter)
+{
+    // A run that meets a memory limit ends like any failed run: one message,
+    // and the files it would have replaced left as they were.
+    try {
+        return checkAndRun(inputFiles, outputFile, settingName, reporter);
+    } catch (const std::bad_alloc &) {
+        reporter.showError(QCoreApplication::translate(
+            "MainWindow", "Not enough memory to convert the input files."));
+        return Result();
+    }
+}
+
+ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
+                                                 const QString &outputFile,
+                                                 const QString &settingName,
+                                                 ConversionReporter &reporter)
 {
     Result result;
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Checking all fields..."));
@@ -114,6 +152,15 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     const QList<InputForm> &forms = setting.forms;
     const StatementOptions &options = setting.statement;
     const bool generateStatement = options.generate;
+    // The statement's place is checked before anything is read or written.
+    const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
+    if (generateStatement) {
+        const QString problem = statementPathProblem(pdfPath, inputFiles);
+        if (!problem.isEmpty()) {
+            reporter.showError(problem);
+            return result;
+        }
+    }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
     if (forms.isEmpty()) {
@@ -204,8 +251,23 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         writer.writeRow(outputRows_.at(r));
         reporter.setProgressValue(++progress);
     }
-    // The CSV is complete before the statement is made: a statement that fails
-    // never costs the user the converted rows.
+    // Both files are complete before either takes the place of what was there:
+    // a failure leaves the old output and the old statement as they were.
+    StatementWriter statementWriter(statements_, options, company);
+    if (generateStatement) {
+        reporter.showStatus(QCoreApplication::translate("MainWindow", "Creating PDF file..."));
+        statements_.computeTotals();
+        statementWriter.setProgressCallback([&] { reporter.setProgressValue(++progress); });
+        statementWriter.setSavingCallback([&] {
+            reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
+        });
+        if (!statementWriter.prepare(pdfPath)) {
+            reporter.showError(
+                QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
+                    .arg(pdfPath));
+            return result;
+        }
+    }
     if (!writer.commit()) {
         reporter.showError(
             QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
@@ -213,23 +275,8 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         return result;
     }
     result.outputFile = outputFile;
-
     if (generateStatement) {
-        reporter.showStatus(QCoreApplication::translate("MainWindow", "Creating PDF file..."));
-        statements_.computeTotals();
-        const QString pdfPath = statementFileFor(outputFile);
-        StatementWriter statementWriter(statements_, options, company);
-        statementWriter.setProgressCallback([&] { reporter.setProgressValue(++progress); });
-        statementWriter.setSavingCallback([&] {
-            reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
-        });
-        // An input file is never written over, not even by the statement; and
-        // painting needs the fonts of a GUI application, which a headless host
-        // may not have made.
-        const bool canPaint =
-            qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
-        if (!canPaint || namesInputFile(pdfPath, inputFiles) ||
-            !statementWriter.writeStatement(pdfPath)) {
+        if (!statementWriter.commit()) {
             reporter.showError(
                 QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
                     .arg(pdfPath));

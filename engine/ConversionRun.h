@@ -35,9 +35,11 @@ public:
     Result convert(const QStringList &inputFiles, const QString &outputFile,
                    const QString &settingName, ConversionReporter &reporter);
 
-    // The statement path of an output path: every ".csv" becomes ".pdf"; a
-    // path without ".csv" gets ".pdf" appended.
+    // The statement path of an output path: the file name's final ".csv" (any
+    // letter case) becomes ".pdf"; a name without it gets ".pdf" appended.
     static QString statementFileFor(const QString &outputFile);
+    // Why no statement can be written at pdfPath, or an empty string.
+    static QString statementPathProblem(const QString &pdfPath, const QStringList &inputFiles);
     // True when path exists and is (canonically) one of inputFiles.
     static bool namesInputFile(const QString &path, const QStringList &inputFiles);
 
@@ -47,6 +49,8 @@ public:
     const StatementList &statements() const;
 
 private:
+    Result checkAndRun(const QStringList &inputFiles, const QString &outputFile,
+                       const QString &settingName, ConversionReporter &reporter);
     Result run(const QStringList &inputFiles, const QString &outputFile,
                const ConvertSetting &setting, ConversionReporter &reporter);
 

@@ -115,6 +115,8 @@ StatementWriter::StatementWriter(const StatementList &statements, const Statemen
     : statements_(statements), options_(options), company_(company)
 {}
 
+StatementWriter::~StatementWriter() = default;
+
 void StatementWriter::setProgressCallback(std::function<void()> callback)
 {
     progress_ = std::move(callback);
@@ -127,6 +129,12 @@ void StatementWriter::setSavingCallback(std::function<void()> callback)
 
 bool StatementWriter::writeStatement(const QString &pdfPath)
 {
+    return prepare(pdfPath) && commit();
+}
+
+bool StatementWriter::prepare(const QString &pdfPath)
+{
+    file_.reset();
     // Fonts and painting need the GUI application object.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()) || pdfPath.isEmpty())
         return false;
@@ -147,12 +155,22 @@ bool StatementWriter::writeStatement(const QString &pdfPath)
     if (!isCompletePdf(pdf))
         return false;
     PdfTextMapRepair::repair(pdf, intended);
-    QSaveFile file(target.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+    auto file = std::make_unique<QSaveFile>(target.absoluteFilePath());
+    if (!file->open(QIODevice::WriteOnly) || file->write(pdf) != pdf.size() || !file->flush())
         return false;
-    if (progress_)
-        progress_();
+    file_ = std::move(file);
     return true;
+}
+
+bool StatementWriter::commit()
+{
+    if (!file_)
+        return false;
+    const bool committed = file_->commit();
+    file_.reset();
+    if (committed && progress_)
+        progress_();
+    return committed;
 }
 
 bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &intended)

@@ -7,8 +7,10 @@
 #include <QFont>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QIODevice;
+class QSaveFile;
 
 // Paints the statement list into a PDF file, one A4 page per record.
 class StatementWriter
@@ -22,7 +24,17 @@ public:
     // Called once, before the file is written ("Saving PDF file...").
     void setSavingCallback(std::function<void()> callback);
 
-    // False when the file cannot be written; the PDF is then not left half-written.
+    ~StatementWriter();
+    StatementWriter(const StatementWriter &) = delete;
+    StatementWriter &operator=(const StatementWriter &) = delete;
+
+    // Paints every page and writes the file beside pdfPath, not yet in its
+    // place; false when it cannot be written.
+    bool prepare(const QString &pdfPath);
+    // Puts the prepared file in the place of pdfPath, replacing an older one
+    // atomically; false when that fails, and then the older one stays.
+    bool commit();
+    // Both steps at once; the PDF is never left half-written.
     bool writeStatement(const QString &pdfPath);
 
 private:
@@ -35,4 +47,5 @@ private:
     CompanyInfo company_;
     std::function<void()> progress_;
     std::function<void()> saving_;
+    std::unique_ptr<QSaveFile> file_;
 };

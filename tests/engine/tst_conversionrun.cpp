@@ -114,6 +114,7 @@ private slots:
     void statementFileFor();
     void statement();
     void statementWithoutCsvExtension();
+    void statementThatCannotBeWritten_data();
     void statementThatCannotBeWritten();
 };
 
@@ -414,10 +415,14 @@ void TestConversionRun::statementFileFor_data()
     QTest::addColumn<QString>("statement");
     QTest::newRow("csv") << "out.csv"
                          << "out.pdf";
-    QTest::newRow("every occurrence") << "C:/a.csv/b.csv"
-                                      << "C:/a.pdf/b.pdf";
+    QTest::newRow("folders stay") << "C:/a.csv/b.csv"
+                                  << "C:/a.csv/b.pdf";
+    QTest::newRow("only a folder has it") << "x.csv/notes.txt"
+                                          << "x.csv/notes.txt.pdf";
     QTest::newRow("capital letters") << "out.CSV"
-                                     << "out.CSV.pdf";
+                                     << "out.pdf";
+    QTest::newRow("inside the name") << "out.csv.bak"
+                                     << "out.csv.bak.pdf";
     QTest::newRow("no extension") << "out"
                                   << "out.pdf";
     QTest::newRow("other extension") << "out.txt"
@@ -496,33 +501,45 @@ void TestConversionRun::statementWithoutCsvExtension()
     ConversionRun run;
     RecordingReporter reporter;
     const ConversionRun::Result result =
-        run.convert({"orders.csv", "lines.csv"}, "out.CSV", "orders", reporter);
+        run.convert({"orders.csv", "lines.csv"}, "out.txt", "orders", reporter);
     QVERIFY(result.succeeded);
-    QCOMPARE(result.statementFile, QString("out.CSV.pdf"));
-    QCOMPARE(readBytes("out.CSV"),
+    QCOMPARE(result.statementFile, QString("out.txt.pdf"));
+    QCOMPARE(readBytes("out.txt"),
              readBytes(dataPath("expected_join.csv"))
                  .replace(utf8("ロウスミス商店 TEL:03-1234-5678").toUtf8(), " TEL:"));
-    QVERIFY(readBytes("out.CSV.pdf").startsWith("%PDF"));
+    QVERIFY(readBytes("out.txt.pdf").startsWith("%PDF"));
+}
+
+void TestConversionRun::statementThatCannotBeWritten_data()
+{
+    QTest::addColumn<bool>("inputNamedLikeIt");
+    QTest::newRow("a folder in its place") << false;
+    QTest::newRow("an input file in its place") << true;
 }
 
 void TestConversionRun::statementThatCannotBeWritten()
 {
+    QFETCH(bool, inputNamedLikeIt);
     TestWorkingFolder folder;
     writeCompany();
     QVERIFY(ConvertSettingStore::save(statementSetting()));
     copyData("orders.csv", "orders.csv");
-    copyData("lines.csv", "lines.csv");
-    QVERIFY(QDir().mkdir("out.pdf")); // the statement's path is taken by a folder
+    copyData("lines.csv", inputNamedLikeIt ? "out.pdf" : "lines.csv");
+    if (!inputNamedLikeIt)
+        QVERIFY(QDir().mkdir("out.pdf"));
+    QVERIFY(writeBytes("out.csv", OldOutput));
     ConversionRun run;
     RecordingReporter reporter;
-    const ConversionRun::Result result =
-        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    const ConversionRun::Result result = run.convert(
+        {"orders.csv", inputNamedLikeIt ? "out.pdf" : "lines.csv"}, "out.csv", "orders", reporter);
     QVERIFY(!result.succeeded);
     QVERIFY(!result.statementWritten);
     QCOMPARE(reporter.errors, QStringList{"Cannot write statement file:\nout.pdf."});
-    QVERIFY(!reporter.statuses.contains("Converting succeeded."));
-    // The CSV was complete before the statement was tried, and it stays.
-    QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+    // Found out before any input was read: the old output and inputs stay as they were.
+    QVERIFY(!reporter.statuses.contains("Processing input file(s)..."));
+    QCOMPARE(readBytes("out.csv"), OldOutput);
+    if (inputNamedLikeIt)
+        QCOMPARE(readBytes("out.pdf"), readBytes(dataPath("lines.csv")));
 }
 
 QTEST_MAIN(TestConversionRun)
