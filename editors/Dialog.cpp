@@ -40,6 +40,9 @@ void Dialog::addStatusBar()
 {
     if (layout())
         layout()->addWidget(statusBar_);
+    // The form's size is where the dialog starts; where the contents need more
+    // height (a larger font, more rows) they get it rather than being squeezed.
+    resize(size().expandedTo(QSize(0, sizeHint().height())));
 }
 
 void Dialog::warn(const QString &text)

@@ -27,6 +27,7 @@ PdfRuleDialog::~PdfRuleDialog()
 void PdfRuleDialog::setSampleValue(const QString &value)
 {
     ui->sampleLineEdit->setText(value);
+    ui->sampleLineEdit->setCursorPosition(0);
 }
 
 void PdfRuleDialog::on_addButton_clicked()
@@ -54,6 +55,6 @@ void PdfRuleDialog::on_okButton_clicked()
 
 void PdfRuleDialog::updatePreview()
 {
-    ui->resultLineEdit->setText(RulePreview::visible(
-        RulePreview::apply(listWidgetTexts(ui->listWidget), ui->sampleLineEdit->text())));
+    RulePreview::show(ui->resultLineEdit, RulePreview::apply(listWidgetTexts(ui->listWidget),
+                                                             ui->sampleLineEdit->text()));
 }

@@ -49,6 +49,7 @@ RuleDialog::~RuleDialog()
 void RuleDialog::setSampleValue(const QString &value)
 {
     ui->sampleLineEdit->setText(value);
+    ui->sampleLineEdit->setCursorPosition(0);
 }
 
 void RuleDialog::on_addBeforeButton_clicked()
@@ -93,8 +94,8 @@ void RuleDialog::updatePreview()
     const QString before =
         RulePreview::apply(listWidgetTexts(ui->beforeListWidget), ui->sampleLineEdit->text());
     const QString after = RulePreview::apply(listWidgetTexts(ui->afterListWidget), before);
-    ui->beforeResultLineEdit->setText(RulePreview::visible(before));
-    ui->afterResultLineEdit->setText(RulePreview::visible(after));
+    RulePreview::show(ui->beforeResultLineEdit, before);
+    RulePreview::show(ui->afterResultLineEdit, after);
 }
 
 void RuleDialog::addRule(QListWidget *list)
