@@ -1,6 +1,8 @@
 // Renders the main window offscreen into a PNG file, as a user sees it after
-// adding the demo inputs and running the demo conversion:
+// adding the demo inputs and running the demo conversion, and the setting
+// editors beside it, each opened on an item of the working folder's setting:
 //   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
+#include "DialogScreenshots.h"
 #include "app/DesktopServices.h"
 #include "app/MainWindow.h"
 
@@ -79,5 +81,5 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTextStream(stdout) << picture << '\n';
-    return 0;
+    return renderDialogScreenshots(QFileInfo(picture).absolutePath()) ? 0 : 1;
 }

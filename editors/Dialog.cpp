@@ -1,0 +1,51 @@
+#include "editors/Dialog.h"
+
+#include <QLayout>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+// Outside any namespace, as Q_INIT_RESOURCE requires.
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(rowsmith_icons);
+}
+
+Dialog::Dialog(QWidget *parent)
+    : QDialog(parent), statusBar_(new QStatusBar(this)),
+      warningBox_([](QWidget *parent, const QString &title, const QString &text) {
+          QMessageBox::warning(parent, title, text);
+      })
+{
+    // The forms name their icons by resource path; the icons live in this library.
+    static const bool iconsReady = (initIconResources(), true);
+    Q_UNUSED(iconsReady)
+}
+
+void Dialog::setWarningBox(WarningBox box)
+{
+    warningBox_ = std::move(box);
+}
+
+bool Dialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        statusBar_->showMessage(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void Dialog::addStatusBar()
+{
+    if (layout())
+        layout()->addWidget(statusBar_);
+    // The form's size is where the dialog starts; where the contents need more
+    // height (a larger font, more rows) they get it rather than being squeezed.
+    resize(size().expandedTo(QSize(0, sizeHint().height())));
+}
+
+void Dialog::warn(const QString &text)
+{
+    warningBox_(this, tr("Error"), text);
+}

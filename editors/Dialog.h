@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QStatusBar;
+
+// Common base of the setting dialogs: a status bar of its own that shows the
+// status tips of the dialog's widgets, and the one warning box they use.
+class Dialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // Shows a modal warning box and returns when it is closed. The opener (and
+    // a test) may put its own in; the default is QMessageBox::warning.
+    using WarningBox =
+        std::function<void(QWidget *parent, const QString &title, const QString &text)>;
+
+    explicit Dialog(QWidget *parent = nullptr);
+
+    QStatusBar *statusBar() const { return statusBar_; }
+    void setWarningBox(WarningBox box);
+
+protected:
+    bool event(QEvent *event) override;
+    // Appends the status bar as the last widget of the top-level layout and
+    // grows the dialog to its contents where the form's size is too small;
+    // call once the form is built.
+    void addStatusBar();
+    // The warning box titled "Error".
+    void warn(const QString &text);
+
+private:
+    QStatusBar *statusBar_;
+    WarningBox warningBox_;
+};
