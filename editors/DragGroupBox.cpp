@@ -33,7 +33,8 @@ void DragGroupBox::mousePressEvent(QMouseEvent *event)
         QGroupBox::mousePressEvent(event);
         return;
     }
-    const ItemDragEntry entry{0, sourceCode(label->objectName()), label->text()};
+    const ItemDragEntry entry{SourceKind::CompanyField, sourceCode(label->objectName()),
+                              label->text()};
     auto *mimeData = new QMimeData;
     mimeData->setData(ItemDragPayload::mimeType(), ItemDragPayload::encode({entry}));
     mimeData->setText(label->text());

@@ -7,10 +7,10 @@
 #include "editors/PdfRuleDialog.h"
 #include "editors/RuleDialog.h"
 #include "editors/models/OutputModeModel.h"
+#include "editors/models/PdfSetModel.h"
 #include "engine/OutputRowBuilder.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
-#include "statement/PdfSetModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +103,8 @@ bool renderDialogScreenshots(const QString &folder)
     nameSources.mappings = name.mappings;
     nameSources.mapNums = name.mapNums;
     for (int i = 0; i < name.mapNums.size(); ++i)
-        nameSources.mapSources.append(1); // statement fields take input items only
+        nameSources.mapSources.append(
+            SourceKind::InputItem); // statement fields take input items only
     nameSources.separator = name.separator;
     statementRules.setSampleValue(exampleValue(nameSources, setting));
 

@@ -1,6 +1,7 @@
 #include "editors/DragGroupBox.h"
 #include "editors/models/ItemDragPayload.h"
 #include "editors/models/OutputModeModel.h"
+#include "support/SourceKinds.h"
 
 #include <QDrag>
 #include <QLabel>
@@ -84,7 +85,7 @@ void DragGroupBoxTest::labelStartsDrag()
     QCOMPARE(started.hotSpot, inLabel);
     const QList<ItemDragEntry> entries = ItemDragPayload::decode(started.payload);
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.first().kind, 0);
+    QCOMPARE(entries.first().kind, kind(0));
     QCOMPARE(entries.first().code, code);
     QCOMPARE(entries.first().text, text);
 
@@ -96,7 +97,7 @@ void DragGroupBoxTest::labelStartsDrag()
                                model.index(OutputModeModel::OutputRow, item.column())));
     const OutputItem stored = model.item(item.column());
     QCOMPARE(stored.mappings, QStringList(QLatin1Char('[') + text + QLatin1Char(']')));
-    QCOMPARE(stored.mapSources, QList<int>{0});
+    QCOMPARE(stored.mapSources, kinds({0}));
     QCOMPARE(stored.mapNums, QList<int>{code});
 }
 

@@ -2,6 +2,7 @@
 #include "editors/models/ItemDragPayload.h"
 #include "editors/models/OutputModeModel.h"
 #include "language/ConditionEvaluation.h"
+#include "support/SourceKinds.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,7 +22,7 @@ QModelIndex conditionsCell(OutputModeModel &model, const QStringList &condRules,
     OutputItem item;
     for (int i = 0; i < condRules.size(); ++i) {
         item.conditions.append(QStringLiteral("c%1").arg(i));
-        item.condSources.append(1);
+        item.condSources.append(kind(1));
         item.condNums.append(i);
     }
     item.condRules = condRules;
@@ -277,7 +278,7 @@ void EditConditionsDialogTest::deleteRemovesCondition()
     QCOMPARE(item.conditions, (QStringList{"c0", "c2"}));
     QCOMPARE(item.condRules, (QStringList{"equalTo(a)", "equalTo(c)"}));
     QCOMPARE(item.condNums, (QList<int>{0, 2}));
-    QCOMPARE(item.condSources, (QList<int>{1, 1}));
+    QCOMPARE(item.condSources, kinds({1, 1}));
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(1)->text(), QStringLiteral("c2"));
     // The fields show the condition that is now current.
@@ -332,7 +333,7 @@ void EditConditionsDialogTest::selectLastRowAfterDrop()
     OutputModeModel model;
     const QModelIndex cell = conditionsCell(model, {"equalTo(a)"});
     QMimeData mime;
-    mime.setData(ItemDragPayload::mimeType(), ItemDragPayload::encode({{1, 4, "電話番号"}}));
+    mime.setData(ItemDragPayload::mimeType(), ItemDragPayload::encode({{kind(1), 4, "電話番号"}}));
     QVERIFY(model.dropMimeData(&mime, Qt::CopyAction, -1, -1, cell));
 
     EditConditionsDialog dialog(&model, cell);

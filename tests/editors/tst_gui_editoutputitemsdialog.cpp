@@ -1,6 +1,7 @@
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/models/OutputModeModel.h"
-#include "statement/PdfSetModel.h"
+#include "editors/models/PdfSetModel.h"
+#include "support/SourceKinds.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -14,7 +15,7 @@ QModelIndex outputCell(OutputModeModel &model, const QString &separator)
 {
     OutputItem item;
     item.mappings = QStringList{"A", "B", "C"};
-    item.mapSources = {1, 1, 1};
+    item.mapSources = kinds({1, 1, 1});
     item.mapNums = {1, 2, 3};
     item.separator = separator;
     model.replaceItem(model.appendItem().column(), item);

@@ -1,8 +1,8 @@
 #include "editors/PdfRuleDialog.h"
 #include "editors/RuleDialog.h"
 #include "editors/models/OutputModeModel.h"
+#include "editors/models/PdfSetModel.h"
 #include "language/RuleApplication.h"
-#include "statement/PdfSetModel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
