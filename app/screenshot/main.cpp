@@ -1,7 +1,9 @@
 // Renders the main window offscreen into a PNG file, as a user sees it after
-// adding the demo inputs and running the demo conversion:
+// adding the demo inputs and running the demo conversion, or the about box:
 //   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
+//   rowsmith-screenshot --about OUTPUT.png
 #include "app/DesktopServices.h"
+#include "app/InfoDialog.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -43,6 +45,16 @@ private:
     QStringList inputs_;
 };
 
+bool save(QWidget &widget, const QString &picture)
+{
+    if (!widget.grab().save(picture)) {
+        QTextStream(stderr) << "cannot write " << picture << '\n';
+        return false;
+    }
+    QTextStream(stdout) << picture << '\n';
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -50,9 +62,17 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--about")) {
+        InfoDialog about;
+        about.show();
+        QApplication::processEvents();
+        return save(about, QFileInfo(arguments.at(2)).absoluteFilePath()) ? 0 : 1;
+    }
     if (arguments.size() < 3) {
-        QTextStream(stderr) << "usage: rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...\n";
+        QTextStream(stderr) << "usage: rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...\n"
+                               "       rowsmith-screenshot --about OUTPUT.png\n";
         return 2;
     }
     const QString picture = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -76,10 +96,5 @@ int main(int argc, char *argv[])
         convert->click();
     QApplication::processEvents();
 
-    if (!window.grab().save(picture)) {
-        QTextStream(stderr) << "cannot write " << picture << '\n';
-        return 1;
-    }
-    QTextStream(stdout) << picture << '\n';
-    return 0;
+    return save(window, picture) ? 0 : 1;
 }
