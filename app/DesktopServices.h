@@ -22,6 +22,10 @@ public:
                                     const QString &filter) = 0;
     // A modal warning box; returns when the user has closed it.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A modal question box with Yes (the default) and No; true for Yes.
+    virtual bool question(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Ends the program with the exit code, without closing its windows first.
+    virtual void quit(int exitCode) = 0;
     // Starts a program not tied to this one.
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
     virtual bool openUrl(const QUrl &url) = 0;

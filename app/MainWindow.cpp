@@ -1,13 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/InfoDialog.h"
 #include "app/QtDesktopServices.h"
 #include "app/StatusBarReporter.h"
 #include "app/UserPreferences.h"
 #include "engine/ConversionRun.h"
 #include "settings/ConvertSettingStore.h"
 #include "ui_MainWindow.h"
+#include "updater/Updater.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -71,6 +74,10 @@ MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent
     progressBar_->setTextVisible(false);
     statusBar()->addPermanentWidget(progressBar_);
     progressBar_->hide();
+
+    auto *updater = new Updater(this);
+    connect(updater, &Updater::updateAvailable, this, &MainWindow::updateAlert);
+    updater->checkForUpdate();
 }
 
 MainWindow::~MainWindow()
@@ -120,6 +127,7 @@ void MainWindow::connectCommands()
     connect(ui->action_convert, &QAction::triggered, this, &MainWindow::convert_file);
     connect(ui->convertButton, &QPushButton::clicked, this, &MainWindow::convert_file);
     connect(ui->action_print, &QAction::triggered, this, &MainWindow::on_printButton_clicked);
+    connect(ui->action_info, &QAction::triggered, this, &MainWindow::info_dialog);
     connect(ui->targetFile, &QLineEdit::textChanged, this, &MainWindow::setOutputFile);
     connect(ui->targetFile, &QLineEdit::textChanged, this, &MainWindow::checkFields);
     connect(ui->convertSetting, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -283,6 +291,38 @@ void MainWindow::on_action_veltra_triggered()
 {
     progressBar_->hide();
     desktop_->openUrl(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
+}
+
+void MainWindow::info_dialog()
+{
+    progressBar_->hide();
+    auto *dialog = new InfoDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MainWindow::updateAlert(const QString &currentVersion, const QString &latestVersion)
+{
+    const QString text = tr("There is newer version available.\nDo you want to update now?\n"
+                            "(Restart Rowsmith is required.\n\nCurrent version : %1\n"
+                            "Latest version : %2")
+                             .arg(currentVersion, latestVersion);
+    if (!desktop_->question(this, tr("Update available"), text))
+        return;
+    startUpdater(currentVersion);
+    // Nothing is saved or closed: the updater is about to replace our files.
+    desktop_->quit(0);
+}
+
+void MainWindow::startUpdater(const QString &version)
+{
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("Updater.exe");
+#else
+    const QString name = QStringLiteral("Updater");
+#endif
+    // A failed start is not reported; the program ends all the same.
+    desktop_->startDetached(QDir(QCoreApplication::applicationDirPath()).filePath(name), {version});
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

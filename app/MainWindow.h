@@ -48,6 +48,9 @@ private Q_SLOTS:
     void on_openFolderButton_clicked();
     void on_action_help_triggered();
     void on_action_veltra_triggered();
+    void info_dialog();
+    // The update prompt: on Yes the updater starts and this program ends.
+    void updateAlert(const QString &currentVersion, const QString &latestVersion);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,6 +61,7 @@ private:
     void fillSettingNames();
     void setOutputFile(const QString &path);
     void takeOrderFromList();
+    void startUpdater(const QString &version);
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DesktopServices> desktop_;

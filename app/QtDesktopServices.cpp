@@ -1,5 +1,6 @@
 #include "app/QtDesktopServices.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -21,6 +22,17 @@ QString QtDesktopServices::getSaveFileName(QWidget *parent, const QString &capti
 void QtDesktopServices::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text);
+}
+
+bool QtDesktopServices::question(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDesktopServices::quit(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
 }
 
 bool QtDesktopServices::startDetached(const QString &program, const QStringList &arguments)

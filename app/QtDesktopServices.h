@@ -11,6 +11,8 @@ public:
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &folder,
                             const QString &filter) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
+    bool question(QWidget *parent, const QString &title, const QString &text) override;
+    void quit(int exitCode) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
     bool openUrl(const QUrl &url) override;
 };

@@ -165,5 +165,62 @@
         <source>An error has occurred</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Update available</source>
+        <translation>アップデートのお知らせ</translation>
+    </message>
+    <message>
+        <source>There is newer version available.
+Do you want to update now?
+(Restart Rowsmith is required.
+
+Current version : %1
+Latest version : %2</source>
+        <translation>新しいバージョンがあります。
+今すぐアップデートしますか？
+(Rowsmith の再起動が必要です。)
+
+現在のバージョン : %1
+最新のバージョン : %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>로우스미스 정보</source>
+        <translation>Rowsmith について</translation>
+    </message>
+    <message>
+        <source>프로그램 정보</source>
+        <translation>プログラム情報</translation>
+    </message>
+    <message>
+        <source>로우스미스</source>
+        <translation>Rowsmith</translation>
+    </message>
+    <message>
+        <source>제작일 : 2011-10-04</source>
+        <translation>作成日 : 2011-10-04</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2011 Veltra.</source>
+        <translation>Copyright (c) 2011 Veltra.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>저작권 정보</source>
+        <translation>著作権情報</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>バージョン : </translation>
+    </message>
 </context>
 </TS>

@@ -165,5 +165,62 @@
         <source>An error has occurred</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Update available</source>
+        <translation>업데이트 알림</translation>
+    </message>
+    <message>
+        <source>There is newer version available.
+Do you want to update now?
+(Restart Rowsmith is required.
+
+Current version : %1
+Latest version : %2</source>
+        <translation>새 버전이 있습니다.
+지금 업데이트하시겠습니까?
+(로우스미스를 다시 시작해야 합니다.)
+
+현재 버전 : %1
+최신 버전 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>로우스미스 정보</source>
+        <translation>로우스미스 정보</translation>
+    </message>
+    <message>
+        <source>프로그램 정보</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>로우스미스</source>
+        <translation>로우스미스</translation>
+    </message>
+    <message>
+        <source>제작일 : 2011-10-04</source>
+        <translation>제작일 : 2011-10-04</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2011 Veltra.</source>
+        <translation>Copyright (c) 2011 Veltra.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>저작권 정보</source>
+        <translation>저작권 정보</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>버전 : </translation>
+    </message>
 </context>
 </TS>

@@ -1,9 +1,12 @@
 // Renders the main window offscreen into a PNG file, as a user sees it after
 // adding the demo inputs and running the demo conversion, and the setting
-// editors beside it, each opened on an item of the working folder's setting:
+// editors beside it, each opened on an item of the working folder's setting;
+// or the about box:
 //   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
+//   rowsmith-screenshot --about OUTPUT.png
 #include "DialogScreenshots.h"
 #include "app/DesktopServices.h"
+#include "app/InfoDialog.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -36,12 +39,24 @@ public:
     {
         QTextStream(stderr) << title << ": " << text << '\n';
     }
+    bool question(QWidget *, const QString &, const QString &) override { return false; }
+    void quit(int) override {}
     bool startDetached(const QString &, const QStringList &) override { return true; }
     bool openUrl(const QUrl &) override { return true; }
 
 private:
     QStringList inputs_;
 };
+
+bool save(QWidget &widget, const QString &picture)
+{
+    if (!widget.grab().save(picture)) {
+        QTextStream(stderr) << "cannot write " << picture << '\n';
+        return false;
+    }
+    QTextStream(stdout) << picture << '\n';
+    return true;
+}
 
 } // namespace
 
@@ -50,9 +65,17 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--about")) {
+        InfoDialog about;
+        about.show();
+        QApplication::processEvents();
+        return save(about, QFileInfo(arguments.at(2)).absoluteFilePath()) ? 0 : 1;
+    }
     if (arguments.size() < 3) {
-        QTextStream(stderr) << "usage: rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...\n";
+        QTextStream(stderr) << "usage: rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...\n"
+                               "       rowsmith-screenshot --about OUTPUT.png\n";
         return 2;
     }
     const QString picture = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -76,10 +99,7 @@ int main(int argc, char *argv[])
         convert->click();
     QApplication::processEvents();
 
-    if (!window.grab().save(picture)) {
-        QTextStream(stderr) << "cannot write " << picture << '\n';
+    if (!save(window, picture))
         return 1;
-    }
-    QTextStream(stdout) << picture << '\n';
     return renderDialogScreenshots(QFileInfo(picture).absolutePath()) ? 0 : 1;
 }

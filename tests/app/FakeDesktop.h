@@ -35,9 +35,12 @@ public:
 
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers;
+    QQueue<bool> questionAnswers; // an empty queue answers No
     QList<Dialog> openDialogs;
     QList<Dialog> saveDialogs;
     QList<Warning> warnings;
+    QList<Warning> questions;
+    QList<int> exitCodes;
     QList<Process> processes;
     QList<QUrl> urls;
 
@@ -60,6 +63,12 @@ public:
             status = window->statusBar()->currentMessage();
         warnings.append({parent, title, text, status});
     }
+    bool question(QWidget *parent, const QString &title, const QString &text) override
+    {
+        questions.append({parent, title, text, QString()});
+        return !questionAnswers.isEmpty() && questionAnswers.dequeue();
+    }
+    void quit(int exitCode) override { exitCodes.append(exitCode); }
     bool startDetached(const QString &program, const QStringList &arguments) override
     {
         processes.append({program, arguments});
