@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QVector>
 
+#include <new>
+
 InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
                        ConversionReporter &reporter)
     : inputFiles_(inputFiles), table_(table), reporter_(reporter)
@@ -42,9 +44,18 @@ void InputStage::readAll()
     QVector<FileRead> reads(paths.size());
     // Files are read side by side; the calling thread takes its share too.
     QAtomicInt next(0);
+    // A helper thread must not end in an exception: a file that runs out of
+    // memory is marked, and the run learns of it once every thread is done.
+    QAtomicInt outOfMemory(0);
     auto work = [&]() {
-        for (int k = next.fetchAndAddRelaxed(1); k < paths.size(); k = next.fetchAndAddRelaxed(1))
-            reads[k] = readFile(paths.at(k));
+        for (int k = next.fetchAndAddRelaxed(1); k < paths.size(); k = next.fetchAndAddRelaxed(1)) {
+            try {
+                reads[k] = readFile(paths.at(k));
+            } catch (const std::bad_alloc &) {
+                reads[k] = FileRead();
+                outOfMemory.storeRelaxed(1);
+            }
+        }
     };
     const int helpers = qMin(paths.size(), QThread::idealThreadCount()) - 1;
     QVector<QThread *> threads;
@@ -57,6 +68,8 @@ void InputStage::readAll()
         thread->wait();
         delete thread;
     }
+    if (outOfMemory.loadRelaxed())
+        throw std::bad_alloc();
     for (int k = 0; k < paths.size(); ++k)
         cache_.insert(paths.at(k), std::move(reads[k]));
 }

@@ -1,5 +1,6 @@
 #include "cli/CliRunner.h"
 #include "engine/EngineTestSupport.h"
+#include "support/ProcessRunner.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QtTest>
@@ -29,6 +30,7 @@ private slots:
     void failure();
     void wrongArguments_data();
     void wrongArguments();
+    void outOfMemory();
 };
 
 void TestCliConvert::list()
@@ -131,6 +133,32 @@ void TestCliConvert::wrongArguments()
     QCOMPARE(outcome.out, QByteArray());
     QVERIFY(outcome.err.contains("Usage:"));
     QVERIFY(!QFileInfo::exists("o.csv"));
+}
+
+void TestCliConvert::outOfMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer needs more address space than the limit leaves");
+#endif
+    TestWorkingFolder folder;
+    ConvertSetting s = setting("one");
+    s.forms = {firstForm({"A"})};
+    s.heads = QStringList{"A"};
+    s.outputItems = {inputItem("A", {0})};
+    QVERIFY(ConvertSettingStore::save(s));
+    QVERIFY(writeBytes("big.csv", "A\n" + QByteArray("1\n").repeated(6000000)));
+    QVERIFY(writeBytes("out.csv", "old\n"));
+    // Six million rows do not fit in 250 MB of address space.
+    ProcessOptions options;
+    options.workingDirectory = folder.path();
+    const ProcessResult result =
+        runProcess("/bin/sh",
+                   {"-c", "ulimit -v 250000 && exec \"$0\" \"$@\"", ROWSMITH_CLI_PATH, "convert",
+                    "--setting", "one", "--output", "out.csv", "big.csv"},
+                   options);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.err, QByteArray("Not enough memory to convert the input files.\n"));
+    QCOMPARE(readBytes("out.csv"), QByteArray("old\n"));
 }
 
 QTEST_MAIN(TestCliConvert)
