@@ -494,7 +494,10 @@ private:
     {
         QByteArray bytes = std::move(carry);
         const int kept = bytes.size();
-        const qint64 wanted = pieceSize(kept);
+        qint64 wanted = pieceSize(kept);
+        const qint64 available = device_.bytesAvailable();
+        if (available > 0)
+            wanted = qMin(wanted, available); // a small file takes no large buffer
         bytes.resize(int(kept + wanted));
         const qint64 got = device_.read(bytes.data() + kept, wanted);
         bytes.resize(kept + int(qMax<qint64>(0, got)));
@@ -502,9 +505,12 @@ private:
         return bytes;
     }
 
-    CsvRows fault(Parser &parser, CsvRows::TextFault kind, int line, Encoding encoding)
+    // What was read before the fault depends on where the pieces happened to
+    // end, and is of no use: only the fault is told.
+    static CsvRows fault(CsvRows::TextFault kind, int line, Encoding encoding)
     {
-        CsvRows rows = parser.take();
+        CsvRows rows;
+        rows.rows.append(QStringList{QString()});
         rows.textFault = kind;
         rows.textFaultLine = line;
         if (kind == CsvRows::TextFault::NotText)
@@ -550,15 +556,11 @@ QString StreamReader::decode(Encoding encoding, const QByteArray &bytes, bool fi
         utf8 ? InputTextDecoder::checkUtf8(data, bytes.size(), final)
              : InputTextDecoder::checkUnicode(encoding, data, bytes.size(), final);
     *used = check.validLength;
-    QString text;
-    if (utf8) {
-        text = QString::fromUtf8(data, int(check.validLength));
-    } else {
-        if (!unicodeDecoder_)
-            unicodeDecoder_ = std::make_unique<QTextDecoder>(InputTextDecoder::codec(encoding),
-                                                             QTextCodec::IgnoreHeader);
-        text = unicodeDecoder_->toUnicode(data, int(check.validLength));
-    }
+    // Not QString::fromUtf8(), which drops a U+FEFF that happens to begin a piece.
+    if (!unicodeDecoder_)
+        unicodeDecoder_ = std::make_unique<QTextDecoder>(InputTextDecoder::codec(encoding),
+                                                         QTextCodec::IgnoreHeader);
+    const QString text = unicodeDecoder_->toUnicode(data, int(check.validLength));
     if (encoding == Encoding::Utf8) {
         // A fault on a later line than a wide character mixes encodings.
         if (firstWide_ < 0 && check.firstWide >= 0)
@@ -579,6 +581,7 @@ CsvRows StreamReader::readAs(Encoding encoding)
     Parser parser;
     pending_.clear();
     lineAfterDone_ = 0;
+    unicodeDecoder_.reset();
     QByteArray carry; // what the last piece held of a cut character or line
     for (;;) {
         bool final = false;
@@ -589,7 +592,7 @@ CsvRows StreamReader::readAs(Encoding encoding)
             InputTextDecoder::holdsWideUtf8Line(
                 bytes.constData(),
                 final ? bytes.size() : lastLineFeed(bytes.constData(), bytes.size()) + 1))
-            return fault(parser, CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
+            return fault(CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
         const QString text = decode(encoding, bytes, final, &used, &faultAt);
         carry = bytes.mid(int(used));
         if (faultAt < 0) {
@@ -602,13 +605,13 @@ CsvRows StreamReader::readAs(Encoding encoding)
         const int line = currentLine(parser);
         if (encoding == Encoding::Utf8) {
             if (mixed_)
-                return fault(parser, CsvRows::TextFault::MixedEncodings, line, encoding);
+                return fault(CsvRows::TextFault::MixedEncodings, line, encoding);
             // Read again in the other codec; should that fail, this stands.
             foreignLine_ = line;
         } else if (!InputTextDecoder::isUnicode(encoding) && restHoldsWideUtf8(carry)) {
-            return fault(parser, CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
+            return fault(CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
         }
-        return fault(parser, CsvRows::TextFault::NotText, line, encoding);
+        return fault(CsvRows::TextFault::NotText, line, encoding);
     }
 }
 

@@ -8,7 +8,8 @@
 #include <QStringView>
 
 // The rows of one CSV file: row 0 the header, then the records in file order.
-// There is always at least the header row.
+// There is always at least the header row. With a text fault the rows are just
+// one empty header and malformedLine is 0: nothing else of the file counts.
 struct CsvRows
 {
     // Why the bytes of a file could not be taken as text.

@@ -95,6 +95,9 @@ void TestCsvReader::parse_data()
     QTest::newRow("blanks before a quoted last field") << "A,B\n1,  \"x,y\"\n" << Rows{ab} << 2;
     QTest::newRow("blanks around a quoted last field") << "A,B\n1,  \"x\"  \n"
                                                        << Rows{ab, {"1", "x"}} << 0;
+    QTest::newRow("U+FEFF inside the text stays")
+        << QString::fromUtf8("A,B\n1,\uFEFFx\n") << Rows{ab, {"1", QChar(0xFEFF) + QString("x")}}
+        << 0;
     QTest::newRow("lone CR stays in the value") << "A,B\n1,a\rb\n" << Rows{ab, {"1", "a\rb"}} << 0;
     QTest::newRow("header trimmed") << "  A , B  \r\n1,2\n" << Rows{{"A ", " B"}, {"1", "2"}} << 0;
     QTest::newRow("quoted header") << "\"A\",\"B,C\"\n1,2\n" << Rows{{"A", "B,C"}, {"1", "2"}} << 0;
