@@ -7,7 +7,12 @@
 #include <QTextDecoder>
 #include <QVector>
 
+#include <deque>
+#include <memory>
+
 namespace {
+
+using Encoding = InputTextDecoder::Encoding;
 
 constexpr ushort Quote = '"';
 constexpr ushort Comma = ',';
@@ -22,52 +27,96 @@ inline bool isSpace(ushort c)
     return c >= 0x85 && QChar::isSpace(c);
 }
 
+// Index of the last line feed among the first size bytes, or -1.
+qsizetype lastLineFeed(const char *data, qsizetype size)
+{
+    for (qsizetype i = size - 1; i >= 0; --i) {
+        if (data[i] == '\n')
+            return i;
+    }
+    return -1;
+}
+
+void trimFront(QString &text)
+{
+    int start = 0;
+    while (start < text.size() && isSpace(text.at(start).unicode()))
+        ++start;
+    if (start > 0)
+        text.remove(0, start);
+}
+
+void trimBack(QString &text)
+{
+    int size = text.size();
+    while (size > 0 && isSpace(text.at(size - 1).unicode()))
+        --size;
+    if (size < text.size())
+        text.truncate(size);
+}
+
+// One line of the file split at its separators; a quoted field may carry it
+// over several lines of text.
+struct Line
+{
+    QStringList fields;
+    int number = 0; // where it begins, 1-based
+    bool firstQuoted = false;
+    bool lastQuoted = false;
+
+    int width() const { return fields.size(); }
+    bool isBlank() const
+    {
+        if (fields.size() != 1 || firstQuoted)
+            return false;
+        for (const QChar c : fields.constFirst()) {
+            if (!isSpace(c.unicode()))
+                return false;
+        }
+        return true;
+    }
+};
+
 // Reads text given piece by piece: each piece is parsed up to its last
-// complete record, the rest comes back at the start of the next piece.
+// complete line, the rest comes back at the start of the next piece.
 class Parser
 {
 public:
-    // Parses what text holds of whole records; returns how many characters
-    // it took. final: text is the end of the file.
+    // Parses what text holds of whole lines; returns how many characters it
+    // took. final: text is the end of the file.
     qsizetype feed(QStringView text, bool final);
     // True once the rows are complete: the end was fed, or a malformed record
     // stopped the reading.
     bool isDone() const { return done_; }
-    CsvRows take() { return std::move(result_); }
+    // The line the text not taken yet begins on.
+    int line() const { return line_; }
+    CsvRows take();
 
 private:
     enum class Outcome
     {
-        Record,
-        EndOfText,
-        OpenQuote,
-        // The piece ends inside the record; it is read again with the next one.
+        Line,
+        Malformed,
+        // The piece ends inside the line; it is read again with the next one.
         Incomplete
     };
 
     // One pass over the current piece.
     void run();
     bool readHeader();
-
-    // How the last field of a line is trimmed: a record's on both sides, the
-    // header's only at the end (the header line as a whole is trimmed).
-    enum class Trim
-    {
-        Record,
-        HeaderLine
-    };
-
-    // Reads one record from the current position; fields go to `fields`.
-    Outcome readRecord(QStringList &fields, Trim trim = Trim::Record);
-    // Reads one field; OpenQuote or Incomplete when it runs into the end.
-    Outcome readField(QString &field, bool &quoted, qsizetype &quotedLength);
-    // 1: the line holds only white space, 0: it does not, -1: the piece ends first.
-    int blankLine() const;
-    void skipLine();
-    static void trimLastField(QString &field, bool quoted, qsizetype quotedLength, Trim trim);
+    Outcome readLine(Line &line);
+    Outcome readField(QString &field, bool &quoted);
     // A field's text; short values that repeat (amounts, payment methods,
     // product names) share one string instead of each taking its own.
     QString makeField(const ushort *begin, qsizetype length);
+
+    // Turns lines into records.
+    void add(Line &&line);
+    void settle(bool atEnd);
+    void standAlone(Line &&line);
+    void emitJoined();
+    void append(QStringList &&fields, bool startQuoted, bool endQuoted, bool joined);
+    void fail(int line);
 
     static constexpr qsizetype ShareLength = 32;
     static constexpr int ShareSlots = 4096; // a power of two
@@ -80,6 +129,11 @@ private:
     int width_ = 0;
     int line_ = 1;
     CsvRows result_;
+    // Short lines that may yet join into one record, and the width of that
+    // record: the first line's fields plus each further line's, less the one
+    // field it shares with the line before.
+    std::deque<Line> waiting_;
+    int joinedWidth_ = 0;
     QVector<QString> shared_ = QVector<QString>(ShareSlots);
 };
 
@@ -104,9 +158,18 @@ qsizetype Parser::feed(QStringView text, bool final)
     end_ = begin + text.size();
     final_ = final;
     run();
-    if (final_)
+    if (final_ && !done_) {
+        settle(true);
         done_ = true;
+    }
     return p_ - begin;
+}
+
+CsvRows Parser::take()
+{
+    if (result_.rows.isEmpty())
+        result_.rows.append(QStringList{QString()});
+    return std::move(result_);
 }
 
 bool Parser::readHeader()
@@ -120,19 +183,24 @@ bool Parser::readHeader()
         p_ = start;
         return false;
     }
-    QStringList header;
-    const Outcome outcome = readRecord(header, Trim::HeaderLine);
+    Line header;
+    const Outcome outcome = readLine(header);
     if (outcome == Outcome::Incomplete) {
         p_ = start;
         line_ = 1;
         return false;
     }
-    result_.rows.append(header);
-    width_ = header.size();
+    if (header.fields.isEmpty())
+        header.fields.append(QString());
+    else if (!header.lastQuoted)
+        trimBack(header.fields.last());
+    result_.rows.append(header.fields);
+    width_ = header.width();
     headerRead_ = true;
-    if (outcome == Outcome::OpenQuote) {
-        result_.malformedLine = 1;
-        done_ = true;
+    if (outcome == Outcome::Malformed) {
+        p_ = start;
+        line_ = 1;
+        fail(1);
     }
     return !done_;
 }
@@ -141,90 +209,52 @@ void Parser::run()
 {
     if (done_ || (!headerRead_ && !readHeader()))
         return;
-    for (;;) {
-        int blank;
-        while ((blank = blankLine()) == 1)
-            skipLine();
-        if (blank < 0) {
-            // Only white space is left: blank at the end, or undecided yet.
-            if (final_)
-                p_ = end_;
+    while (p_ < end_) {
+        const ushort *start = p_;
+        const int startLine = line_;
+        Line line;
+        line.fields.reserve(width_);
+        const Outcome outcome = readLine(line);
+        if (outcome != Outcome::Line) {
+            // Read again with more text, or the line the reading stopped at.
+            p_ = start;
+            line_ = startLine;
+            if (outcome == Outcome::Malformed)
+                fail(startLine);
             return;
         }
-        const ushort *fieldsStart = p_;
-        const int fieldsLine = line_;
-        QStringList fields;
-        fields.reserve(width_);
-        const Outcome outcome = readRecord(fields);
-        if (outcome == Outcome::Incomplete) {
-            // Blank lines before the record were skipped for good.
-            p_ = fieldsStart;
-            line_ = fieldsLine;
-            return;
-        }
-        if (outcome == Outcome::OpenQuote || fields.size() > width_) {
-            result_.malformedLine = fieldsLine;
-            done_ = true;
-            return;
-        }
-        while (fields.size() < width_)
-            fields.append(QString());
-        result_.rows.append(std::move(fields));
-        if (outcome == Outcome::EndOfText)
+        add(std::move(line));
+        if (done_)
             return;
     }
 }
 
-int Parser::blankLine() const
+Parser::Outcome Parser::readLine(Line &line)
 {
-    for (const ushort *q = p_; q < end_; ++q) {
-        if (*q == LineFeed)
-            return 1;
-        if (!isSpace(*q))
-            return 0;
-    }
-    return -1;
-}
-
-void Parser::skipLine()
-{
-    while (p_ < end_ && *p_ != LineFeed)
-        ++p_;
-    if (p_ < end_) {
-        ++p_;
-        ++line_;
-    }
-}
-
-Parser::Outcome Parser::readRecord(QStringList &fields, Trim trim)
-{
+    line.number = line_;
+    line.firstQuoted = p_ < end_ && *p_ == Quote;
     for (;;) {
         QString field;
         bool quoted = false;
-        qsizetype quotedLength = 0;
-        const Outcome outcome = readField(field, quoted, quotedLength);
-        if (outcome != Outcome::Record)
+        const Outcome outcome = readField(field, quoted);
+        if (outcome != Outcome::Line)
             return outcome;
+        line.fields.append(std::move(field));
         if (p_ < end_ && *p_ == Comma) {
             ++p_;
-            fields.append(std::move(field));
             continue;
         }
-        if (p_ >= end_ && !final_)
-            return Outcome::Incomplete;
-        trimLastField(field, quoted, quotedLength, trim);
-        fields.append(std::move(field));
+        line.lastQuoted = quoted;
         if (p_ >= end_)
-            return Outcome::EndOfText;
+            return final_ ? Outcome::Line : Outcome::Incomplete;
         ++p_; // the line feed
         ++line_;
-        return p_ < end_ || !final_ ? Outcome::Record : Outcome::EndOfText;
+        return Outcome::Line;
     }
 }
 
-Parser::Outcome Parser::readField(QString &field, bool &quoted, qsizetype &quotedLength)
+Parser::Outcome Parser::readField(QString &field, bool &quoted)
 {
-    const ushort *start = p_;
     if (p_ < end_ && *p_ == Quote) {
         quoted = true;
         ++p_;
@@ -232,7 +262,7 @@ Parser::Outcome Parser::readField(QString &field, bool &quoted, qsizetype &quote
         bool plain = true; // no doubled quote and no CRLF inside
         for (;;) {
             if (p_ >= end_)
-                return final_ ? Outcome::OpenQuote : Outcome::Incomplete;
+                return final_ ? Outcome::Malformed : Outcome::Incomplete;
             const ushort c = *p_;
             if (c == Quote) {
                 // Whether a quote closes the field or is the first of a pair
@@ -266,48 +296,143 @@ Parser::Outcome Parser::readField(QString &field, bool &quoted, qsizetype &quote
                 field.append(QChar(*q));
             }
         }
-        quotedLength = field.size();
         ++p_; // the closing quote
-        // Text between the closing quote and the next separator is kept as it stands.
-        start = p_;
+        // The closing quote ends the field: the separator or the line end must
+        // follow, blanks before a line end aside. Anything else means the
+        // quotes do not pair up, and the records after would be swallowed.
+        const ushort *q = p_;
+        while (q < end_ && *q != LineFeed && isSpace(*q))
+            ++q;
+        if (q == end_) {
+            if (!final_)
+                return Outcome::Incomplete;
+            p_ = q;
+            return Outcome::Line;
+        }
+        if (*q == LineFeed || (*q == Comma && q == p_)) {
+            p_ = q;
+            return Outcome::Line;
+        }
+        return Outcome::Malformed;
     }
+    const ushort *start = p_;
     while (p_ < end_ && *p_ != Comma && *p_ != LineFeed)
         ++p_;
     const ushort *stop = p_;
     if (stop > start && p_ < end_ && *p_ == LineFeed && stop[-1] == CarriageReturn)
         --stop;
-    if (stop > start) {
-        const QChar *tail = reinterpret_cast<const QChar *>(start);
-        if (quoted)
-            field.append(tail, int(stop - start));
-        else
-            field = makeField(start, stop - start);
-    }
-    return Outcome::Record;
+    field = makeField(start, stop - start);
+    return Outcome::Line;
 }
 
-// The last field of a line loses surrounding white space, but only outside
-// quotes: the value of a quoted field stays exactly as written.
-void Parser::trimLastField(QString &field, bool quoted, qsizetype quotedLength, Trim trim)
+void Parser::fail(int line)
 {
-    if (quoted || trim == Trim::HeaderLine) {
-        qsizetype size = field.size();
-        while (size > quotedLength && isSpace(field.at(int(size) - 1).unicode()))
-            --size;
-        if (size < field.size())
-            field.truncate(int(size));
+    result_.malformedLine = line;
+    done_ = true;
+    waiting_.clear();
+}
+
+void Parser::add(Line &&line)
+{
+    if (width_ == 1) {
+        // One column: every line is a record, a blank one an empty value.
+        standAlone(std::move(line));
         return;
     }
-    if (field.isEmpty())
+    if (line.width() >= width_) {
+        // A full line is a record of its own, never the rest of another.
+        settle(true);
+        standAlone(std::move(line));
         return;
-    const ushort *data = reinterpret_cast<const ushort *>(field.constData());
-    if (isSpace(data[0]) || isSpace(data[field.size() - 1]))
-        field = field.trimmed();
+    }
+    if (waiting_.empty()) {
+        if (line.isBlank())
+            return; // blank lines between records
+        joinedWidth_ = line.width();
+    } else {
+        joinedWidth_ += line.width() - 1;
+    }
+    waiting_.push_back(std::move(line));
+    settle(false);
+}
+
+// A record shorter than the header continues on the next line while the
+// joined record does not exceed the header's width, and only when it ends
+// exactly at it; otherwise the short record stands alone and the next line
+// starts anew. Each line waits once and leaves once.
+void Parser::settle(bool atEnd)
+{
+    while (!waiting_.empty()) {
+        if (joinedWidth_ == width_) {
+            emitJoined();
+            return;
+        }
+        if (joinedWidth_ < width_ && !atEnd)
+            return;
+        Line first = std::move(waiting_.front());
+        waiting_.pop_front();
+        joinedWidth_ -= first.width() - 1;
+        standAlone(std::move(first));
+        while (!waiting_.empty() && waiting_.front().isBlank())
+            waiting_.pop_front(); // one field: the joined width stays
+    }
+    joinedWidth_ = 0;
+}
+
+void Parser::standAlone(Line &&line)
+{
+    if (line.width() > width_) {
+        fail(line.number);
+        return;
+    }
+    append(std::move(line.fields), line.lastQuoted, line.lastQuoted, false);
+}
+
+void Parser::emitJoined()
+{
+    Line &first = waiting_.front();
+    QStringList fields = std::move(first.fields);
+    // Where the last field's text begins and ends, for its trimming.
+    bool startQuoted = first.lastQuoted;
+    bool endQuoted = first.lastQuoted;
+    bool joined = false;
+    for (std::size_t k = 1; k < waiting_.size(); ++k) {
+        Line &next = waiting_[k];
+        QString &last = fields.last();
+        last += QChar(LineFeed);
+        last += next.fields.constFirst();
+        if (next.width() == 1) {
+            joined = true;
+            endQuoted = next.lastQuoted;
+            continue;
+        }
+        for (int i = 1; i < next.width(); ++i)
+            fields.append(std::move(next.fields[i]));
+        startQuoted = endQuoted = next.lastQuoted;
+        joined = false;
+    }
+    waiting_.clear();
+    joinedWidth_ = 0;
+    append(std::move(fields), startQuoted, endQuoted, joined);
+}
+
+// The last field loses surrounding white space, but only outside quotes; the
+// record is padded to the header's width.
+void Parser::append(QStringList &&fields, bool startQuoted, bool endQuoted, bool joined)
+{
+    QString &last = fields.last();
+    if (!startQuoted)
+        trimFront(last);
+    if (!endQuoted)
+        trimBack(last);
     // White space before an opening quote hid the quote; read it as quoted now.
-    if (field.size() >= 2 && field.startsWith(QChar(Quote)) && field.endsWith(QChar(Quote))) {
-        field = field.mid(1, field.size() - 2);
-        field.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    if (!joined && !startQuoted && last.size() >= 2 && CsvReader::isQuotedField(last)) {
+        last = last.mid(1, last.size() - 2);
+        last.replace(QStringLiteral("\"\""), QStringLiteral("\""));
     }
+    while (fields.size() < width_)
+        fields.append(QString());
+    result_.rows.append(std::move(fields));
 }
 
 // Reads a device piece by piece, decoding each piece as it comes, so that
@@ -322,74 +447,188 @@ public:
     CsvRows read()
     {
         const qint64 origin = device_.pos();
-        InputTextDecoder::Encoding encoding;
+        Encoding encoding;
         if (InputTextDecoder::markedEncoding(device_.peek(4), &encoding)) {
             device_.read(InputTextDecoder::markLength(encoding));
             return readAs(encoding);
         }
         // Without a mark the text is UTF-8 as long as its bytes are; should a
         // fault turn up further on, the file is read again in the other codec.
-        CsvRows rows;
-        if (readAsUtf8(&rows) || !device_.seek(origin))
+        CsvRows rows = readAs(Encoding::Utf8);
+        if (foreignLine_ == 0 || !device_.seek(origin))
             return rows;
         return readAs(InputTextDecoder::fallbackEncoding());
     }
 
 private:
-    // Hands text to the parser; the part it could not use yet stays for the next piece.
-    void feed(Parser &parser, const QString &text, bool final)
+    // Hands text to the parser; the part it could not use yet stays for the
+    // next piece. Once the parser is done only the lines are counted.
+    void feed(Parser &parser, QStringView text, bool final)
     {
+        if (parser.isDone()) {
+            lineAfterDone_ += int(text.count(QChar(LineFeed)));
+            return;
+        }
         pending_ += text;
         const qsizetype used = parser.feed(pending_, final);
         pending_.remove(0, int(used));
+        if (parser.isDone()) {
+            lineAfterDone_ = parser.line() + pending_.count(QChar(LineFeed));
+            pending_.clear();
+        }
     }
-    // A record longer than a piece is read in growing pieces, so that it is
+    // The line at the end of the text fed so far.
+    int currentLine(const Parser &parser) const
+    {
+        return parser.isDone() ? lineAfterDone_ : parser.line() + pending_.count(QChar(LineFeed));
+    }
+    // A line longer than a piece is read in growing pieces, so that it is
     // not parsed over and over.
-    qint64 pieceSize() const { return qMax(pieceBytes_, qint64(pending_.size()) * 2); }
-
-    CsvRows readAs(InputTextDecoder::Encoding encoding)
+    qint64 pieceSize(qint64 carried) const
     {
-        Parser parser;
-        pending_.clear();
-        QTextDecoder decoder(InputTextDecoder::codec(encoding), QTextCodec::IgnoreHeader);
-        while (!parser.isDone()) {
-            const QByteArray bytes = device_.read(pieceSize());
-            const bool final = bytes.isEmpty() || device_.atEnd();
-            feed(parser, decoder.toUnicode(bytes), final);
-        }
-        return parser.take();
+        const qint64 size = qMax(pieceBytes_, qMax(qint64(pending_.size()), carried) * 2);
+        return qMin<qint64>(size, 1 << 30);
+    }
+    // The next piece of the device after what the last one left over.
+    QByteArray nextBytes(QByteArray &&carry, bool *final)
+    {
+        QByteArray bytes = std::move(carry);
+        const int kept = bytes.size();
+        qint64 wanted = pieceSize(kept);
+        const qint64 available = device_.bytesAvailable();
+        if (available > 0)
+            wanted = qMin(wanted, available); // a small file takes no large buffer
+        bytes.resize(int(kept + wanted));
+        const qint64 got = device_.read(bytes.data() + kept, wanted);
+        bytes.resize(kept + int(qMax<qint64>(0, got)));
+        *final = got <= 0 || device_.atEnd();
+        return bytes;
     }
 
-    // False when the bytes are not all UTF-8.
-    bool readAsUtf8(CsvRows *rows)
+    // What was read before the fault depends on where the pieces happened to
+    // end, and is of no use: only the fault is told.
+    static CsvRows fault(CsvRows::TextFault kind, int line, Encoding encoding)
     {
-        Parser parser;
-        pending_.clear();
-        QByteArray carry; // the start of a character cut off by the piece
-        for (;;) {
-            const QByteArray piece = device_.read(pieceSize());
-            const bool final = piece.isEmpty() || device_.atEnd();
-            const QByteArray bytes = carry.isEmpty() ? piece : carry + piece;
-            const qsizetype valid =
-                InputTextDecoder::validUtf8Prefix(bytes.constData(), bytes.size(), final);
-            if (valid < 0)
-                return false;
-            carry = bytes.mid(int(valid));
-            if (!parser.isDone())
-                feed(parser, QString::fromUtf8(bytes.constData(), int(valid)), final);
-            // A malformed record ends the parsing, not the check of the bytes:
-            // the codec must be the one the whole file calls for.
-            if (final) {
-                *rows = parser.take();
-                return true;
-            }
-        }
+        CsvRows rows;
+        rows.rows.append(QStringList{QString()});
+        rows.textFault = kind;
+        rows.textFaultLine = line;
+        if (kind == CsvRows::TextFault::NotText)
+            rows.encodingName = InputTextDecoder::name(encoding);
+        return rows;
     }
+
+    CsvRows readAs(Encoding encoding);
+    // Decodes what bytes hold of whole characters (legacy codecs: of whole
+    // lines); *used is how many bytes that took, *faultAt where in the text a
+    // fault was met, or -1.
+    QString decode(Encoding encoding, const QByteArray &bytes, bool final, qsizetype *used,
+                   qsizetype *faultAt);
+    // Whether the rest of the device holds a line of wide UTF-8.
+    bool restHoldsWideUtf8(QByteArray carry);
 
     QIODevice &device_;
     const qint64 pieceBytes_;
     QString pending_;
+    int lineAfterDone_ = 0;
+    std::unique_ptr<QTextDecoder> unicodeDecoder_;
+    // Unmarked UTF-8: bytes taken so far, where the first character of three
+    // or more bytes and the current line begin, and the line of the first
+    // fault, 0 while there is none.
+    qint64 offset_ = 0;
+    qint64 firstWide_ = -1;
+    qint64 lineStart_ = 0;
+    int foreignLine_ = 0;
+    bool mixed_ = false;
 };
+
+QString StreamReader::decode(Encoding encoding, const QByteArray &bytes, bool final,
+                             qsizetype *used, qsizetype *faultAt)
+{
+    const char *data = bytes.constData();
+    *faultAt = -1;
+    if (!InputTextDecoder::isUnicode(encoding)) {
+        *used = final ? bytes.size() : lastLineFeed(data, bytes.size()) + 1;
+        return InputTextDecoder::decodeLegacy(encoding, data, *used, faultAt);
+    }
+    const bool utf8 = encoding == Encoding::Utf8 || encoding == Encoding::Utf8Bom;
+    const InputTextDecoder::Check check =
+        utf8 ? InputTextDecoder::checkUtf8(data, bytes.size(), final)
+             : InputTextDecoder::checkUnicode(encoding, data, bytes.size(), final);
+    *used = check.validLength;
+    // Not QString::fromUtf8(), which drops a U+FEFF that happens to begin a piece.
+    if (!unicodeDecoder_)
+        unicodeDecoder_ = std::make_unique<QTextDecoder>(InputTextDecoder::codec(encoding),
+                                                         QTextCodec::IgnoreHeader);
+    const QString text = unicodeDecoder_->toUnicode(data, int(check.validLength));
+    if (encoding == Encoding::Utf8) {
+        // A fault on a later line than a wide character mixes encodings.
+        if (firstWide_ < 0 && check.firstWide >= 0)
+            firstWide_ = offset_ + check.firstWide;
+        const qsizetype lineFeed = lastLineFeed(data, check.validLength);
+        if (lineFeed >= 0)
+            lineStart_ = offset_ + lineFeed + 1;
+        mixed_ = check.fault && firstWide_ >= 0 && firstWide_ < lineStart_;
+        offset_ += check.validLength;
+    }
+    if (check.fault)
+        *faultAt = text.size();
+    return text;
+}
+
+CsvRows StreamReader::readAs(Encoding encoding)
+{
+    Parser parser;
+    pending_.clear();
+    lineAfterDone_ = 0;
+    unicodeDecoder_.reset();
+    QByteArray carry; // what the last piece held of a cut character or line
+    for (;;) {
+        bool final = false;
+        const QByteArray bytes = nextBytes(std::move(carry), &final);
+        qsizetype used = 0;
+        qsizetype faultAt = -1;
+        if (!InputTextDecoder::isUnicode(encoding) &&
+            InputTextDecoder::holdsWideUtf8Line(
+                bytes.constData(),
+                final ? bytes.size() : lastLineFeed(bytes.constData(), bytes.size()) + 1))
+            return fault(CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
+        const QString text = decode(encoding, bytes, final, &used, &faultAt);
+        carry = bytes.mid(int(used));
+        if (faultAt < 0) {
+            feed(parser, text, final);
+            if (final)
+                return parser.take();
+            continue;
+        }
+        feed(parser, QStringView(text).left(faultAt), false);
+        const int line = currentLine(parser);
+        if (encoding == Encoding::Utf8) {
+            if (mixed_)
+                return fault(CsvRows::TextFault::MixedEncodings, line, encoding);
+            // Read again in the other codec; should that fail, this stands.
+            foreignLine_ = line;
+        } else if (!InputTextDecoder::isUnicode(encoding) && restHoldsWideUtf8(carry)) {
+            return fault(CsvRows::TextFault::MixedEncodings, foreignLine_, encoding);
+        }
+        return fault(CsvRows::TextFault::NotText, line, encoding);
+    }
+}
+
+bool StreamReader::restHoldsWideUtf8(QByteArray carry)
+{
+    for (;;) {
+        bool final = false;
+        const QByteArray bytes = nextBytes(std::move(carry), &final);
+        const qsizetype whole =
+            final ? bytes.size() : lastLineFeed(bytes.constData(), bytes.size()) + 1;
+        if (InputTextDecoder::holdsWideUtf8Line(bytes.constData(), whole))
+            return true;
+        if (final)
+            return false;
+        carry = bytes.mid(int(whole));
+    }
+}
 
 } // namespace
 
@@ -398,6 +637,21 @@ CsvRows CsvReader::parse(QStringView text)
     Parser parser;
     parser.feed(text, true);
     return parser.take();
+}
+
+bool CsvReader::isQuotedField(QStringView text)
+{
+    const qsizetype size = text.size();
+    if (size < 2 || text.front() != QLatin1Char('"') || text.back() != QLatin1Char('"'))
+        return false;
+    for (qsizetype i = 1; i < size - 1; ++i) {
+        if (text[i] != QLatin1Char('"'))
+            continue;
+        if (i + 1 >= size - 1 || text[i + 1] != QLatin1Char('"'))
+            return false;
+        ++i;
+    }
+    return true;
 }
 
 CsvRows readCsvRows(QIODevice &device, qint64 pieceBytes)

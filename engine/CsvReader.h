@@ -8,15 +8,36 @@
 #include <QStringView>
 
 // The rows of one CSV file: row 0 the header, then the records in file order.
+// There is always at least the header row. With a text fault the rows are just
+// one empty header and malformedLine is 0: nothing else of the file counts.
 struct CsvRows
 {
+    // Why the bytes of a file could not be taken as text.
+    enum class TextFault
+    {
+        None,
+        // Without a byte-order mark, some lines are UTF-8 holding characters
+        // of three or more bytes while others are not UTF-8 at all.
+        MixedEncodings,
+        // The encoding the file is read in meets bytes it cannot decode.
+        NotText
+    };
+
     QList<QStringList> rows;
     // Line (1-based) where the first malformed record starts: one with more
-    // fields than the header, or a quote still open at the end of the file.
+    // fields than the header, a quote still open at the end of the file, or
+    // a closing quote followed by anything but the separator or the line end.
     // 0 when the file is sound. Reading stops at such a record.
     int malformedLine = 0;
+    TextFault textFault = TextFault::None;
+    // With a text fault: for MixedEncodings the first line that is not UTF-8,
+    // for NotText the line of the first byte that cannot be decoded.
+    int textFaultLine = 0;
+    // With NotText: the encoding the file was read in ("UTF-8", "Shift_JIS", ...).
+    QString encodingName;
 
     bool isMalformed() const { return malformedLine > 0; }
+    bool hasTextFault() const { return textFault != TextFault::None; }
 };
 
 // The one CSV reader of the program. "," separates fields; a field that begins
@@ -24,12 +45,19 @@ struct CsvRows
 // breaks and doubled quotes (each pair reads as one quote); other fields are
 // taken as they stand. CRLF reads as LF. The header line is trimmed of
 // surrounding white space; each record's last field loses its surrounding white
-// space outside quotes. Blank lines between records are skipped; a record with
-// fewer fields than the header is padded with empty cells.
+// space outside quotes. A line shorter than the header is continued by the next
+// short lines when, joined with line feeds, they give exactly the header's
+// width; otherwise it stands alone, padded with empty cells. Blank lines
+// between records are skipped, except in a file of one column, where a blank
+// line is an empty value.
 class CsvReader
 {
 public:
     static CsvRows parse(QStringView text);
+
+    // Whether text is one well-formed quoted field: it begins and ends with a
+    // double quote, and every quote between comes in a pair.
+    static bool isQuotedField(QStringView text);
 };
 
 // Reads the rest of an open device, choosing its encoding as InputTextDecoder

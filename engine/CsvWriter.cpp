@@ -1,5 +1,16 @@
 #include "CsvWriter.h"
 
+#include "engine/CsvReader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #endif
@@ -13,15 +24,37 @@ constexpr int FlushSize = 1 << 14;
 // Bytes written between two hints that the system may start putting them on disk.
 constexpr qint64 WritebackBytes = 8 << 20;
 
+constexpr ushort ByteOrderMark = 0xFEFF;
+
 // The characters that make a value need quotes all lie at or below ','.
 inline bool isSpecial(ushort u)
 {
     return u <= ',' && (u == ',' || u == '"' || u == '\n' || u == '\r');
 }
 
+// A FIFO or a character device takes the bytes as they come; renaming a new
+// file over it would replace it with a plain file.
+bool isStreamTarget(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    return S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode);
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 } // namespace
 
-CsvWriter::CsvWriter(const QString &path) : file_(path)
+CsvWriter::CsvWriter(const QString &path) : path_(path)
+{
+    setLineEnd(platformLineEnd());
+}
+
+CsvWriter::CsvWriter(QIODevice *device) : device_(device)
 {
     setLineEnd(platformLineEnd());
 }
@@ -39,8 +72,28 @@ QString CsvWriter::platformLineEnd()
 
 bool CsvWriter::open()
 {
-    if (!file_.open(QIODevice::WriteOnly))
+    if (!device_) {
+        const QFileInfo target(path_);
+        if (isStreamTarget(path_)) {
+            file_ = std::make_unique<QFile>(path_);
+        } else if (target.exists() && !target.isFile()) {
+            error_ = QCoreApplication::translate("CsvWriter", "%1 is not a regular file")
+                         .arg(QDir::toNativeSeparators(path_));
+            return false;
+        } else {
+            auto saveFile = std::make_unique<QSaveFile>(path_);
+            saveFile_ = saveFile.get();
+            file_ = std::move(saveFile);
+        }
+        if (!file_->open(QIODevice::WriteOnly)) {
+            error_ = file_->errorString();
+            return false;
+        }
+        device_ = file_.get();
+    } else if (!device_->isWritable()) {
+        error_ = QCoreApplication::translate("CsvWriter", "The device is not open for writing");
         return false;
+    }
     encoder_.reset(QTextCodec::codecForLocale()->makeEncoder(QTextCodec::IgnoreHeader));
     buffer_.reserve(FlushSize + 1024);
     return true;
@@ -52,76 +105,69 @@ void CsvWriter::setLineEnd(const QString &lineEnd)
     convertLineFeeds_ = lineEnd != QLatin1String("\n");
 }
 
-bool CsvWriter::needsQuotes(const QString &value)
-{
-    for (const QChar c : value) {
-        if (isSpecial(c.unicode()))
-            return true;
-    }
-    return false;
-}
-
-bool CsvWriter::alreadyQuoted(const QString &value)
-{
-    return value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
-           value.endsWith(QLatin1Char('"'));
-}
-
-QString CsvWriter::quoted(const QString &value)
-{
-    if (!needsQuotes(value) || alreadyQuoted(value))
-        return value;
-    QString result;
-    result.reserve(value.size() + 2);
-    result += QLatin1Char('"');
-    for (const QChar c : value) {
-        if (c == QLatin1Char('"'))
-            result += QLatin1Char('"');
-        result += c;
-    }
-    result += QLatin1Char('"');
-    return result;
-}
-
-void CsvWriter::appendText(const QChar *begin, const QChar *end)
+void CsvWriter::appendText(const QChar *begin, const QChar *end, const QChar *valueBegin)
 {
     if (!convertLineFeeds_) {
         buffer_.append(begin, int(end - begin));
         return;
     }
     for (const QChar *p = begin; p < end; ++p) {
-        if (*p == QLatin1Char('\n'))
+        // A line feed after a carriage return already ends its line as it is.
+        if (*p == QLatin1Char('\n') && (p == valueBegin || p[-1] != QLatin1Char('\r')))
             buffer_ += lineEnd_;
         else
             buffer_ += *p;
     }
 }
 
-void CsvWriter::appendValue(const QString &value)
+// The one quoting rule, for names and values alike.
+void CsvWriter::appendValue(const QString &value, int edges)
 {
     const QChar *begin = value.constData();
     const QChar *end = begin + value.size();
     const QChar *p = begin;
     while (p < end && !isSpecial(p->unicode()))
         ++p;
-    if (p == end) {
+    bool quote = p < end;
+    if (!quote && begin < end) {
+        // White space the reader would trim, or a mark it would take for the
+        // file's own, stays only inside quotes.
+        quote = ((edges & FrontTrimmed) && begin->isSpace()) ||
+                ((edges & BackTrimmed) && end[-1].isSpace()) ||
+                ((edges & FileStart) && begin->unicode() == ByteOrderMark);
+    }
+    if (!quote) {
         buffer_.append(begin, int(end - begin));
         return;
     }
-    if (alreadyQuoted(value)) {
-        appendText(begin, end);
+    // Already one quoted field, such as a rule may make: it reads back as
+    // the text between the quotes.
+    if (CsvReader::isQuotedField(value)) {
+        appendText(begin, end, begin);
         return;
     }
     buffer_ += QLatin1Char('"');
     const QChar *run = begin;
     for (p = begin; p < end; ++p) {
         if (*p == QLatin1Char('"')) {
-            appendText(run, p + 1); // the quote, then its double below
+            appendText(run, p + 1, begin); // the quote, then its double below
             run = p;
         }
     }
-    appendText(run, end);
+    appendText(run, end, begin);
     buffer_ += QLatin1Char('"');
+}
+
+void CsvWriter::writeLine(const QStringList &values, int firstEdges, int lastEdges)
+{
+    const int last = values.size() - 1;
+    for (int i = 0; i <= last; ++i) {
+        if (i > 0)
+            buffer_ += QLatin1Char(',');
+        const int edges = (i == 0 ? firstEdges : Inside) | (i == last ? lastEdges : Inside);
+        appendValue(values.at(i), edges);
+    }
+    endLine();
 }
 
 void CsvWriter::endLine()
@@ -133,13 +179,13 @@ void CsvWriter::endLine()
 
 void CsvWriter::flush()
 {
-    if (buffer_.isEmpty() || failed_)
+    if (buffer_.isEmpty() || failed_ || !device_)
         return;
     const QByteArray bytes = encoder_->fromUnicode(buffer_);
     buffer_.resize(0);
-    if (file_.write(bytes) != bytes.size()) {
+    if (device_->write(bytes) != bytes.size()) {
         failed_ = true;
-        error_ = file_.errorString();
+        error_ = device_->errorString();
         return;
     }
     startWriteback();
@@ -150,56 +196,67 @@ void CsvWriter::flush()
 void CsvWriter::startWriteback()
 {
 #ifdef Q_OS_LINUX
-    const qint64 written = file_.pos();
-    if (written - writebackStart_ < WritebackBytes || !file_.flush())
+    if (!saveFile_)
         return;
-    ::sync_file_range(file_.handle(), writebackStart_, written - writebackStart_,
+    const qint64 written = saveFile_->pos();
+    if (written - writebackStart_ < WritebackBytes || !saveFile_->flush())
+        return;
+    ::sync_file_range(saveFile_->handle(), writebackStart_, written - writebackStart_,
                       SYNC_FILE_RANGE_WRITE);
     writebackStart_ = written;
 #endif
 }
 
+// The header line loses white space at both its ends, and a byte-order mark
+// at its start would be taken for the file's own.
 void CsvWriter::writeHeader(const QStringList &names)
 {
     if (names.isEmpty())
         return;
-    for (int i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            buffer_ += QLatin1Char(',');
-        appendText(names.at(i).constData(), names.at(i).constData() + names.at(i).size());
-    }
-    endLine();
+    writeLine(names, FrontTrimmed | FileStart, BackTrimmed);
 }
 
+// A record's last value loses white space at both its ends.
 void CsvWriter::writeRow(const QStringList &values)
 {
-    for (int i = 0; i < values.size(); ++i) {
-        if (i > 0)
-            buffer_ += QLatin1Char(',');
-        appendValue(values.at(i));
-    }
-    endLine();
+    writeLine(values, Inside, FrontTrimmed | BackTrimmed);
 }
 
 bool CsvWriter::commit()
 {
     flush();
     if (failed_) {
-        file_.cancelWriting();
+        cancel();
         return false;
     }
-    if (file_.commit())
-        return true;
-    error_ = file_.errorString();
-    return false;
+    if (saveFile_) {
+        if (saveFile_->commit())
+            return true;
+        error_ = saveFile_->errorString();
+        return false;
+    }
+    // Written directly: the bytes only have to leave the device's buffer.
+    auto *file = qobject_cast<QFileDevice *>(device_);
+    if (file && !file->flush()) {
+        error_ = file->errorString();
+        return false;
+    }
+    if (file_)
+        file_->close();
+    return true;
 }
 
 void CsvWriter::cancel()
 {
-    file_.cancelWriting();
+    if (saveFile_)
+        saveFile_->cancelWriting();
+    else if (file_)
+        file_->close();
 }
 
 QString CsvWriter::errorString() const
 {
-    return error_.isEmpty() ? file_.errorString() : error_;
+    if (!error_.isEmpty() || !device_)
+        return error_;
+    return device_->errorString();
 }

@@ -90,6 +90,20 @@ const CsvRows *InputStage::fileRows(const QString &path)
 
 bool InputStage::reportIfMalformed(const QString &path, const CsvRows &rows)
 {
+    // A text fault comes first: the records were read from text that is wrong.
+    if (rows.textFault == CsvRows::TextFault::MixedEncodings) {
+        reporter_.showError(QCoreApplication::translate(
+                                "MainWindow", "Input file mixes text encodings:\n%1 (line %2).")
+                                .arg(path, QString::number(rows.textFaultLine)));
+        return true;
+    }
+    if (rows.textFault == CsvRows::TextFault::NotText) {
+        reporter_.showError(
+            QCoreApplication::translate(
+                "MainWindow", "Input file has bytes that are not text in %3:\n%1 (line %2).")
+                .arg(path, QString::number(rows.textFaultLine), rows.encodingName));
+        return true;
+    }
     if (!rows.isMalformed())
         return false;
     reporter_.showError(QCoreApplication::translate(
@@ -112,7 +126,7 @@ bool InputStage::readSingleForm(const InputForm &form)
     readAll();
     for (const QString &path : inputFiles_) {
         const CsvRows *rows = fileRows(path);
-        if (!rows)
+        if (!rows || reportIfMalformed(path, *rows))
             return false;
         if (rows->rows.constFirst() != form.heads) {
             reporter_.showError(QCoreApplication::translate(
@@ -120,8 +134,6 @@ bool InputStage::readSingleForm(const InputForm &form)
                 "Input file dose not match with setting.\nPlease check the input file(s)."));
             return false;
         }
-        if (reportIfMalformed(path, *rows))
-            return false;
         if (table_.isEmpty())
             table_.setFirstForm(takeRows(path), path);
         else
@@ -145,12 +157,10 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
         const QStringList candidates = remaining;
         for (const QString &path : candidates) {
             const CsvRows *rows = fileRows(path);
-            if (!rows)
+            if (!rows || reportIfMalformed(path, *rows))
                 return false;
             if (rows->rows.constFirst() != form.heads)
                 continue;
-            if (reportIfMalformed(path, *rows))
-                return false;
             if (table_.isEmpty())
                 table_.setFirstForm(takeRows(path), path);
             else

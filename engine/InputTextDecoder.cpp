@@ -83,6 +83,16 @@ QTextCodec *InputTextDecoder::codec(Encoding encoding)
     return shiftJis;
 }
 
+QString InputTextDecoder::name(Encoding encoding)
+{
+    return QString::fromLatin1(codec(encoding)->name());
+}
+
+bool InputTextDecoder::isUnicode(Encoding encoding)
+{
+    return encoding != Encoding::Locale && encoding != Encoding::ShiftJis;
+}
+
 InputTextDecoder::Encoding InputTextDecoder::detect(const QByteArray &bytes)
 {
     Encoding encoding;
@@ -93,31 +103,15 @@ InputTextDecoder::Encoding InputTextDecoder::detect(const QByteArray &bytes)
     return fallbackEncoding();
 }
 
-QString InputTextDecoder::decode(const QByteArray &bytes)
-{
-    return decode(bytes, nullptr);
-}
-
-QString InputTextDecoder::decode(const QByteArray &bytes, Encoding *detected)
-{
-    const Encoding encoding = detect(bytes);
-    if (detected)
-        *detected = encoding;
-    const int skip = markLength(encoding);
-    // The mark, if any, is cut off here; a further U+FEFF is text.
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    return codec(encoding)->toUnicode(bytes.constData() + skip, bytes.size() - skip, &state);
-}
-
 bool InputTextDecoder::isValidUtf8(const char *data, qsizetype size)
 {
-    return validUtf8Prefix(data, size, true) == size;
+    return !checkUtf8(data, size, true).fault;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 // Stops at the first fault, so a Shift-JIS file is recognised after a few bytes.
-qsizetype InputTextDecoder::validUtf8Prefix(const char *data, qsizetype size, bool final)
+InputTextDecoder::Check InputTextDecoder::checkUtf8(const char *data, qsizetype size, bool final)
 {
+    Check check;
     const auto *begin = reinterpret_cast<const unsigned char *>(data);
     const auto *p = begin;
     const unsigned char *const end = p + size;
@@ -154,18 +148,141 @@ qsizetype InputTextDecoder::validUtf8Prefix(const char *data, qsizetype size, bo
             else if (c == 0xF4)
                 high = 0x8F;
         } else {
-            return -1;
+            check.validLength = p - begin;
+            check.fault = true;
+            return check;
         }
         const qsizetype available = end - p;
         for (int k = 1; k < length && k < available; ++k) {
             const unsigned char lower = k == 1 ? low : 0x80;
             const unsigned char upper = k == 1 ? high : 0xBF;
-            if (p[k] < lower || p[k] > upper)
-                return -1;
+            if (p[k] < lower || p[k] > upper) {
+                check.validLength = p - begin;
+                check.fault = true;
+                return check;
+            }
         }
-        if (available < length)
-            return final ? -1 : p - begin; // the rest comes with the next piece
+        if (available < length) {
+            // The rest comes with the next piece, unless there is none.
+            check.validLength = p - begin;
+            check.fault = final;
+            return check;
+        }
+        if (length >= 3 && check.firstWide < 0)
+            check.firstWide = p - begin;
         p += length;
     }
-    return size;
+    check.validLength = size;
+    return check;
+}
+
+InputTextDecoder::Check InputTextDecoder::checkUnicode(Encoding encoding, const char *data,
+                                                       qsizetype size, bool final)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(data);
+    const bool wide = encoding == Encoding::Utf32Le || encoding == Encoding::Utf32Be;
+    const bool bigEndian = encoding == Encoding::Utf16Be || encoding == Encoding::Utf32Be;
+    const int unit = wide ? 4 : 2;
+    auto unitAt = [&](qsizetype at) {
+        quint32 value = 0;
+        for (int k = 0; k < unit; ++k)
+            value |= quint32(bytes[at + (bigEndian ? unit - 1 - k : k)]) << (8 * k);
+        return value;
+    };
+    Check check;
+    qsizetype at = 0;
+    while (size - at >= unit) {
+        const quint32 value = unitAt(at);
+        if (wide) {
+            if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+                break;
+            at += unit;
+            continue;
+        }
+        if (value < 0xD800 || value > 0xDFFF) {
+            at += unit;
+            continue;
+        }
+        if (value > 0xDBFF)
+            break; // a low surrogate without its high one
+        if (size - at < 2 * unit) {
+            // The low half comes with the next piece, unless there is none.
+            check.validLength = at;
+            check.fault = final;
+            return check;
+        }
+        const quint32 low = unitAt(at + unit);
+        if (low < 0xDC00 || low > 0xDFFF)
+            break;
+        at += 2 * unit;
+    }
+    check.validLength = at;
+    check.fault = at < size && (final || size - at >= unit);
+    return check;
+}
+
+bool InputTextDecoder::holdsWideUtf8Line(const char *data, qsizetype size)
+{
+    const char *p = data;
+    const char *const end = data + size;
+    while (p < end) {
+        const char *lineEnd = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lineEnd)
+            lineEnd = end;
+        const Check check = checkUtf8(p, lineEnd - p, true);
+        if (!check.fault && check.firstWide >= 0)
+            return true;
+        p = lineEnd + 1;
+    }
+    return false;
+}
+
+QString InputTextDecoder::decodeLegacy(Encoding encoding, const char *data, qsizetype size,
+                                       qsizetype *faultAt)
+{
+    QTextCodec *const textCodec = codec(encoding);
+    // A lead byte at the very end would vanish without a trace; followed by a
+    // line feed, which no multi-byte character ends with, it shows as a fault.
+    const bool endsLine = size == 0 || data[size - 1] == '\n';
+    QString text = endsLine ? textCodec->toUnicode(data, int(size))
+                            : textCodec->toUnicode(QByteArray(data, int(size)) + '\n');
+    if (!endsLine && text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    // ICU's Shift-JIS swaps three control codes (0x1A, 0x1C, 0x7F) the way
+    // IBM's tables do; Windows does not.
+    static const bool swapsControls =
+        codec(Encoding::ShiftJis)->toUnicode("\x1A") == QString(QChar(0x1C));
+    const bool unswap = swapsControls && encoding == Encoding::ShiftJis;
+    // The text is new, so taking its data does not copy it.
+    ushort *const begin = reinterpret_cast<ushort *>(text.data());
+    ushort *const stop = begin + text.size();
+    *faultAt = -1;
+    for (ushort *p = begin; p < stop;) {
+        // Most blocks hold nothing to look at; this test runs in vector registers.
+        constexpr int Block = 32;
+        if (stop - p >= Block) {
+            unsigned look = 0;
+            for (int k = 0; k < Block; ++k) {
+                const ushort c = p[k];
+                look |= unsigned(c == 0xFFFD) | unsigned(c == 0x1A) | unsigned(c == 0x1C) |
+                        unsigned(c == 0x7F);
+            }
+            if (look == 0) {
+                p += Block;
+                continue;
+            }
+        }
+        for (ushort *const blockEnd = qMin(stop, p + Block); p < blockEnd; ++p) {
+            const ushort c = *p;
+            // No legacy codec maps a byte sequence to U+FFFD: it marks bytes
+            // the codec could not decode.
+            if (c == 0xFFFD) {
+                *faultAt = p - begin;
+                return text;
+            }
+            if (unswap && (c == 0x1A || c == 0x1C || c == 0x7F))
+                *p = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : 0x7F;
+        }
+    }
+    return text;
 }

@@ -9,6 +9,7 @@ class QTextCodec;
 // UTF-16 or UTF-32; otherwise the bytes are read as UTF-8 when they are valid
 // UTF-8, else with the locale codec when that is not UTF-8, else as Shift-JIS
 // the way Windows writes it (CP932), which is what Japanese shops export.
+// Bytes an encoding cannot decode are found, never replaced in silence.
 class InputTextDecoder
 {
 public:
@@ -24,8 +25,6 @@ public:
         ShiftJis
     };
 
-    static QString decode(const QByteArray &bytes);
-    static QString decode(const QByteArray &bytes, Encoding *detected);
     static Encoding detect(const QByteArray &bytes);
 
     // The encoding named by a byte-order mark at the start of bytes; false
@@ -35,10 +34,35 @@ public:
     // What bytes without a mark that are not UTF-8 are read as.
     static Encoding fallbackEncoding();
     static QTextCodec *codec(Encoding encoding);
+    // The encoding's name as users know it: "UTF-8", "Shift_JIS", ...
+    static QString name(Encoding encoding);
+    static bool isUnicode(Encoding encoding);
 
+    // How far bytes are whole characters of an encoding.
+    struct Check
+    {
+        qsizetype validLength = 0;
+        // What follows validLength is not text. Otherwise it is a character
+        // cut off at the end, whose rest comes with the next bytes.
+        bool fault = false;
+        // UTF-8 only: offset of the first character of three or four bytes, or -1.
+        qsizetype firstWide = -1;
+    };
+    // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+    // With final, a character cut off at the end is a fault too.
+    static Check checkUtf8(const char *data, qsizetype size, bool final);
+    // The same for UTF-16 and UTF-32 in the encoding's byte order: lone
+    // surrogates and code points above U+10FFFF are faults.
+    static Check checkUnicode(Encoding encoding, const char *data, qsizetype size, bool final);
     static bool isValidUtf8(const char *data, qsizetype size);
-    // The length of the longest valid start of data that ends on a whole
-    // character, or -1 when data holds a fault. With final, a character cut
-    // off at the end is a fault too.
-    static qsizetype validUtf8Prefix(const char *data, qsizetype size, bool final);
+    // Whether one of the lines of data is valid UTF-8 holding a character of
+    // three or more bytes, as Japanese text in UTF-8 always does. Half-width
+    // kana in Shift-JIS can pass for two-byte UTF-8, so those do not count.
+    static bool holdsWideUtf8Line(const char *data, qsizetype size);
+
+    // Decodes whole lines in Shift-JIS or the locale codec. *faultAt becomes
+    // the index in the text of the first character the codec could not
+    // decode, or -1.
+    static QString decodeLegacy(Encoding encoding, const char *data, qsizetype size,
+                                qsizetype *faultAt);
 };

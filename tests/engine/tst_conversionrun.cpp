@@ -272,6 +272,15 @@ void TestConversionRun::errors_data()
         << QStringList{"open.csv"} << "out.csv"
         << "simple"
         << "Input file has a malformed record:\nopen.csv (line 2)." << processing;
+    QTest::newRow("mixed encodings")
+        << QStringList{"mixed.csv"} << "out.csv"
+        << "simple"
+        << "Input file mixes text encodings:\nmixed.csv (line 3)." << processing;
+    QTest::newRow("bytes that are not text")
+        << QStringList{"nottext.csv"} << "out.csv"
+        << "simple"
+        << "Input file has bytes that are not text in Shift_JIS:\nnottext.csv (line 2)."
+        << processing;
     QTest::newRow("number of files")
         << QStringList{"orders.csv"} << "out.csv"
         << "orders"
@@ -307,6 +316,12 @@ void TestConversionRun::errors()
     QVERIFY(writeBytes("open.csv", "OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n"
                                    "1,2,3,4,5,6,\"never closed\n"));
     QVERIFY(writeBytes("other.csv", "X,Y\n1,2\n"));
+    const QByteArray heads("OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n");
+    QVERIFY(
+        writeBytes("mixed.csv", heads + QString::fromUtf8("1,2,山田,4,5,6,7,8\n").toUtf8() +
+                                    QTextCodec::codecForName("Shift_JIS")
+                                        ->fromUnicode(QString::fromUtf8("2,2,田中,4,5,6,7,8\n"))));
+    QVERIFY(writeBytes("nottext.csv", heads + "1,2,\x81\x20,4,5,6,7,8\n"));
     QVERIFY(writeBytes("out.csv", OldOutput));
     const QByteArray inputBytes = readBytes("orders.csv");
 
@@ -326,8 +341,8 @@ void TestConversionRun::errors()
     QCOMPARE(readBytes("orders.csv"), inputBytes);
     QVERIFY(!QFileInfo::exists("no/such/folder/out.csv"));
     QCOMPARE(QDir().entryList(QDir::Files),
-             (QStringList{"bad.csv", "lines.csv", "open.csv", "orders.csv", "other.csv", "out.csv",
-                          "rowsmith.dat"}));
+             (QStringList{"bad.csv", "lines.csv", "mixed.csv", "nottext.csv", "open.csv",
+                          "orders.csv", "other.csv", "out.csv", "rowsmith.dat"}));
 }
 
 namespace {

@@ -8,7 +8,9 @@
 #include <QtTest>
 
 using Rows = QList<QStringList>;
+using Fault = CsvRows::TextFault;
 Q_DECLARE_METATYPE(InputTextDecoder::Encoding)
+Q_DECLARE_METATYPE(CsvRows::TextFault)
 
 class TestCsvReader : public QObject
 {
@@ -24,6 +26,8 @@ private slots:
     void encodings_data();
     void encodings();
     void localeCodecBeforeShiftJis();
+    void textFaults_data();
+    void textFaults();
     void utf8Validation_data();
     void utf8Validation();
     void largeFileKeepsEveryOrder();
@@ -50,8 +54,13 @@ void TestCsvReader::parse_data()
     QTest::newRow("empty quoted field") << "A,B\n\"\",2\n" << Rows{ab, {"", "2"}} << 0;
     QTest::newRow("quote inside an unquoted field") << "A,B\n5\" disk,2\n"
                                                     << Rows{ab, {"5\" disk", "2"}} << 0;
-    QTest::newRow("text after the closing quote") << "A,B\n\"ab\"cd,2\n"
-                                                  << Rows{ab, {"abcd", "2"}} << 0;
+    QTest::newRow("text after the closing quote") << "A,B\n\"ab\"cd,2\n" << Rows{ab} << 2;
+    QTest::newRow("stray quote does not swallow the records after it")
+        << "A,B,C\n1,\"2,3\n4,5,6\n7,\"8\",9\n"
+        << Rows{{"A", "B", "C"}} << 2;
+    QTest::newRow("blank between a closing quote and the separator") << "A,B\n1,2\n\"x\" ,2\n"
+                                                                     << Rows{ab, {"1", "2"}} << 3;
+    QTest::newRow("stray quote in the header") << "\"A\"x,B\n1,2\n" << Rows{{""}} << 1;
     QTest::newRow("space before a quote is plain text")
         << "A,B,C\n1, \"x\",3\n"
         << Rows{{"A", "B", "C"}, {"1", " \"x\"", "3"}} << 0;
@@ -60,6 +69,21 @@ void TestCsvReader::parse_data()
     QTest::newRow("fewer fields stand alone, padded")
         << "A,B,C\n1\n2,3,4\n"
         << Rows{{"A", "B", "C"}, {"1", "", ""}, {"2", "3", "4"}} << 0;
+    QTest::newRow("unquoted line break joins two short lines")
+        << "A,B,C\n1,line1\r\nline2,3\n4,5,6\n"
+        << Rows{{"A", "B", "C"}, {"1", "line1\nline2", "3"}, {"4", "5", "6"}} << 0;
+    QTest::newRow("unquoted line breaks over three lines")
+        << "A,B,C\n1,a\n\nb\nc,3 \n"
+        << Rows{{"A", "B", "C"}, {"1", "a\n\nb\nc", "3"}} << 0;
+    QTest::newRow("joined too wide: each short line stands alone")
+        << "A,B,C,D\n1,2,3\n4,5,6\n"
+        << Rows{{"A", "B", "C", "D"}, {"1", "2", "3", ""}, {"4", "5", "6", ""}} << 0;
+    QTest::newRow("short lines at the end stand alone")
+        << "A,B,C\n1,a\n\nb\n\n"
+        << Rows{{"A", "B", "C"}, {"1", "a", ""}, {"b", "", ""}} << 0;
+    QTest::newRow("one column: a blank line is an empty value")
+        << "A\n1\n\n \r\n2\n\n"
+        << Rows{{"A"}, {"1"}, {""}, {""}, {"2"}, {""}} << 0;
     QTest::newRow("inner blanks kept, last field trimmed") << "A,B\n 1 , 2 \t\n"
                                                            << Rows{ab, {" 1 ", "2"}} << 0;
     QTest::newRow("ideographic space trimmed from the last field")
@@ -71,6 +95,9 @@ void TestCsvReader::parse_data()
     QTest::newRow("blanks before a quoted last field") << "A,B\n1,  \"x,y\"\n" << Rows{ab} << 2;
     QTest::newRow("blanks around a quoted last field") << "A,B\n1,  \"x\"  \n"
                                                        << Rows{ab, {"1", "x"}} << 0;
+    QTest::newRow("U+FEFF inside the text stays")
+        << QString::fromUtf8("A,B\n1,\uFEFFx\n") << Rows{ab, {"1", QChar(0xFEFF) + QString("x")}}
+        << 0;
     QTest::newRow("lone CR stays in the value") << "A,B\n1,a\rb\n" << Rows{ab, {"1", "a\rb"}} << 0;
     QTest::newRow("header trimmed") << "  A , B  \r\n1,2\n" << Rows{{"A ", " B"}, {"1", "2"}} << 0;
     QTest::newRow("quoted header") << "\"A\",\"B,C\"\n1,2\n" << Rows{{"A", "B,C"}, {"1", "2"}} << 0;
@@ -212,6 +239,73 @@ void TestCsvReader::localeCodecBeforeShiftJis()
     QCOMPARE(readCsvRows(bytes).rows.at(1).at(0), QString::fromUtf8("café"));
     QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
     QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::ShiftJis);
+}
+
+void TestCsvReader::textFaults_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("lastValue"); // of a file read without fault
+
+    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
+    auto sjis = [&](const char *text) { return shiftJis->fromUnicode(QString::fromUtf8(text)); };
+    const QByteArray head("No,Name\n");
+    QTest::newRow("UTF-8 file with one CP932 line")
+        << head + "1,山田\n2," + sjis("田中") + "\n3,佐藤\n"
+        << Fault::MixedEncodings << 3 << ""
+        << "";
+    QTest::newRow("CP932 line before the UTF-8 ones")
+        << head + "1," + sjis("田中") + "\n2,abc\n3,山田\n"
+        << Fault::MixedEncodings << 2 << ""
+        << "";
+    QTest::newRow("CP932 half-width kana that pass for UTF-8")
+        << head + "1," + sjis("ﾂｱ") + "\n2," + sjis("山田") + "\n"
+        << Fault::None << 0 << "" << QString::fromUtf8("山田");
+    QTest::newRow("CP932 control codes kept")
+        << head + "1,a\x1A\x1C\x7F" + sjis("山") + "\n"
+        << Fault::None << 0 << "" << QString::fromUtf8("a\x1A\x1C\x7F山");
+    QTest::newRow("bytes Shift-JIS cannot decode") << head + "1,abc\n2,\x81\x20x\n"
+                                                   << Fault::NotText << 3 << "Shift_JIS"
+                                                   << "";
+    QTest::newRow("Shift-JIS lead byte at the very end")
+        << head + "1," + sjis("山") + "\n2,\x82" << Fault::NotText << 3 << "Shift_JIS"
+        << "";
+    QTest::newRow("UTF-8 with mark, one CP932 line")
+        << "\xEF\xBB\xBF" + head + "1,\"a\nb\"\n2," + sjis("田中") + "\n"
+        << Fault::NotText << 4 << "UTF-8"
+        << "";
+    QTest::newRow("UTF-16 lone surrogate")
+        << QByteArray("\xFF\xFEN\0\n\0a\0\n\0\x00\xD8\n\0", 16) << Fault::NotText << 3 << "UTF-16LE"
+        << "";
+    QTest::newRow("UTF-32 beyond U+10FFFF")
+        << QByteArray("\0\0\xFE\xFF\0\0\0N\0\0\0\n\0\x11\0\0", 16) << Fault::NotText << 2
+        << "UTF-32BE"
+        << "";
+}
+
+// Nothing is decoded wrongly in silence, however the file is cut in pieces.
+void TestCsvReader::textFaults()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Fault, fault);
+    QFETCH(int, line);
+    QFETCH(QString, encoding);
+    QFETCH(QString, lastValue);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+
+    for (qint64 piece : {1, 2, 3, 7, 1 << 20}) {
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const CsvRows result = readCsvRows(buffer, piece);
+        QCOMPARE(result.textFault, fault);
+        QCOMPARE(result.textFaultLine, line);
+        QCOMPARE(result.encodingName, encoding);
+        QVERIFY(!result.rows.isEmpty());
+        if (fault == Fault::None)
+            QCOMPARE(result.rows.last().last(), lastValue);
+    }
 }
 
 void TestCsvReader::utf8Validation_data()

@@ -1,11 +1,19 @@
+#include "engine/CsvReader.h"
 #include "engine/CsvWriter.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTextCodec>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 class TestCsvWriter : public QObject
 {
@@ -19,41 +27,66 @@ private slots:
     void localeCodec();
     void failuresLeaveTheOldFile_data();
     void failuresLeaveTheOldFile();
+    void targets();
 };
 
+// Header and rows written to an open device: the bytes, and what they read back as.
 void TestCsvWriter::quoting_data()
 {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("plain") << "plain"
-                           << "plain";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("comma") << "a,b"
-                           << "\"a,b\"";
-    QTest::newRow("quote") << "say \"hi\""
-                           << "\"say \"\"hi\"\"\"";
-    QTest::newRow("line feed") << "one\ntwo"
-                               << "\"one\ntwo\"";
-    QTest::newRow("carriage return") << "a\rb"
-                                     << "\"a\rb\"";
-    QTest::newRow("already quoted") << "\"a,b\""
-                                    << "\"a,b\"";
-    QTest::newRow("already quoted, inner quote") << "\"a\"b\""
-                                                 << "\"a\"b\"";
-    QTest::newRow("a lone quote") << "\""
-                                  << "\"\"\"\"";
-    QTest::newRow("quote at the start only") << "\"a,b"
-                                             << "\"\"\"a,b\"";
-    QTest::newRow("blanks stay") << " a "
-                                 << " a ";
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QStringList>("row");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("readBack"); // the row, unless it differs
+
+    const QStringList ab{"A", "B"};
+    auto add = [&](const char *name, const QStringList &header, const QStringList &row,
+                   const QByteArray &bytes, const QStringList &readBack = QStringList()) {
+        QTest::newRow(name) << header << row << bytes << (readBack.isEmpty() ? row : readBack);
+    };
+    add("plain", ab, {"plain", ""}, "A,B\nplain,\n");
+    add("comma", ab, {"a,b", "x"}, "A,B\n\"a,b\",x\n");
+    add("quote", ab, {"say \"hi\"", "x"}, "A,B\n\"say \"\"hi\"\"\",x\n");
+    add("line feed", ab, {"one\ntwo", "x"}, "A,B\n\"one\ntwo\",x\n");
+    add("carriage return", ab, {"a\rb", "x"}, "A,B\n\"a\rb\",x\n");
+    add("a lone quote", ab, {"\"", "x"}, "A,B\n\"\"\"\",x\n");
+    add("quote at the start only", ab, {"\"a,b", "x"}, "A,B\n\"\"\"a,b\",x\n");
+    add("one quoted field stays as it is", ab, {"\"a,\"\"b\"\"\"", "x"}, "A,B\n\"a,\"\"b\"\"\",x\n",
+        {"a,\"b\"", "x"});
+    add("two quoted fields are one value", ab, {"\"x\",\"y\"", "z"},
+        "A,B\n\"\"\"x\"\",\"\"y\"\"\",z\n");
+    add("quoted lines are one value", ab, {"\"x\"\n\"y\"", "z"},
+        "A,B\n\"\"\"x\"\"\n\"\"y\"\"\",z\n");
+    add("blanks stay inside a line", ab, {" a ", "x"}, "A,B\n a ,x\n");
+    add("blanks at the end of a line are quoted", ab, {"x", " a\t"}, "A,B\nx,\" a\t\"\n");
+    add("header names quoted like values", {"a,b", "say \"c\""}, {"1", "2"},
+        "\"a,b\",\"say \"\"c\"\"\"\n1,2\n");
+    add("blanks at the ends of the header are quoted", {" A", "B "}, {"1", "2"},
+        "\" A\",\"B \"\n1,2\n");
+    add("a mark before the first name is quoted", {QString(QChar(0xFEFF)) + "A", "B"}, {"1", "2"},
+        "\"\xEF\xBB\xBF"
+        "A\",B\n1,2\n");
+    add("one column: an empty value is an empty line", {"A"}, {""}, "A\n\n");
 }
 
 void TestCsvWriter::quoting()
 {
-    QFETCH(QString, value);
-    QFETCH(QString, written);
-    QCOMPARE(CsvWriter::quoted(value), written);
+    QFETCH(QStringList, header);
+    QFETCH(QStringList, row);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, readBack);
+
+    QByteArray written;
+    QBuffer buffer(&written);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    CsvWriter writer(&buffer);
+    writer.setLineEnd("\n");
+    QVERIFY(writer.open());
+    writer.writeHeader(header);
+    writer.writeRow(row);
+    QVERIFY(writer.commit());
+    QCOMPARE(written, bytes);
+    const CsvRows read = readCsvRows(written);
+    QCOMPARE(read.rows, (QList<QStringList>{header, readBack}));
 }
 
 void TestCsvWriter::fileBytes_data()
@@ -69,9 +102,9 @@ void TestCsvWriter::fileBytes_data()
     QTest::newRow("CRLF, also inside values")
         << QStringList{"No", "Value", "Last"} << rows << "\r\n"
         << QByteArray("No,Value,Last\r\n1,\"a,b\",x\r\n2,\"one\r\ntwo\",\r\n");
-    QTest::newRow("header names are not quoted")
-        << QStringList{"a,b", "c"} << QList<QStringList>{{"1", "2"}} << "\n"
-        << QByteArray("a,b,c\n1,2\n");
+    QTest::newRow("CRLF inside a value is not doubled")
+        << QStringList{"A"} << QList<QStringList>{{"a\r\nb\nc\r"}} << "\r\n"
+        << QByteArray("A\r\n\"a\r\nb\r\nc\r\"\r\n");
     QTest::newRow("no items: no header, one empty line per row")
         << QStringList() << QList<QStringList>{{}, {}, {}} << "\n"
         << QByteArray("\n\n\n");
@@ -138,19 +171,62 @@ void TestCsvWriter::failuresLeaveTheOldFile()
     QCOMPARE(EngineTest::readBytes(path), QByteArray("old contents\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.csv"});
 
-    // A target the new file cannot replace: the commit fails with the system's text.
-    QVERIFY(QDir(folder.path()).mkdir("taken.csv"));
-    CsvWriter blocked(folder.filePath("taken.csv"));
-    if (blocked.open()) {
-        blocked.writeRow({"new"});
-        QVERIFY(!blocked.commit());
-    }
-    QVERIFY(!blocked.errorString().isEmpty());
-    QVERIFY(QFileInfo(folder.filePath("taken.csv")).isDir());
     // Nothing is created in a folder that does not exist.
     CsvWriter missing(folder.filePath("no/such/folder/out.csv"));
     QVERIFY(!missing.open());
     QVERIFY(!missing.errorString().isEmpty());
+}
+
+// Only a regular file is replaced by a new one; what else the path names is
+// written directly or refused.
+void TestCsvWriter::targets()
+{
+    TestWorkingFolder folder;
+    // A folder is refused and stays.
+    QVERIFY(QDir(folder.path()).mkdir("taken.csv"));
+    CsvWriter blocked(folder.filePath("taken.csv"));
+    QVERIFY(!blocked.open());
+    QVERIFY(blocked.errorString().contains("taken.csv"));
+    QVERIFY(QFileInfo(folder.filePath("taken.csv")).isDir());
+#ifdef Q_OS_UNIX
+    // A regular file keeps its permissions.
+    const QString path = folder.filePath("out.csv");
+    QVERIFY(EngineTest::writeBytes(path, "old\n"));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    CsvWriter regular(path);
+    QVERIFY(regular.open());
+    regular.writeRow({"new"});
+    QVERIFY(regular.commit());
+    QCOMPARE(EngineTest::readBytes(path), QByteArray("new\n"));
+    QCOMPARE(QFile::permissions(path) & 0x7077, // owner, group and others
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+
+    // A FIFO is written through and stays a FIFO.
+    const QByteArray fifo = QFile::encodeName(folder.filePath("pipe.csv"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    CsvWriter piped(QFile::decodeName(fifo));
+    QVERIFY(piped.open());
+    piped.writeHeader({"A", "B"});
+    piped.writeRow({"1", "a,b"});
+    QVERIFY(piped.commit());
+    char bytes[64];
+    const ssize_t got = ::read(reader, bytes, sizeof bytes);
+    ::close(reader);
+    QCOMPARE(QByteArray(bytes, int(qMax<ssize_t>(0, got))), QByteArray("A,B\n1,\"a,b\"\n"));
+    struct stat status;
+    QCOMPARE(::lstat(fifo.constData(), &status), 0);
+    QVERIFY(S_ISFIFO(status.st_mode));
+
+    // A character device is written through, never replaced.
+    CsvWriter device("/dev/null");
+    QVERIFY(device.open());
+    device.writeRow({"x"});
+    QVERIFY(device.commit());
+    QCOMPARE(::stat("/dev/null", &status), 0);
+    QVERIFY(S_ISCHR(status.st_mode));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCsvWriter)
