@@ -16,13 +16,50 @@ InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
     : inputFiles_(inputFiles), table_(table), reporter_(reporter)
 {}
 
-InputStage::FileRead InputStage::readFile(const QString &path)
+namespace {
+
+// How much of a file is looked at to learn its header before it is read whole.
+constexpr qint64 HeadBytes = 64 * 1024;
+
+// The header of the file, from its first lines alone; empty when those do not
+// tell it for sure: a byte-order mark of UTF-16 or UTF-32 (a line feed byte may
+// be half a character there), no whole line, or text that is not clean.
+QStringList headerOf(QFile &file)
+{
+    QByteArray head = file.peek(HeadBytes);
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF") ||
+        head.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
+        return QStringList();
+    const int lineEnd = head.lastIndexOf('\n');
+    if (lineEnd < 0)
+        return QStringList();
+    head.truncate(lineEnd + 1);
+    const CsvRows rows = readCsvRows(head);
+    if (rows.hasTextFault() || rows.isMalformed() || rows.rows.size() < 2)
+        return QStringList();
+    return rows.rows.constFirst();
+}
+
+} // namespace
+
+InputStage::FileRead InputStage::readFile(const QString &path,
+                                          const QList<QStringList> &acceptedHeaders)
 {
     FileRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.error = file.errorString();
         return read;
+    }
+    // A file that no form expects is known by its first line: the rest of a
+    // large wrong file is never read.
+    if (!acceptedHeaders.isEmpty() && file.size() > HeadBytes) {
+        const QStringList header = headerOf(file);
+        if (!header.isEmpty() && !acceptedHeaders.contains(header)) {
+            read.rows.rows = QList<QStringList>{header};
+            read.opened = true;
+            return read;
+        }
     }
     read.rows = readCsvRows(file);
     if (file.error() != QFileDevice::NoError) {
@@ -34,7 +71,7 @@ InputStage::FileRead InputStage::readFile(const QString &path)
     return read;
 }
 
-void InputStage::readAll()
+void InputStage::readAll(const QList<QStringList> &acceptedHeaders)
 {
     QStringList paths;
     for (const QString &path : inputFiles_) {
@@ -50,7 +87,7 @@ void InputStage::readAll()
     auto work = [&]() {
         for (int k = next.fetchAndAddRelaxed(1); k < paths.size(); k = next.fetchAndAddRelaxed(1)) {
             try {
-                reads[k] = readFile(paths.at(k));
+                reads[k] = readFile(paths.at(k), acceptedHeaders);
             } catch (const std::bad_alloc &) {
                 reads[k] = FileRead();
                 outOfMemory.storeRelaxed(1);
@@ -78,7 +115,7 @@ const CsvRows *InputStage::fileRows(const QString &path)
 {
     auto cached = cache_.find(path);
     if (cached == cache_.end())
-        cached = cache_.insert(path, readFile(path));
+        cached = cache_.insert(path, readFile(path, {}));
     if (!cached->opened) {
         reporter_.showError(
             QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.")
@@ -123,7 +160,7 @@ QList<QStringList> InputStage::takeRows(const QString &path)
 bool InputStage::readSingleForm(const InputForm &form)
 {
     table_.clear();
-    readAll();
+    readAll({form.heads});
     for (const QString &path : inputFiles_) {
         const CsvRows *rows = fileRows(path);
         if (!rows || reportIfMalformed(path, *rows))
@@ -150,7 +187,10 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
         return false;
     }
     table_.clear();
-    readAll();
+    QList<QStringList> headers;
+    for (const InputForm &form : forms)
+        headers.append(form.heads);
+    readAll(headers);
     QStringList remaining = inputFiles_;
     for (const InputForm &form : forms) {
         bool taken = false;

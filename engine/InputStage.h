@@ -34,9 +34,11 @@ private:
         CsvRows rows;
     };
 
-    static FileRead readFile(const QString &path);
+    // Reads a file whole, unless its header is none of acceptedHeaders (when
+    // any are given): then only the header is kept.
+    static FileRead readFile(const QString &path, const QList<QStringList> &acceptedHeaders);
     // Reads every input file at once, before the stage looks at them.
-    void readAll();
+    void readAll(const QList<QStringList> &acceptedHeaders);
     // The rows of a file; nullptr after its error was shown.
     const CsvRows *fileRows(const QString &path);
     bool reportIfMalformed(const QString &path, const CsvRows &rows);

@@ -264,6 +264,11 @@ void TestConversionRun::errors_data()
         << QStringList{"orders.csv", "lines.csv"} << "out.csv"
         << "simple"
         << "Input file dose not match with setting.\nPlease check the input file(s)." << processing;
+    // Known by its first line: the broken record at its end is never read.
+    QTest::newRow("large file of another form")
+        << QStringList{"large.csv"} << "out.csv"
+        << "simple"
+        << "Input file dose not match with setting.\nPlease check the input file(s)." << processing;
     QTest::newRow("malformed record")
         << QStringList{"orders.csv", "bad.csv"} << "out.csv"
         << "simple"
@@ -316,6 +321,7 @@ void TestConversionRun::errors()
     QVERIFY(writeBytes("open.csv", "OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n"
                                    "1,2,3,4,5,6,\"never closed\n"));
     QVERIFY(writeBytes("other.csv", "X,Y\n1,2\n"));
+    QVERIFY(writeBytes("large.csv", "X,Y\n" + QByteArray("1,2\n").repeated(20000) + "1,2,3\n"));
     const QByteArray heads("OrderNo,Date,Name,Kana,Zip,Address,Note,Total\n");
     QVERIFY(
         writeBytes("mixed.csv", heads + QString::fromUtf8("1,2,山田,4,5,6,7,8\n").toUtf8() +
@@ -341,8 +347,8 @@ void TestConversionRun::errors()
     QCOMPARE(readBytes("orders.csv"), inputBytes);
     QVERIFY(!QFileInfo::exists("no/such/folder/out.csv"));
     QCOMPARE(QDir().entryList(QDir::Files),
-             (QStringList{"bad.csv", "lines.csv", "mixed.csv", "nottext.csv", "open.csv",
-                          "orders.csv", "other.csv", "out.csv", "rowsmith.dat"}));
+             (QStringList{"bad.csv", "large.csv", "lines.csv", "mixed.csv", "nottext.csv",
+                          "open.csv", "orders.csv", "other.csv", "out.csv", "rowsmith.dat"}));
 }
 
 namespace {
