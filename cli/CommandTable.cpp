@@ -14,7 +14,7 @@ const QVector<Command> &commandTable()
          QStringLiteral("Prints the setting names of ./rowsmith.dat, one per line."), 0, 0,
          runListCommand},
         {QStringLiteral("convert"),
-         QStringLiteral("--setting NAME --output FILE [--verbose] INPUT..."),
+         QStringLiteral("--setting NAME --output FILE|- [--verbose] INPUT..."),
          QStringLiteral("Converts the input files by the setting; prints the written paths."), 5,
          -1, runConvertCommand, true},
     };

@@ -1,6 +1,8 @@
 #include "cli/ConsoleOutput.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 
 #include <cstdio>
 
@@ -29,7 +31,7 @@ void writeUtf8(std::FILE *stream, const QString &text)
 void writeStandardOutput(const QString &text)
 {
     if (capture)
-        capture->output_ += text;
+        capture->output_ += text.toUtf8();
     else
         writeUtf8(stdout, text);
 }
@@ -37,9 +39,25 @@ void writeStandardOutput(const QString &text)
 void writeStandardError(const QString &text)
 {
     if (capture)
-        capture->error_ += text;
+        capture->error_ += text.toUtf8();
     else
         writeUtf8(stderr, text);
+}
+
+std::unique_ptr<QIODevice> openStandardOutput()
+{
+    if (capture) {
+        auto buffer = std::make_unique<QBuffer>(&capture->output_);
+        buffer->open(QIODevice::WriteOnly | QIODevice::Append);
+        return buffer;
+    }
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fflush(stdout);
+    auto file = std::make_unique<QFile>();
+    file->open(stdout, QIODevice::WriteOnly);
+    return file;
 }
 
 ConsoleCapture::ConsoleCapture() : previous_(capture)

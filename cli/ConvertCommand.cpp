@@ -5,7 +5,10 @@
 #include "engine/ConversionReporter.h"
 #include "engine/ConversionRun.h"
 
+#include <QIODevice>
+
 #include <cstdio>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -150,7 +153,7 @@ bool parseArguments(const QStringList &arguments, ConvertArguments &parsed)
 
 } // namespace
 
-// rowsmith-cli convert --setting NAME --output FILE [--verbose] INPUT...
+// rowsmith-cli convert --setting NAME --output FILE|- [--verbose] INPUT...
 int runConvertCommand(const QStringList &arguments)
 {
     ConvertArguments parsed;
@@ -166,6 +169,13 @@ int runConvertCommand(const QStringList &arguments)
     static ConversionRun *lastRun = nullptr;
     delete lastRun;
     lastRun = new ConversionRun;
+    // "-" sends the CSV to standard output, and the written paths are not listed.
+    const bool toStandardOutput = parsed.output == QLatin1String("-");
+    std::unique_ptr<QIODevice> standardOutput;
+    if (toStandardOutput) {
+        standardOutput = openStandardOutput();
+        lastRun->setOutputDevice(standardOutput.get());
+    }
     const ConversionRun::Result result =
         lastRun->convert(parsed.inputs, parsed.output, parsed.setting, reporter);
     reporter.finish();
@@ -173,6 +183,8 @@ int runConvertCommand(const QStringList &arguments)
         writeStandardError(reporter.error() + QLatin1Char('\n'));
         return 1;
     }
+    if (toStandardOutput)
+        return 0;
     QString written = result.outputFile + QLatin1Char('\n');
     if (result.statementWritten)
         written += result.statementFile + QLatin1Char('\n');

@@ -33,6 +33,11 @@ bool sameFilePath(const QString &a, const QString &b)
 
 ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
 
+void ConversionRun::setOutputDevice(QIODevice *device)
+{
+    outputDevice_ = device;
+}
+
 const InputTable &ConversionRun::inputTable() const
 {
     return inputTable_;
@@ -152,6 +157,12 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     const QList<InputForm> &forms = setting.forms;
     const StatementOptions &options = setting.statement;
     const bool generateStatement = options.generate;
+    if (generateStatement && outputDevice_) {
+        reporter.showError(QCoreApplication::translate(
+            "MainWindow",
+            "The statement needs an output file: the setting cannot write to standard output."));
+        return result;
+    }
     // The statement's place is checked before anything is read or written.
     const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
     if (generateStatement) {
@@ -184,10 +195,18 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     // copy of the company values serves every row and the statement.
     const CompanyInfo company = CompanyInfo::read();
 
-    CsvWriter writer(outputFile);
+    std::unique_ptr<CsvWriter> writerOwner = outputDevice_
+                                                 ? std::make_unique<CsvWriter>(outputDevice_)
+                                                 : std::make_unique<CsvWriter>(outputFile);
+    CsvWriter &writer = *writerOwner;
     if (!writer.open()) {
+        // A folder, socket or the like in the output's place is refused, not
+        // replaced.
+        const QFileInfo target(outputFile);
+        const bool refused = !outputDevice_ && target.exists() && !target.isFile();
         reporter.showError(
-            QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.")
+            QCoreApplication::translate("MainWindow", refused ? "Cannot write output file:\n%1."
+                                                              : "Cannot open output file:\n%1.")
                 .arg(writer.errorString()));
         return result;
     }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class ConversionReporter;
+class QIODevice;
 struct ConvertSetting;
 
 // One conversion run: input files to one output CSV file (and, when the
@@ -43,6 +44,11 @@ public:
     // True when path exists and is (canonically) one of inputFiles.
     static bool namesInputFile(const QString &path, const QStringList &inputFiles);
 
+    // Writes the output rows to device, open for writing, instead of to the
+    // output file, whose name then only names it; a setting that makes a
+    // statement is refused, for the statement goes beside an output file.
+    void setOutputDevice(QIODevice *device);
+
     const InputTable &inputTable() const;
     const QList<OutputItem> &outputItems() const;
     const QList<QStringList> &outputRows() const;
@@ -54,6 +60,7 @@ private:
     Result run(const QStringList &inputFiles, const QString &outputFile,
                const ConvertSetting &setting, ConversionReporter &reporter);
 
+    QIODevice *outputDevice_ = nullptr;
     InputTable inputTable_;
     QList<OutputItem> outputItems_;
     QList<QStringList> outputRows_;

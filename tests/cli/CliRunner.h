@@ -20,7 +20,7 @@ inline CliOutcome runCli(const QStringList &arguments)
     const ConsoleCapture capture;
     CliOutcome outcome;
     outcome.exitCode = runCommandLine(arguments);
-    outcome.out = capture.output().toUtf8();
-    outcome.err = capture.error().toUtf8();
+    outcome.out = capture.output();
+    outcome.err = capture.error();
     return outcome;
 }

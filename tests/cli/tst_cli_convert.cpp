@@ -63,6 +63,11 @@ void TestCliConvert::convert()
     QCOMPARE(outcome.err, QByteArray());
     QCOMPARE(readBytes("out.csv"), QByteArray("Name,No\n\"Sato, Hanako\",1\nTanaka,2\nKato,3\n"));
 
+    // "-": the CSV itself on standard output.
+    outcome = runCli({"convert", "--setting", "names", "--output", "-", "in.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray("Name,No\n\"Sato, Hanako\",1\nTanaka,2\n"));
+
     outcome =
         runCli({"convert", "--verbose", "--output", "again.csv", "--setting", "names", "in.csv"});
     QCOMPARE(outcome.exitCode, 0);
@@ -88,6 +93,15 @@ void TestCliConvert::statement()
     QCOMPARE(outcome.exitCode, 0);
     QCOMPARE(outcome.out, QByteArray("out.csv\nout.pdf\n"));
     QVERIFY(readBytes("out.pdf").startsWith("%PDF"));
+
+    // A statement goes beside an output file: standard output cannot take it.
+    const QStringList before = QDir().entryList(QDir::Files);
+    const CliOutcome piped = runCli({"convert", "--setting", "names", "--output", "-", "in.csv"});
+    QCOMPARE(piped.exitCode, 1);
+    QCOMPARE(piped.out, QByteArray());
+    QCOMPARE(piped.err, QByteArray("The statement needs an output file: the setting cannot "
+                                   "write to standard output.\n"));
+    QCOMPARE(QDir().entryList(QDir::Files), before);
 }
 
 void TestCliConvert::failure()

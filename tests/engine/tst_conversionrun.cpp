@@ -377,13 +377,13 @@ void TestConversionRun::outputThatCannotBeWritten()
     QVERIFY(QDir().mkdir("sub"));
     QVERIFY(writeBytes("sub/out.csv", OldOutput));
     {
-        // A folder where the file should be: nothing is opened.
+        // A folder where the file should be is refused, never replaced.
         QVERIFY(QDir().mkdir("taken.csv"));
         ConversionRun run;
         RecordingReporter reporter;
         QVERIFY(!run.convert({"orders.csv"}, "taken.csv", "simple", reporter).succeeded);
         QCOMPARE(reporter.errors.size(), 1);
-        QVERIFY(reporter.errors.first().startsWith("Cannot open output file:\n"));
+        QVERIFY(reporter.errors.first().startsWith("Cannot write output file:\n"));
         QVERIFY(QFileInfo("taken.csv").isDir());
     }
     ConversionRun run;
