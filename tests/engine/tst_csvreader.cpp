@@ -277,7 +277,7 @@ void TestCsvReader::textFaults_data()
         << Fault::NotText << 4 << "UTF-8"
         << "";
     QTest::newRow("UTF-16 lone surrogate")
-        << QByteArray("\xFF\xFEN\0\n\0a\0\n\0\x00\xD8\n\0", 16) << Fault::NotText << 3 << "UTF-16LE"
+        << QByteArray("\xFF\xFEN\0\n\0a\0\n\0\x00\xD8\n\0", 14) << Fault::NotText << 3 << "UTF-16LE"
         << "";
     QTest::newRow("UTF-32 beyond U+10FFFF")
         << QByteArray("\0\0\xFE\xFF\0\0\0N\0\0\0\n\0\x11\0\0", 16) << Fault::NotText << 2
