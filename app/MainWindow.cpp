@@ -3,9 +3,9 @@
 #include "app/InfoDialog.h"
 #include "app/QtDesktopServices.h"
 #include "app/StatusBarReporter.h"
-#include "app/UserPreferences.h"
 #include "engine/ConversionRun.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/UserPreferences.h"
 #include "ui_MainWindow.h"
 #include "updater/Updater.h"
 
