@@ -17,6 +17,9 @@ namespace {
 void showValue(QLineEdit *edit, const QString &value)
 {
     edit->setText(value);
+    // An empty masked edit would take typing only from its first blank on.
+    if (value.isEmpty())
+        edit->setCursorPosition(0);
     if (edit->text() == value || value.isEmpty())
         return;
     edit->setInputMask(QString());
