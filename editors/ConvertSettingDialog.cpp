@@ -49,6 +49,8 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     font.setPixelSize(12);
     ui->outputModeView->setFont(font);
     addStatusBar();
+    // The tables scroll; the window opens at the form's size.
+    resize(1000, 750);
 
     connect(outputModel_, &OutputModeModel::itemChanged, this,
             &ConvertSettingDialog::outputItemChanged);
