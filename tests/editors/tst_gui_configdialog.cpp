@@ -1,6 +1,7 @@
 #include "FakeDialogServices.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
+#include "editors/KeySelectDialog.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "support/TestWorkingFolder.h"
@@ -54,11 +55,76 @@ class ConfigDialogTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void buttons_data();
+    void buttons();
     void company_data();
     void company();
     void settingsList_data();
     void settingsList();
 };
+
+void ConfigDialogTest::buttons_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("icon");
+
+    auto row = [](const char *dialog, const char *name, const QString &text, const QString &tip,
+                  const char *icon) {
+        QTest::addRow("%s %s", dialog, name) << dialog << name << text << tip << icon;
+    };
+    row("config", "addButton", "추가", "새로운 설정을 추가합니다", "add");
+    row("config", "setButton", "변경", "선택된 설정을 변경합니다", "table_edit");
+    row("config", "deleteButton", "삭제", "선택된 설정을 삭제합니다", "delete");
+    row("config", "okButton", "확인", "변경된 사항을 저장합니다", "tick");
+    row("config", "cancelButton", "취소", "변경된 사항을 저장하지 않습니다", "cross");
+    row("setting", "addInputFileButton", "입력양식 추가",
+        "입력될 양식을 파일에서 불러와 추가합니다", "table_add");
+    row("setting", "clearInputFileButton", "입력양식 비우기", "입력양식을 초기화 합니다",
+        "table_delete");
+    row("setting", "addItemButton", "항목 추가", "새로운 출력항목을 마지막에 추가합니다",
+        "table_col_add");
+    row("setting", "insertItemButton", "항목 삽입", "새로운 출력항목을 선택된 위치에 삽입합니다",
+        "table_col_insert");
+    row("setting", "deleteItemButton", "항목 삭제", "선택된 항목을 삭제합니다", "table_col_delete");
+    row("setting", "leftButton", "", "선택된 항목을 왼쪽으로 이동합니다", "arrow_left");
+    row("setting", "rightButton", "", "선택된 항목을 오른쪽으로 이동합니다", "arrow_right");
+    row("setting", "saveButton", "저장", "변경된 사항을 저장합니다", "tick");
+    row("setting", "cancelButton", "취소", "변경된 사항을 저장하지 않습니다", "cross");
+    row("key", "okButton", "선택", "선택된 항목들로 매칭하여 입력양식을 추가합니다", "tick");
+    row("key", "cancelButton", "취소", "입력양식을 추가하지 않습니다", "cross");
+}
+
+// The buttons of the three dialogs: text, tip (also the status tip) and icon.
+void ConfigDialogTest::buttons()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, tip);
+    QFETCH(QString, icon);
+
+    TestWorkingFolder folder;
+    QStringListModel names;
+    std::unique_ptr<QWidget> shown;
+    if (dialog == "config")
+        shown = std::make_unique<ConfigDialog>(&names);
+    else if (dialog == "setting")
+        shown = std::make_unique<ConvertSettingDialog>(&names);
+    else
+        shown = std::make_unique<KeySelectDialog>(QStringList{"a"}, QStringList{"a"}, 0, 0);
+    auto *button = shown->findChild<QPushButton *>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), text);
+    QCOMPARE(button->toolTip(), tip);
+    QCOMPARE(button->statusTip(), tip);
+    const QImage expected = QIcon(":/icon/images/" + icon + ".png").pixmap(16, 16).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(button->icon().pixmap(16, 16).toImage(), expected);
+    QCOMPARE(button->isDefault(), name == "okButton" || name == "saveButton");
+}
 
 void ConfigDialogTest::company_data()
 {

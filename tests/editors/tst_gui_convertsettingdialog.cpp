@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -447,6 +448,19 @@ void ConvertSettingDialogTest::outputTable()
     QCOMPARE(output->item(1).mappings.size(), 3);
     QCOMPARE(view->currentIndex(), cell(OutputModeModel::NameRow, 0));
     QCOMPARE(openEditors<EditConditionsDialog>(&f.dialog).size(), 0);
+    // Insert before the current item, move the new one right, delete it.
+    click(&f.dialog, "insertItemButton");
+    QCOMPARE(output->columnCount(), 3);
+    QVERIFY(output->item(0).mappings.isEmpty());
+    QCOMPARE(output->item(1).conditions.size(), 2);
+    click(&f.dialog, "rightButton");
+    QVERIFY(output->item(1).mappings.isEmpty());
+    QCOMPARE(view->currentIndex(), cell(OutputModeModel::NameRow, 1));
+    click(&f.dialog, "deleteItemButton");
+    QCOMPARE(output->columnCount(), 2);
+    QVERIFY(!view->currentIndex().isValid());
+    QCOMPARE(output->item(0).conditions.size(), 2);
+    QCOMPARE(output->item(1).mappings.size(), 3);
 
     // Clearing the input forms drops every input source; the company field stays.
     click(&f.dialog, "clearInputFileButton");
@@ -536,6 +550,14 @@ void ConvertSettingDialogTest::loadingAndStatement()
     auto *tabs = child<QTabWidget>(&f.dialog, "outputTabWidget");
     QVERIFY(tabs->isTabEnabled(1));
     QCOMPARE(f.comboEntries(), (QStringList{"orders", "order-lines"}));
+    // Choosing a form goes to its first column.
+    auto *inputView = child<QTableView>(&f.dialog, "InputModeView");
+    child<QComboBox>(&f.dialog, "inputFileComboBox")->setCurrentIndex(1);
+    QCOMPARE(inputView->currentIndex(), f.input()->index(0, 11));
+    const QScrollBar *scroll = inputView->horizontalScrollBar();
+    QCOMPARE(scroll->value(),
+             qMin(inputView->horizontalHeader()->sectionPosition(11), scroll->maximum()));
+    QVERIFY(scroll->value() > 0);
     QCOMPARE(f.output()->columnCount(), stored.outputItems.size());
     QCOMPARE(f.preview()->columnCount(), stored.outputItems.size());
     QVERIFY(f.preview()->rowCount() > 0);
