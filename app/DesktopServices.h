@@ -24,6 +24,9 @@ public:
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
     // A modal question box with Yes (the default) and No; true for Yes.
     virtual bool question(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A modal question box with Yes and No (the default), for a step that
+    // replaces or drops something; true for Yes.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &text) = 0;
     // Ends the program with the exit code, without closing its windows first.
     virtual void quit(int exitCode) = 0;
     // Starts a program not tied to this one.

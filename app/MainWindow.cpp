@@ -3,9 +3,11 @@
 #include "app/InfoDialog.h"
 #include "app/QtDesktopServices.h"
 #include "app/StatusBarReporter.h"
-#include "app/UserPreferences.h"
+#include "editors/ConfigDialog.h"
+#include "editors/ConvertSettingDialog.h"
 #include "engine/ConversionRun.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/UserPreferences.h"
 #include "ui_MainWindow.h"
 #include "updater/Updater.h"
 
@@ -291,6 +293,56 @@ void MainWindow::on_action_veltra_triggered()
 {
     progressBar_->hide();
     desktop_->openUrl(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
+}
+
+DialogServices MainWindow::dialogServices() const
+{
+    DialogServices services = DialogServices::standard();
+    DesktopServices *desktop = desktop_.get();
+    services.warning = [desktop](QWidget *parent, const QString &title, const QString &text) {
+        desktop->warning(parent, title, text);
+    };
+    services.openFiles = [desktop](QWidget *parent, const QString &caption, const QString &folder,
+                                   const QString &filter) {
+        return desktop->getOpenFileNames(parent, caption, folder, filter);
+    };
+    services.question = [desktop](QWidget *parent, const QString &title, const QString &text) {
+        return desktop->confirm(parent, title, text);
+    };
+    return services;
+}
+
+void MainWindow::on_configButton_clicked()
+{
+    progressBar_->hide();
+    const QModelIndex index = settingNames_->index(ui->convertSetting->currentIndex());
+    if (!index.isValid())
+        return;
+    auto *dialog = new ConvertSettingDialog(settingNames_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setServices(dialogServices());
+    dialog->load(index);
+    dialog->show();
+}
+
+void MainWindow::on_action_company_config_triggered()
+{
+    openConfigDialog(ConfigDialog::CompanyPage);
+}
+
+void MainWindow::on_action_convert_config_triggered()
+{
+    progressBar_->hide();
+    openConfigDialog(ConfigDialog::SettingsPage);
+}
+
+void MainWindow::openConfigDialog(int page)
+{
+    auto *dialog = new ConfigDialog(settingNames_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setServices(dialogServices());
+    dialog->setCurrentPage(page);
+    dialog->show();
 }
 
 void MainWindow::info_dialog()

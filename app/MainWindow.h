@@ -7,6 +7,7 @@
 
 class ConversionRun;
 class DesktopServices;
+struct DialogServices;
 class QProgressBar;
 class QStringListModel;
 
@@ -48,6 +49,9 @@ private Q_SLOTS:
     void on_openFolderButton_clicked();
     void on_action_help_triggered();
     void on_action_veltra_triggered();
+    void on_configButton_clicked();
+    void on_action_company_config_triggered();
+    void on_action_convert_config_triggered();
     void info_dialog();
     // The update prompt: on Yes the updater starts and this program ends.
     void updateAlert(const QString &currentVersion, const QString &latestVersion);
@@ -62,6 +66,9 @@ private:
     void setOutputFile(const QString &path);
     void takeOrderFromList();
     void startUpdater(const QString &version);
+    // The setting dialogs ask this window's desktop for files and answers.
+    DialogServices dialogServices() const;
+    void openConfigDialog(int page);
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DesktopServices> desktop_;

@@ -30,6 +30,12 @@ bool QtDesktopServices::question(QWidget *parent, const QString &title, const QS
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtDesktopServices::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtDesktopServices::quit(int exitCode)
 {
     QCoreApplication::exit(exitCode);

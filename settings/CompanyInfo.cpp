@@ -27,7 +27,7 @@ CompanyInfo CompanyInfo::read()
     return info;
 }
 
-void CompanyInfo::write() const
+bool CompanyInfo::write() const
 {
     Settings store;
     store.beginGroup(groupName);
@@ -35,6 +35,8 @@ void CompanyInfo::write() const
     for (int code = 0; code < FieldCount; ++code)
         store.setValue(names.at(code), values_[code]);
     store.endGroup();
+    store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 QString CompanyInfo::value(int code) const

@@ -15,8 +15,9 @@ public:
 
     // Reads all eight values from the settings file once.
     static CompanyInfo read();
-    // Writes all eight values under their keys, in code order.
-    void write() const;
+    // Writes all eight values under their keys, in code order; false when the
+    // settings file could not be written.
+    bool write() const;
 
     // The value for a source code; "" outside 0..7.
     QString value(int code) const;

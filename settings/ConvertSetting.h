@@ -20,4 +20,12 @@ struct ConvertSetting
     QList<InputForm> forms;
     QList<OutputItem> outputItems;
     QList<StatementField> statementFields; // always 19 after a load
+
+    bool operator==(const ConvertSetting &other) const
+    {
+        return name == other.name && statement == other.statement && heads == other.heads &&
+               ex1 == other.ex1 && ex2 == other.ex2 && forms == other.forms &&
+               outputItems == other.outputItems && statementFields == other.statementFields;
+    }
+    bool operator!=(const ConvertSetting &other) const { return !(*this == other); }
 };

@@ -2,6 +2,8 @@
 
 #include "settings/Settings.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString settingInfoGroup = QStringLiteral("SettingInfo");
@@ -63,17 +65,6 @@ QStringList kindStrings(const QList<SourceKind> &kinds)
     for (const SourceKind kind : kinds)
         numbers.append(int(kind));
     return ConvertSettingStore::toStringList(numbers);
-}
-
-// Whether two setting names are one group of the settings file, which on
-// Windows does not tell letter case apart.
-bool sameGroupName(const QString &a, const QString &b)
-{
-#ifdef Q_OS_WIN
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-#else
-    return a == b;
-#endif
 }
 
 const QString pdfSettingGroup = QStringLiteral("PdfSetting");
@@ -318,6 +309,23 @@ bool ConvertSettingStore::isValidName(const QString &name)
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
+bool ConvertSettingStore::contains(const QString &name)
+{
+    const QStringList names = settingNames();
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&name](const QString &stored) { return sameName(stored, name); });
+}
+
+// The settings file on Windows does not tell letter case apart in group names.
+bool ConvertSettingStore::sameName(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
 bool ConvertSettingStore::save(const ConvertSetting &setting)
 {
     if (!isValidName(setting.name))
@@ -351,7 +359,7 @@ bool ConvertSettingStore::rename(const ConvertSetting &setting, const QString &o
 {
     if (!save(setting))
         return false;
-    if (!sameGroupName(oldName, setting.name))
+    if (!sameName(oldName, setting.name))
         remove(oldName);
     return true;
 }

@@ -20,6 +20,10 @@ public:
     static QStringList settingNames();
     // A name the store can keep as one group: not empty, no "/" and no "\".
     static bool isValidName(const QString &name);
+    // Whether a setting is stored under name, or under a name the settings
+    // file takes for the same group.
+    static bool contains(const QString &name);
+    static bool sameName(const QString &a, const QString &b);
 
     // Writes PdfSetting, input, output and the 19 field groups, in that order.
     // Refuses (false, nothing written) an invalid name.

@@ -1,5 +1,7 @@
 #include "DialogScreenshots.h"
 
+#include "editors/ConfigDialog.h"
+#include "editors/ConvertSettingDialog.h"
 #include "editors/DragGroupBox.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStringListModel>
 #include <QTextStream>
 #include <functional>
 
@@ -111,7 +114,15 @@ bool renderDialogScreenshots(const QString &folder)
     DragGroupBox company;
     company.resize(company.sizeHint().expandedTo(QSize(600, 0)));
 
-    return save(&rules, images.filePath(QStringLiteral("rule-dialog.png"))) &&
+    // The convert setting dialog on the setting as its sample files built it.
+    QStringListModel settingNames(names);
+    ConvertSettingDialog convertSetting(&settingNames);
+    convertSetting.load(settingNames.index(0));
+    ConfigDialog config(&settingNames);
+
+    return save(&convertSetting, images.filePath(QStringLiteral("convert-setting-dialog.png"))) &&
+           save(&config, images.filePath(QStringLiteral("config-dialog.png"))) &&
+           save(&rules, images.filePath(QStringLiteral("rule-dialog.png"))) &&
            save(&statementRules, images.filePath(QStringLiteral("pdf-rule-dialog.png"))) &&
            save(&conditions, images.filePath(QStringLiteral("conditions-dialog.png"))) &&
            save(&merge, images.filePath(QStringLiteral("merge-dialog.png"))) &&

@@ -40,6 +40,7 @@ public:
         QTextStream(stderr) << title << ": " << text << '\n';
     }
     bool question(QWidget *, const QString &, const QString &) override { return false; }
+    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     void quit(int) override {}
     bool startDetached(const QString &, const QStringList &) override { return true; }
     bool openUrl(const QUrl &) override { return true; }

@@ -262,6 +262,16 @@ int PdfSetModel::maxLineCount(int row) const
     return count;
 }
 
+void PdfSetModel::clearInputSources()
+{
+    beginResetModel();
+    for (StatementField &f : fields_) {
+        f.mappings.clear();
+        f.mapNums.clear();
+    }
+    endResetModel();
+}
+
 void PdfSetModel::clear()
 {
     beginResetModel();

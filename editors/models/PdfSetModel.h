@@ -44,6 +44,9 @@ public:
     StatementField field(int field) const;
     QList<StatementField> fields() const;
     int maxLineCount(int row) const;
+    // Every source of a field is an input item: once the input forms are
+    // cleared their column numbers name nothing, so they all go.
+    void clearInputSources();
     void clear();
     // Writes the 19 fields into setting.
     void save(ConvertSetting &setting) const;

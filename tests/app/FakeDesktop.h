@@ -35,7 +35,7 @@ public:
 
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers;
-    QQueue<bool> questionAnswers; // an empty queue answers No
+    QQueue<bool> questionAnswers; // an empty queue answers No (confirm takes them too)
     QList<Dialog> openDialogs;
     QList<Dialog> saveDialogs;
     QList<Warning> warnings;
@@ -67,6 +67,10 @@ public:
     {
         questions.append({parent, title, text, QString()});
         return !questionAnswers.isEmpty() && questionAnswers.dequeue();
+    }
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override
+    {
+        return question(parent, title, text);
     }
     void quit(int exitCode) override { exitCodes.append(exitCode); }
     bool startDetached(const QString &program, const QStringList &arguments) override

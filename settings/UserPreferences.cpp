@@ -1,4 +1,4 @@
-#include "app/UserPreferences.h"
+#include "settings/UserPreferences.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include <QPoint>
 #include <QString>
 
-// The per-user store of the main window (native format, "Veltra"/"Rowsmith"):
-// the folder the file dialogs start in and the window position.
+// The per-user store (native format, "Veltra"/"Rowsmith"), beside the
+// settings file: the folder the file dialogs start in and the window position.
 class UserPreferences
 {
 public:
