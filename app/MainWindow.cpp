@@ -178,7 +178,7 @@ void MainWindow::add_file()
 {
     const QStringList chosen =
         desktop_->getOpenFileNames(this, tr("Input Files"), UserPreferences::lastDirectory(),
-                                   QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+                                   tr("CSV Files (*.csv);;All Files (*.*)"));
     if (chosen.isEmpty())
         return;
     UserPreferences::rememberFolderOf(chosen.first());
@@ -214,9 +214,8 @@ void MainWindow::del_file()
 
 void MainWindow::set_file()
 {
-    const QString path =
-        desktop_->getSaveFileName(this, tr("Output File"), UserPreferences::lastDirectory(),
-                                  QStringLiteral("CSV File (*.csv)"));
+    const QString path = desktop_->getSaveFileName(
+        this, tr("Output File"), UserPreferences::lastDirectory(), tr("CSV File (*.csv)"));
     if (path.isEmpty())
         return;
     UserPreferences::rememberFolderOf(path);
