@@ -282,8 +282,17 @@ void MainWindow::on_openFolderButton_clicked()
 
 void MainWindow::on_action_help_triggered()
 {
-    desktop_->openUrl(
-        QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("rowsmith.chm"))));
+    const QDir folder = QDir::current();
+#ifndef Q_OS_WIN
+    // Few desktops besides Windows open compiled help; the same pages lie
+    // beside it as plain HTML.
+    const QString manual = folder.filePath(QStringLiteral("manual/index.html"));
+    if (QFileInfo::exists(manual)) {
+        desktop_->openUrl(QUrl::fromLocalFile(manual));
+        return;
+    }
+#endif
+    desktop_->openUrl(QUrl::fromLocalFile(folder.filePath(QStringLiteral("rowsmith.chm"))));
 }
 
 void MainWindow::on_action_veltra_triggered()
