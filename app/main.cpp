@@ -21,6 +21,9 @@ int main(int argc, char *argv[])
     QTranslator translator;
     loadTranslation(translator, language, {QString()});
     QCoreApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    loadQtTranslation(qtTranslator, language, {QString()});
+    QCoreApplication::installTranslator(&qtTranslator);
 
     MainWindow window;
     window.show();

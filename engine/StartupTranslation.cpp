@@ -1,5 +1,7 @@
 #include "engine/StartupTranslation.h"
 
+#include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -28,4 +30,21 @@ bool loadTranslation(QTranslator &translator, const QString &languageName,
             return true;
     }
     return false;
+}
+
+bool loadQtTranslation(QTranslator &translator, const QString &languageName,
+                       const QStringList &folders)
+{
+    QString file;
+    if (languageName == QLatin1String("Korean"))
+        file = QStringLiteral("qtbase_ko");
+    else if (languageName == QLatin1String("Japanese"))
+        file = QStringLiteral("qtbase_ja");
+    else
+        return false;
+    for (const QString &folder : folders) {
+        if (translator.load(file, QDir(folder).filePath(QStringLiteral("languages"))))
+            return true;
+    }
+    return translator.load(file, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 }

@@ -18,3 +18,10 @@ QString translationFileFor(const QString &languageName);
 // language has none or no folder holds it: the source texts then stay.
 bool loadTranslation(QTranslator &translator, const QString &languageName,
                      const QStringList &folders);
+
+// Qt's own texts in the same language (the Yes and No of a question box, the
+// file dialogs): "qtbase_ja" or "qtbase_ko" from languages/ in the first
+// folder that has it, else from Qt's own translation folder. False when the
+// language has none or none was found.
+bool loadQtTranslation(QTranslator &translator, const QString &languageName,
+                       const QStringList &folders);

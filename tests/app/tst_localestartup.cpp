@@ -65,25 +65,29 @@ void LocaleStartupTest::startsInTheLocalesLanguage_data()
     QTest::addColumn<QString>("errorTitle");
     QTest::addColumn<QString>("runMessage");
     QTest::addColumn<QString>("statementLabel");
+    QTest::addColumn<QString>("yesButton"); // Qt's own text, as the update question shows it
 
     QTest::newRow("Japanese") << "ja_JP"
                               << "Rowsmith"
                               << "Rowsmith について"
                               << "エラー"
                               << "変換が完了しました。"
-                              << "ご注文明細";
+                              << "ご注文明細"
+                              << "はい(&Y)";
     QTest::newRow("Korean") << "ko_KR"
                             << "로우스미스"
                             << "로우스미스 정보"
                             << "오류"
                             << "변환이 완료되었습니다."
-                            << "주문 내역";
+                            << "주문 내역"
+                            << "예(&Y)";
     QTest::newRow("English: source texts") << "en_US"
                                            << "로우스미스"
                                            << "로우스미스 정보"
                                            << "Error"
                                            << "Converting succeeded."
-                                           << "Order Detail";
+                                           << "Order Detail"
+                                           << "&Yes";
 }
 
 void LocaleStartupTest::startsInTheLocalesLanguage()
@@ -94,6 +98,7 @@ void LocaleStartupTest::startsInTheLocalesLanguage()
     QFETCH(QString, errorTitle);
     QFETCH(QString, runMessage);
     QFETCH(QString, statementLabel);
+    QFETCH(QString, yesButton);
 
     // The demo working folder, with languages/ as delivered beside the program.
     TestWorkingFolder folder;
@@ -106,8 +111,14 @@ void LocaleStartupTest::startsInTheLocalesLanguage()
     const QString language = QLocale::languageToString(QLocale(locale).language());
     QCOMPARE(loadTranslation(translator, language, {QString()}), locale != "en_US");
     QCoreApplication::installTranslator(&translator);
-    auto removeTranslator =
-        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    QTranslator qtTranslator;
+    QCOMPARE(loadQtTranslation(qtTranslator, language, {QString()}), locale != "en_US");
+    QCoreApplication::installTranslator(&qtTranslator);
+    auto removeTranslators = qScopeGuard([&translator, &qtTranslator] {
+        QCoreApplication::removeTranslator(&qtTranslator);
+        QCoreApplication::removeTranslator(&translator);
+    });
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yesButton);
 
     auto fake = std::make_unique<FakeDesktop>();
     FakeDesktop *desktop = fake.get();
