@@ -1111,7 +1111,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>개행</source>
-        <translation>改行</translation>
+        <translation>改行する</translation>
     </message>
     <message>
         <source>개행코드 처리</source>
@@ -1227,7 +1227,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>출력</source>
-        <translation>出力</translation>
+        <translation>残す</translation>
     </message>
     <message>
         <source>제외</source>
