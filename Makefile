@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots clean
+.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots translations clean
 
 all: build
 
@@ -36,6 +36,11 @@ run: build
 
 screenshots: build
 	@bash scripts/screenshots $(BUILD)
+
+# Refreshes resources/*.ts from the code: new texts come in unfinished, texts
+# gone from the code go out. Translate the new ones, then make test.
+translations: configure
+	@cmake --build $(BUILD) --target translations
 
 fuzz: bootstrap
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

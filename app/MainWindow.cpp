@@ -180,7 +180,7 @@ void MainWindow::add_file()
 {
     const QStringList chosen =
         desktop_->getOpenFileNames(this, tr("Input Files"), UserPreferences::lastDirectory(),
-                                   QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+                                   tr("CSV Files (*.csv);;All Files (*.*)"));
     if (chosen.isEmpty())
         return;
     UserPreferences::rememberFolderOf(chosen.first());
@@ -216,9 +216,8 @@ void MainWindow::del_file()
 
 void MainWindow::set_file()
 {
-    const QString path =
-        desktop_->getSaveFileName(this, tr("Output File"), UserPreferences::lastDirectory(),
-                                  QStringLiteral("CSV File (*.csv)"));
+    const QString path = desktop_->getSaveFileName(
+        this, tr("Output File"), UserPreferences::lastDirectory(), tr("CSV File (*.csv)"));
     if (path.isEmpty())
         return;
     UserPreferences::rememberFolderOf(path);
@@ -285,8 +284,17 @@ void MainWindow::on_openFolderButton_clicked()
 
 void MainWindow::on_action_help_triggered()
 {
-    desktop_->openUrl(
-        QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("rowsmith.chm"))));
+    const QDir folder = QDir::current();
+#ifndef Q_OS_WIN
+    // Few desktops besides Windows open compiled help; the same pages lie
+    // beside it as plain HTML.
+    const QString manual = folder.filePath(QStringLiteral("manual/index.html"));
+    if (QFileInfo::exists(manual)) {
+        desktop_->openUrl(QUrl::fromLocalFile(manual));
+        return;
+    }
+#endif
+    desktop_->openUrl(QUrl::fromLocalFile(folder.filePath(QStringLiteral("rowsmith.chm"))));
 }
 
 void MainWindow::on_action_veltra_triggered()

@@ -1,8 +1,7 @@
 #include "app/MainWindow.h"
-#include "app/StartupTranslation.h"
+#include "engine/StartupTranslation.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTranslator>
 #include <QUrl>
 
@@ -11,20 +10,20 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Veltra"));
     QCoreApplication::setOrganizationDomain(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)).host());
     QCoreApplication::setApplicationName(QStringLiteral("Rowsmith"));
-    const QString language = QLocale::languageToString(QLocale::system().language());
+    const QString language = systemLanguageName();
 
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
 
     // The translator is installed even when nothing loaded: a missing file
-    // simply leaves the source texts.
+    // simply leaves the source texts. languages/ is looked for in the
+    // working folder, where the settings file is too.
     QTranslator translator;
-    const QString translation = translationFileFor(language);
-    if (!translation.isEmpty()) {
-        const bool loaded = translator.load(translation);
-        Q_UNUSED(loaded)
-    }
+    loadTranslation(translator, language, {QString()});
     QCoreApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    loadQtTranslation(qtTranslator, language, {QString()});
+    QCoreApplication::installTranslator(&qtTranslator);
 
     MainWindow window;
     window.show();

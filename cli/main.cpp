@@ -1,7 +1,10 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "engine/StartupTranslation.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -51,6 +54,13 @@ int main(int argc, char *argv[])
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("rowsmith-cli"));
+    // The run messages and the statement labels in the window's language: a
+    // batch job on a Japanese system writes a Japanese statement. languages/
+    // beside the program comes first, so the working folder may be any.
+    QTranslator translator;
+    loadTranslation(translator, systemLanguageName(),
+                    {QCoreApplication::applicationDirPath(), QDir::currentPath()});
+    QCoreApplication::installTranslator(&translator);
 #ifdef Q_OS_WIN
     // Qt reads the UTF-16 command line itself.
     const QStringList arguments = QCoreApplication::arguments().mid(1);

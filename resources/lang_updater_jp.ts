@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ja_JP">
+<TS version="2.1" language="ja_JP" sourcelanguage="ko_KR">
 <context>
     <name>UpdateDialog</name>
     <message>
@@ -48,36 +48,36 @@
         <translation>アップデートを開始します...</translation>
     </message>
     <message>
-        <source>Invalid file name in version information: '%1'</source>
-        <translation>バージョン情報のファイル名が正しくありません: '%1'</translation>
+        <source>Invalid file name in version information: &apos;%1&apos;</source>
+        <translation>バージョン情報のファイル名が正しくありません: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Cannot create folder in temp folder</source>
         <translation>一時フォルダーにフォルダーを作成できません</translation>
     </message>
     <message>
-        <source>Downloading file '%1'...</source>
-        <translation>ファイル '%1' をダウンロード中...</translation>
+        <source>Downloading file &apos;%1&apos;...</source>
+        <translation>ファイル &apos;%1&apos; をダウンロード中...</translation>
     </message>
     <message>
-        <source>Failed to save downloaded file '%1'</source>
-        <translation>ダウンロードしたファイル '%1' を保存できませんでした</translation>
+        <source>Failed to save downloaded file &apos;%1&apos;</source>
+        <translation>ダウンロードしたファイル &apos;%1&apos; を保存できませんでした</translation>
     </message>
     <message>
-        <source>Downloaded file '%1' is damaged.</source>
-        <translation>ダウンロードしたファイル '%1' は破損しています。</translation>
+        <source>Downloaded file &apos;%1&apos; is damaged.</source>
+        <translation>ダウンロードしたファイル &apos;%1&apos; は破損しています。</translation>
     </message>
     <message>
-        <source>Failed to create temporary file '%1'</source>
-        <translation>一時ファイル '%1' を作成できませんでした</translation>
+        <source>Failed to create temporary file &apos;%1&apos;</source>
+        <translation>一時ファイル &apos;%1&apos; を作成できませんでした</translation>
     </message>
     <message>
-        <source>Copying file '%1'...</source>
-        <translation>ファイル '%1' をコピー中...</translation>
+        <source>Copying file &apos;%1&apos;...</source>
+        <translation>ファイル &apos;%1&apos; をコピー中...</translation>
     </message>
     <message>
-        <source>Failed to copy downloaded file '%1'</source>
-        <translation>ダウンロードしたファイル '%1' をコピーできませんでした</translation>
+        <source>Failed to copy downloaded file &apos;%1&apos;</source>
+        <translation>ダウンロードしたファイル &apos;%1&apos; をコピーできませんでした</translation>
     </message>
     <message>
         <source>Done.</source>

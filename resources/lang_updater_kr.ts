@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ko_KR">
+<TS version="2.1" language="ko_KR" sourcelanguage="ko_KR">
 <context>
     <name>UpdateDialog</name>
     <message>
@@ -48,36 +48,36 @@
         <translation>업데이트를 시작합니다...</translation>
     </message>
     <message>
-        <source>Invalid file name in version information: '%1'</source>
-        <translation>버전 정보의 파일 이름이 올바르지 않습니다: '%1'</translation>
+        <source>Invalid file name in version information: &apos;%1&apos;</source>
+        <translation>버전 정보의 파일 이름이 올바르지 않습니다: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Cannot create folder in temp folder</source>
         <translation>임시 폴더에 폴더를 만들 수 없습니다</translation>
     </message>
     <message>
-        <source>Downloading file '%1'...</source>
-        <translation>'%1' 파일을 내려받는 중...</translation>
+        <source>Downloading file &apos;%1&apos;...</source>
+        <translation>&apos;%1&apos; 파일을 내려받는 중...</translation>
     </message>
     <message>
-        <source>Failed to save downloaded file '%1'</source>
-        <translation>내려받은 파일 '%1'을(를) 저장하지 못했습니다</translation>
+        <source>Failed to save downloaded file &apos;%1&apos;</source>
+        <translation>내려받은 파일 &apos;%1&apos;을(를) 저장하지 못했습니다</translation>
     </message>
     <message>
-        <source>Downloaded file '%1' is damaged.</source>
-        <translation>내려받은 파일 '%1'이(가) 손상되었습니다.</translation>
+        <source>Downloaded file &apos;%1&apos; is damaged.</source>
+        <translation>내려받은 파일 &apos;%1&apos;이(가) 손상되었습니다.</translation>
     </message>
     <message>
-        <source>Failed to create temporary file '%1'</source>
-        <translation>임시 파일 '%1'을(를) 만들지 못했습니다</translation>
+        <source>Failed to create temporary file &apos;%1&apos;</source>
+        <translation>임시 파일 &apos;%1&apos;을(를) 만들지 못했습니다</translation>
     </message>
     <message>
-        <source>Copying file '%1'...</source>
-        <translation>'%1' 파일을 복사하는 중...</translation>
+        <source>Copying file &apos;%1&apos;...</source>
+        <translation>&apos;%1&apos; 파일을 복사하는 중...</translation>
     </message>
     <message>
-        <source>Failed to copy downloaded file '%1'</source>
-        <translation>내려받은 파일 '%1'을(를) 복사하지 못했습니다</translation>
+        <source>Failed to copy downloaded file &apos;%1&apos;</source>
+        <translation>내려받은 파일 &apos;%1&apos;을(를) 복사하지 못했습니다</translation>
     </message>
     <message>
         <source>Done.</source>

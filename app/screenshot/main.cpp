@@ -1,13 +1,15 @@
 // Renders the main window offscreen into a PNG file, as a user sees it after
 // adding the demo inputs and running the demo conversion, and the setting
 // editors beside it, each opened on an item of the working folder's setting;
-// or the about box:
+// or the about box. The texts are in the system locale's language, from
+// languages/ beside this program:
 //   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
 //   rowsmith-screenshot --about OUTPUT.png
 #include "DialogScreenshots.h"
 #include "app/DesktopServices.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
+#include "engine/StartupTranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QToolButton>
+#include <QTranslator>
 #include <QUrl>
 
 namespace {
@@ -67,6 +70,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QTranslator translator;
+    loadTranslation(translator, systemLanguageName(), {QCoreApplication::applicationDirPath()});
+    QCoreApplication::installTranslator(&translator);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--about")) {
         InfoDialog about;

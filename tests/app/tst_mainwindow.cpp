@@ -133,6 +133,8 @@ private Q_SLOTS:
     void settingNamesFromTheSettingsFile();
     void errorChannel();
     void desktopCommands();
+    void helpFile_data();
+    void helpFile();
 
     void positionOnClose_data();
     void positionOnClose();
@@ -602,8 +604,6 @@ void MainWindowTest::desktopCommands()
 
     f.child<QAction>("action_help")->trigger();
     QCOMPARE(f.desktop->urls.size(), 1);
-    QCOMPARE(f.desktop->urls.last(),
-             QUrl::fromLocalFile(QDir::currentPath() + QStringLiteral("/rowsmith.chm")));
     QVERIFY(f.window->progressBar()->isVisible());
 
     f.child<QAction>("action_veltra")->trigger();
@@ -611,6 +611,37 @@ void MainWindowTest::desktopCommands()
     QCOMPARE(f.desktop->urls.last(), QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
     QVERIFY(!f.window->progressBar()->isVisible());
     QVERIFY(f.desktop->processes.isEmpty());
+}
+
+void MainWindowTest::helpFile_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("opened");
+#ifdef Q_OS_WIN
+    const QString pages = QStringLiteral("rowsmith.chm");
+#else
+    const QString pages = QStringLiteral("manual/index.html");
+#endif
+    QTest::newRow("compiled help only") << QStringList{"rowsmith.chm"} << "rowsmith.chm";
+    QTest::newRow("nothing: left to the desktop") << QStringList{} << "rowsmith.chm";
+    QTest::newRow("manual folder") << QStringList{"rowsmith.chm", "manual/index.html"} << pages;
+    QTest::newRow("manual folder without its first page")
+        << QStringList{"rowsmith.chm", "manual/statement.html"} << "rowsmith.chm";
+}
+
+void MainWindowTest::helpFile()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, opened);
+
+    Fixture f;
+    for (const QString &name : files) {
+        QVERIFY(QDir::current().mkpath(QFileInfo(name).path()));
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    f.child<QAction>("action_help")->trigger();
+    QCOMPARE(f.desktop->urls, QList<QUrl>{QUrl::fromLocalFile(QDir::current().filePath(opened))});
 }
 
 void MainWindowTest::positionOnClose_data()

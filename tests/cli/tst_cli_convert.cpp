@@ -31,6 +31,8 @@ private slots:
     void wrongArguments_data();
     void wrongArguments();
     void outOfMemory();
+    void systemLanguage_data();
+    void systemLanguage();
 };
 
 void TestCliConvert::list()
@@ -173,6 +175,73 @@ void TestCliConvert::outOfMemory()
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err, QByteArray("Not enough memory to convert the input files.\n"));
     QCOMPARE(readBytes("out.csv"), QByteArray("old\n"));
+}
+
+void TestCliConvert::systemLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("translationInWorkingFolderOnly");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("label");
+
+    const QString japanese =
+        QStringLiteral("入力ファイルが変換設定の入力フォーマットと一致しません。\n"
+                       "入力ファイルを確認してください。");
+    QTest::newRow("Japanese") << "ja_JP.UTF-8" << false << japanese << "ご注文明細";
+    QTest::newRow("Korean") << "ko_KR.UTF-8" << false
+                            << "입력파일이 변환설정의 입력양식과 일치하지 않습니다.\n"
+                               "입력파일을 확인해 주십시오."
+                            << "주문 내역";
+    QTest::newRow("English: source texts")
+        << "en_US.UTF-8" << false
+        << "Input file dose not match with setting.\nPlease check the input file(s)."
+        << "Order Detail";
+    QTest::newRow("Japanese, from the working folder")
+        << "ja_JP.UTF-8" << true << japanese << "ご注文明細";
+}
+
+// A batch job on a Japanese system: the run's messages and the statement's
+// labels as the window shows them, from languages/ beside the program or else
+// in the working folder.
+void TestCliConvert::systemLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, translationInWorkingFolderOnly);
+    QFETCH(QString, error);
+    QFETCH(QString, label);
+
+    TestWorkingFolder folder;
+    ConvertSetting s = twoColumns("names");
+    s.statement.generate = true;
+    s.statementFields[StatementFields::OrderNumber] = {true, {0}, {"No"}, {}, {}};
+    QVERIFY(ConvertSettingStore::save(s));
+    QVERIFY(writeBytes("in.csv", "No,Name\n1,Sato\n"));
+    QVERIFY(writeBytes("other.csv", "Other,Header\n1,2\n"));
+
+    QString program = QStringLiteral(ROWSMITH_CLI_PATH);
+    QTemporaryDir programFolder;
+    if (translationInWorkingFolderOnly) {
+        program = programFolder.filePath(QStringLiteral("rowsmith-cli"));
+        QVERIFY(QFile::copy(QStringLiteral(ROWSMITH_CLI_PATH), program));
+        QVERIFY(QDir().mkdir(QStringLiteral("languages")));
+        QVERIFY(QFile::copy(QStringLiteral(TEST_BUILD_DIR "/languages/lang_jp.qm"),
+                            QStringLiteral("languages/lang_jp.qm")));
+    }
+    ProcessOptions options;
+    options.workingDirectory = folder.path();
+    options.environment.insert(QStringLiteral("LC_ALL"), locale);
+    options.environment.insert(QStringLiteral("LANG"), locale);
+    options.environment.remove(QStringLiteral("LANGUAGE"));
+
+    const QStringList convert{"convert", "--setting", "names", "--output", "out.csv", "in.csv"};
+    ProcessResult result = runProcess(program, convert + QStringList{"other.csv"}, options);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(result.err), error + QLatin1Char('\n'));
+
+    result = runProcess(program, convert, options);
+    QVERIFY2(result.exitCode == 0, result.err.constData());
+    const ProcessResult text = runProcess(QStringLiteral("pdftotext"), {"out.pdf", "-"}, options);
+    QVERIFY2(QString::fromUtf8(text.out).contains(label), text.out.constData());
 }
 
 QTEST_MAIN(TestCliConvert)

@@ -2,20 +2,32 @@
 // sees it when the version document offers a newer version:
 //   updater-screenshot OUTPUT.png VERSION_DOCUMENT CURRENT_VERSION
 // The document is handed over as a data: URL, so nothing goes over the network.
+// The texts are in the system locale's language, from languages/ beside this
+// program.
 #include "updater/UpdateDialog.h"
+#include "updater/UpdaterTranslation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStackedWidget>
 #include <QTextStream>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QTranslator translator;
+    const QString translation =
+        updaterTranslationFileFor(QLocale::languageToString(QLocale::system().language()));
+    if (!translation.isEmpty() &&
+        !translator.load(translation, QCoreApplication::applicationDirPath()))
+        QTextStream(stderr) << "no " << translation << " beside the program\n";
+    QCoreApplication::installTranslator(&translator);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4) {
         QTextStream(stderr)
