@@ -2,6 +2,422 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="ko_KR">
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>환경설정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사정보</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사명</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>판매처명</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>판매사이트</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>http://www.myshop.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>우편번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>999-9999; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>###-####</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>주소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>전화번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>99-0999-9999; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>##-####-####</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>팩스번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>전자우편</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>myid@provider.com</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변환설정 관리</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새로운 설정을 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>추가</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 설정을 변경합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변경</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 설정을 삭제합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>삭제</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변경된 사항을 저장합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation type="unfinished">확인</translation>
+    </message>
+    <message>
+        <source>변경된 사항을 저장하지 않습니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete the convert setting &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company information has changed.
+Discard the changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConvertSettingDialog</name>
+    <message>
+        <source>변환설정</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>설정 이름:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>현재 설정을 식별할 이름을 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력양식</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>항목을 출력양식으로 드래그하여 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 양식파일의 첫 항목으로 이동합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력될 양식을 파일에서 불러와 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력양식 추가</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력양식을 초기화 합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력양식 비우기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력양식</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 파일</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새로운 출력항목을 마지막에 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>항목 추가</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>새로운 출력항목을 선택된 위치에 삽입합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>항목 삽입</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 항목을 삭제합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>항목 삭제</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>구매 명세서 PDF파일을 생성합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>구매 명세서 생성</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 항목을 왼쪽으로 이동합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 항목을 오른쪽으로 이동합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력 미리보기 (예제 행의 변환 결과)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>예제 행이 변환되어 출력될 값을 보여줍니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>구매명세서</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>제목 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서 상단에 출력될 제목을 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>글꼴 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서에 사용될 글꼴을 지정합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사정보 출력여부</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 회사명을 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>회사명</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 판매처명을 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>판매처명</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 판매사이트 주소를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>판매사이트</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 우편번호를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>우편번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 주소를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>주소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 전화번호를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>전화번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 팩스번호를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>팩스번호</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>체크하여 전자우편 주소를 출력합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>전자우편</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>구매감사 문구 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>수신자 주소 아래에 표시될 구매감사 문구를 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서 안내문구 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>명세서 관련 안내문구를 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변경된 사항을 저장합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>변경된 사항을 저장하지 않습니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &apos;%1&apos;:
+%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input file has a malformed record:
+%1 (line %2).</source>
+        <translation type="unfinished">입력파일에 읽을 수 없는 레코드가 있습니다:
+%1 (%2번째 줄)</translation>
+    </message>
+    <message>
+        <source>Input file has no header line:
+%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matching key was not selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name field is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name must not contain &apos;/&apos; or &apos;\&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF title field is required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace convert setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A convert setting named &apos;%1&apos; already exists.
+Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the settings file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The convert setting has changed.
+Discard the changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvWriter</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device is not open for writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dialog</name>
     <message>
         <source>Error</source>
@@ -336,6 +752,49 @@
     </message>
 </context>
 <context>
+    <name>KeySelectDialog</name>
+    <message>
+        <source>항목매칭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>매칭시 비교될 항목을 각각 선택해 주십시오</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>기존데이터 항목</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>기존데이터에서 매칭할 항목을 선택합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>추가될 파일데이터 항목</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>추가한 파일에서 매칭할 항목을 선택합니다.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택된 항목들로 매칭하여 입력양식을 추가합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>선택</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>입력양식을 추가하지 않습니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>로우스미스</source>
@@ -572,12 +1031,6 @@ Latest version : %2</source>
         <translation>출력파일을 생성하는 중...</translation>
     </message>
     <message>
-        <source>Cannot open output file:
-%1.</source>
-        <translation>출력파일을 열 수 없습니다:
-%1</translation>
-    </message>
-    <message>
         <source>Start converting...</source>
         <translation>변환을 시작합니다...</translation>
     </message>
@@ -688,6 +1141,20 @@ Please check the input file(s).</source>
     <message>
         <source>Payment</source>
         <translation>결제 금액</translation>
+    </message>
+    <message>
+        <source>The statement needs an output file: the setting cannot write to standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input file mixes text encodings:
+%1 (line %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input file has bytes that are not text in %3:
+%1 (line %2).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
