@@ -204,10 +204,11 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         // replaced.
         const QFileInfo target(outputFile);
         const bool refused = !outputDevice_ && target.exists() && !target.isFile();
-        reporter.showError(
-            QCoreApplication::translate("MainWindow", refused ? "Cannot write output file:\n%1."
-                                                              : "Cannot open output file:\n%1.")
-                .arg(writer.errorString()));
+        // Two whole calls, so that lupdate finds both texts.
+        const QString message =
+            refused ? QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
+                    : QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.");
+        reporter.showError(message.arg(writer.errorString()));
         return result;
     }
     QStringList names;

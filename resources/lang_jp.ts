@@ -5,416 +5,421 @@
     <name>ConfigDialog</name>
     <message>
         <source>환경설정</source>
-        <translation type="unfinished">環境設定</translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>회사정보</source>
-        <translation type="unfinished">会社情報</translation>
+        <translation>会社情報</translation>
     </message>
     <message>
         <source>회사명</source>
-        <translation type="unfinished">会社名</translation>
+        <translation>会社名</translation>
     </message>
     <message>
         <source>판매처명</source>
-        <translation type="unfinished">ショップ名</translation>
+        <translation>ショップ名</translation>
     </message>
     <message>
         <source>판매사이트</source>
-        <translation type="unfinished">販売サイト</translation>
+        <translation>販売サイト</translation>
     </message>
     <message>
         <source>http://www.myshop.com</source>
-        <translation type="unfinished"></translation>
+        <translation>http://www.myshop.com</translation>
     </message>
     <message>
         <source>우편번호</source>
-        <translation type="unfinished">郵便番号</translation>
+        <translation>郵便番号</translation>
     </message>
     <message>
         <source>999-9999; </source>
-        <translation type="unfinished"></translation>
+        <translation>999-9999; </translation>
     </message>
     <message>
         <source>###-####</source>
-        <translation type="unfinished"></translation>
+        <translation>###-####</translation>
     </message>
     <message>
         <source>주소</source>
-        <translation type="unfinished">住所</translation>
+        <translation>住所</translation>
     </message>
     <message>
         <source>전화번호</source>
-        <translation type="unfinished">電話番号</translation>
+        <translation>電話番号</translation>
     </message>
     <message>
         <source>99-0999-9999; </source>
-        <translation type="unfinished"></translation>
+        <translation>99-0999-9999; </translation>
     </message>
     <message>
         <source>##-####-####</source>
-        <translation type="unfinished"></translation>
+        <translation>##-####-####</translation>
     </message>
     <message>
         <source>팩스번호</source>
-        <translation type="unfinished">FAX番号</translation>
+        <translation>FAX番号</translation>
     </message>
     <message>
         <source>전자우편</source>
-        <translation type="unfinished">メールアドレス</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>myid@provider.com</source>
-        <translation type="unfinished"></translation>
+        <translation>myid@provider.com</translation>
     </message>
     <message>
         <source>변환설정 관리</source>
-        <translation type="unfinished"></translation>
+        <translation>変換設定の管理</translation>
     </message>
     <message>
         <source>새로운 설정을 추가합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい変換設定を追加します</translation>
     </message>
     <message>
         <source>추가</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>선택된 설정을 변경합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した変換設定を変更します</translation>
     </message>
     <message>
         <source>변경</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>선택된 설정을 삭제합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した変換設定を削除します</translation>
     </message>
     <message>
         <source>삭제</source>
-        <translation type="unfinished">削除</translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>변경된 사항을 저장합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を保存します</translation>
     </message>
     <message>
         <source>확인</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>변경된 사항을 저장하지 않습니다</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を保存しません</translation>
     </message>
     <message>
         <source>취소</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Cannot delete the convert setting &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>変換設定「%1」を削除できません。</translation>
     </message>
     <message>
         <source>Cannot write the settings file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル「%1」を書き込めません。</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されていない変更</translation>
     </message>
     <message>
         <source>The company information has changed.
 Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>会社情報が変更されています。
+変更を破棄しますか?</translation>
     </message>
 </context>
 <context>
     <name>ConvertSettingDialog</name>
     <message>
         <source>변환설정</source>
-        <translation type="unfinished">変換設定</translation>
+        <translation>変換設定</translation>
     </message>
     <message>
         <source>설정 이름:</source>
-        <translation type="unfinished"></translation>
+        <translation>設定名:</translation>
     </message>
     <message>
         <source>현재 설정을 식별할 이름을 지정합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>この変換設定を見分けるための名前を指定します</translation>
     </message>
     <message>
         <source>입력양식</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマット</translation>
     </message>
     <message>
         <source>항목을 출력양식으로 드래그하여 추가합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を出力フォーマットへドラッグして追加します</translation>
     </message>
     <message>
         <source>선택된 양식파일의 첫 항목으로 이동합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したフォーマットのファイルの先頭の項目へ移動します</translation>
     </message>
     <message>
         <source>입력될 양식을 파일에서 불러와 추가합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマットをファイルから読み込んで追加します</translation>
     </message>
     <message>
         <source>입력양식 추가</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマットの追加</translation>
     </message>
     <message>
         <source>입력양식을 초기화 합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマットをクリアします</translation>
     </message>
     <message>
         <source>입력양식 비우기</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマットのクリア</translation>
     </message>
     <message>
         <source>출력양식</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォーマット</translation>
     </message>
     <message>
         <source>CSV 파일</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル</translation>
     </message>
     <message>
         <source>새로운 출력항목을 마지막에 추가합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい出力項目を末尾に追加します</translation>
     </message>
     <message>
         <source>항목 추가</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の追加</translation>
     </message>
     <message>
         <source>새로운 출력항목을 선택된 위치에 삽입합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい出力項目を選択した位置に挿入します</translation>
     </message>
     <message>
         <source>항목 삽입</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の挿入</translation>
     </message>
     <message>
         <source>선택된 항목을 삭제합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した項目を削除します</translation>
     </message>
     <message>
         <source>항목 삭제</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の削除</translation>
     </message>
     <message>
         <source>구매 명세서 PDF파일을 생성합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書の PDF ファイルを作成します</translation>
     </message>
     <message>
         <source>구매 명세서 생성</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書を作成</translation>
     </message>
     <message>
         <source>선택된 항목을 왼쪽으로 이동합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した項目を左へ移動します</translation>
     </message>
     <message>
         <source>선택된 항목을 오른쪽으로 이동합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した項目を右へ移動します</translation>
     </message>
     <message>
         <source>출력 미리보기 (예제 행의 변환 결과)</source>
-        <translation type="unfinished"></translation>
+        <translation>出力のプレビュー (サンプル行の変換結果)</translation>
     </message>
     <message>
         <source>예제 행이 변환되어 출력될 값을 보여줍니다</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル行を変換して出力される値を表示します</translation>
     </message>
     <message>
         <source>구매명세서</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書</translation>
     </message>
     <message>
         <source>제목 :</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトル :</translation>
     </message>
     <message>
         <source>명세서 상단에 출력될 제목을 지정합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書の上部に印刷するタイトルを指定します</translation>
     </message>
     <message>
         <source>글꼴 :</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント :</translation>
     </message>
     <message>
         <source>명세서에 사용될 글꼴을 지정합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書に使うフォントを指定します。</translation>
     </message>
     <message>
         <source>회사정보 출력여부</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷する会社情報</translation>
     </message>
     <message>
         <source>체크하여 회사명을 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックすると会社名を印刷します。</translation>
     </message>
     <message>
         <source>회사명</source>
-        <translation type="unfinished">会社名</translation>
+        <translation>会社名</translation>
     </message>
     <message>
         <source>체크하여 판매처명을 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックするとショップ名を印刷します。</translation>
     </message>
     <message>
         <source>판매처명</source>
-        <translation type="unfinished">ショップ名</translation>
+        <translation>ショップ名</translation>
     </message>
     <message>
         <source>체크하여 판매사이트 주소를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックすると販売サイトの URL を印刷します。</translation>
     </message>
     <message>
         <source>판매사이트</source>
-        <translation type="unfinished">販売サイト</translation>
+        <translation>販売サイト</translation>
     </message>
     <message>
         <source>체크하여 우편번호를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックすると郵便番号を印刷します。</translation>
     </message>
     <message>
         <source>우편번호</source>
-        <translation type="unfinished">郵便番号</translation>
+        <translation>郵便番号</translation>
     </message>
     <message>
         <source>체크하여 주소를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックすると住所を印刷します。</translation>
     </message>
     <message>
         <source>주소</source>
-        <translation type="unfinished">住所</translation>
+        <translation>住所</translation>
     </message>
     <message>
         <source>체크하여 전화번호를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックすると電話番号を印刷します。</translation>
     </message>
     <message>
         <source>전화번호</source>
-        <translation type="unfinished">電話番号</translation>
+        <translation>電話番号</translation>
     </message>
     <message>
         <source>체크하여 팩스번호를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックするとFAX番号を印刷します。</translation>
     </message>
     <message>
         <source>팩스번호</source>
-        <translation type="unfinished">FAX番号</translation>
+        <translation>FAX番号</translation>
     </message>
     <message>
         <source>체크하여 전자우편 주소를 출력합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックするとメールアドレスを印刷します。</translation>
     </message>
     <message>
         <source>전자우편</source>
-        <translation type="unfinished">メールアドレス</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>구매감사 문구 :</source>
-        <translation type="unfinished"></translation>
+        <translation>お礼の文章 :</translation>
     </message>
     <message>
         <source>수신자 주소 아래에 표시될 구매감사 문구를 지정합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>宛名の住所の下に印刷するお礼の文章を指定します</translation>
     </message>
     <message>
         <source>명세서 안내문구 :</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書の案内文 :</translation>
     </message>
     <message>
         <source>명세서 관련 안내문구를 지정합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書に印刷する案内文を指定します</translation>
     </message>
     <message>
         <source>변경된 사항을 저장합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を保存します</translation>
     </message>
     <message>
         <source>저장</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>변경된 사항을 저장하지 않습니다</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を保存しません</translation>
     </message>
     <message>
         <source>취소</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Load File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの読み込み</translation>
     </message>
     <message>
         <source>Cannot open file &apos;%1&apos;:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」を開けません:
+%2</translation>
     </message>
     <message>
         <source>Input file has a malformed record:
 %1 (line %2).</source>
-        <translation type="unfinished">入力ファイルに読み取れないレコードがあります:
+        <translation>入力ファイルに読み取れないレコードがあります:
 %1 (%2 行目)</translation>
     </message>
     <message>
         <source>Input file has no header line:
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>入力ファイルに見出しの行がありません:
+%1</translation>
     </message>
     <message>
         <source>Matching key was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>照合する項目が選択されていません。</translation>
     </message>
     <message>
         <source>Name field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定名を入力してください。</translation>
     </message>
     <message>
         <source>Name must not contain &apos;/&apos; or &apos;\&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定名に「/」や「\」は使用できません。</translation>
     </message>
     <message>
         <source>PDF title field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書のタイトルを入力してください。</translation>
     </message>
     <message>
         <source>Replace convert setting</source>
-        <translation type="unfinished"></translation>
+        <translation>変換設定の上書き</translation>
     </message>
     <message>
         <source>A convert setting named &apos;%1&apos; already exists.
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>変換設定「%1」はすでにあります。
+上書きしますか?</translation>
     </message>
     <message>
         <source>Cannot write the settings file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル「%1」を書き込めません。</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されていない変更</translation>
     </message>
     <message>
         <source>The convert setting has changed.
 Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>変換設定が変更されています。
+変更を破棄しますか?</translation>
     </message>
 </context>
 <context>
     <name>CsvWriter</name>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は通常のファイルではありません</translation>
     </message>
     <message>
         <source>The device is not open for writing</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み用に開かれていません</translation>
     </message>
 </context>
 <context>
@@ -755,43 +760,43 @@ Discard the changes?</source>
     <name>KeySelectDialog</name>
     <message>
         <source>항목매칭</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の照合</translation>
     </message>
     <message>
         <source>매칭시 비교될 항목을 각각 선택해 주십시오</source>
-        <translation type="unfinished"></translation>
+        <translation>照合する項目をそれぞれ選択してください</translation>
     </message>
     <message>
         <source>기존데이터 항목</source>
-        <translation type="unfinished"></translation>
+        <translation>既存データの項目</translation>
     </message>
     <message>
         <source>기존데이터에서 매칭할 항목을 선택합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>既存データから照合する項目を選択します。</translation>
     </message>
     <message>
         <source>추가될 파일데이터 항목</source>
-        <translation type="unfinished"></translation>
+        <translation>追加するファイルの項目</translation>
     </message>
     <message>
         <source>추가한 파일에서 매칭할 항목을 선택합니다.</source>
-        <translation type="unfinished"></translation>
+        <translation>追加したファイルから照合する項目を選択します。</translation>
     </message>
     <message>
         <source>선택된 항목들로 매칭하여 입력양식을 추가합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した項目で照合して入力フォーマットを追加します</translation>
     </message>
     <message>
         <source>선택</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>입력양식을 추가하지 않습니다</source>
-        <translation type="unfinished"></translation>
+        <translation>入力フォーマットを追加しません</translation>
     </message>
     <message>
         <source>취소</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1038,12 @@ Latest version : %2</source>
         <translation>出力ファイルを作成しています...</translation>
     </message>
     <message>
+        <source>Cannot open output file:
+%1.</source>
+        <translation>出力ファイルを開けません:
+%1</translation>
+    </message>
+    <message>
         <source>Start converting...</source>
         <translation>変換を開始します...</translation>
     </message>
@@ -1146,17 +1157,19 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>The statement needs an output file: the setting cannot write to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>納品書を作成するには出力ファイルが必要です。この変換設定では標準出力に書き出せません。</translation>
     </message>
     <message>
         <source>Input file mixes text encodings:
 %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>入力ファイルに異なる文字コードが混在しています:
+%1 (%2 行目)</translation>
     </message>
     <message>
         <source>Input file has bytes that are not text in %3:
 %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>入力ファイルに %3 の文字として読み取れないバイトがあります:
+%1 (%2 行目)</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>http://www.myshop.com</source>
-        <translation type="unfinished"></translation>
+        <translation>http://www.myshop.com</translation>
     </message>
     <message>
         <source>우편번호</source>
@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>999-9999; </source>
-        <translation type="unfinished"></translation>
+        <translation>999-9999; </translation>
     </message>
     <message>
         <source>###-####</source>
-        <translation type="unfinished"></translation>
+        <translation>###-####</translation>
     </message>
     <message>
         <source>주소</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>99-0999-9999; </source>
-        <translation type="unfinished"></translation>
+        <translation>99-0999-9999; </translation>
     </message>
     <message>
         <source>##-####-####</source>
-        <translation type="unfinished"></translation>
+        <translation>##-####-####</translation>
     </message>
     <message>
         <source>팩스번호</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>myid@provider.com</source>
-        <translation type="unfinished"></translation>
+        <translation>myid@provider.com</translation>
     </message>
     <message>
         <source>변환설정 관리</source>
@@ -113,20 +113,21 @@
     </message>
     <message>
         <source>Cannot delete the convert setting &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>변환설정 &apos;%1&apos;을(를) 삭제할 수 없습니다.</translation>
     </message>
     <message>
         <source>Cannot write the settings file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 파일 &apos;%1&apos;을(를) 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>저장되지 않은 변경사항</translation>
     </message>
     <message>
         <source>The company information has changed.
 Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>회사정보가 변경되었습니다.
+변경사항을 버리시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -349,72 +350,76 @@ Discard the changes?</source>
     </message>
     <message>
         <source>Load File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 불러오기</translation>
     </message>
     <message>
         <source>Cannot open file &apos;%1&apos;:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 &apos;%1&apos;을(를) 열 수 없습니다:
+%2</translation>
     </message>
     <message>
         <source>Input file has a malformed record:
 %1 (line %2).</source>
-        <translation type="unfinished">입력파일에 읽을 수 없는 레코드가 있습니다:
+        <translation>입력파일에 읽을 수 없는 레코드가 있습니다:
 %1 (%2번째 줄)</translation>
     </message>
     <message>
         <source>Input file has no header line:
 %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>입력파일에 머리글 행이 없습니다:
+%1</translation>
     </message>
     <message>
         <source>Matching key was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>매칭할 항목이 선택되지 않았습니다.</translation>
     </message>
     <message>
         <source>Name field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 이름을 입력해 주십시오.</translation>
     </message>
     <message>
         <source>Name must not contain &apos;/&apos; or &apos;\&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 이름에 &apos;/&apos; 또는 &apos;\&apos; 문자는 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>PDF title field is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>명세서 제목을 입력해 주십시오.</translation>
     </message>
     <message>
         <source>Replace convert setting</source>
-        <translation type="unfinished"></translation>
+        <translation>변환설정 덮어쓰기</translation>
     </message>
     <message>
         <source>A convert setting named &apos;%1&apos; already exists.
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; 변환설정이 이미 있습니다.
+덮어쓰시겠습니까?</translation>
     </message>
     <message>
         <source>Cannot write the settings file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>설정 파일 &apos;%1&apos;을(를) 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>저장되지 않은 변경사항</translation>
     </message>
     <message>
         <source>The convert setting has changed.
 Discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>변환설정이 변경되었습니다.
+변경사항을 버리시겠습니까?</translation>
     </message>
 </context>
 <context>
     <name>CsvWriter</name>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 일반 파일이 아닙니다</translation>
     </message>
     <message>
         <source>The device is not open for writing</source>
-        <translation type="unfinished"></translation>
+        <translation>쓰기용으로 열려 있지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1036,12 @@ Latest version : %2</source>
         <translation>출력파일을 생성하는 중...</translation>
     </message>
     <message>
+        <source>Cannot open output file:
+%1.</source>
+        <translation>출력파일을 열 수 없습니다:
+%1</translation>
+    </message>
+    <message>
         <source>Start converting...</source>
         <translation>변환을 시작합니다...</translation>
     </message>
@@ -1144,17 +1155,19 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>The statement needs an output file: the setting cannot write to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>명세서를 생성하려면 출력파일이 필요합니다. 이 변환설정은 표준 출력으로 쓸 수 없습니다.</translation>
     </message>
     <message>
         <source>Input file mixes text encodings:
 %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>입력파일에 서로 다른 문자 인코딩이 섞여 있습니다:
+%1 (%2번째 줄)</translation>
     </message>
     <message>
         <source>Input file has bytes that are not text in %3:
 %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>입력파일에 %3 문자로 읽을 수 없는 바이트가 있습니다:
+%1 (%2번째 줄)</translation>
     </message>
 </context>
 <context>
