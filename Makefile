@@ -28,7 +28,10 @@ test-sanitize: bootstrap
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
+# The peers that bench/peers.sh compares with are installed for the benchmarks
+# only: the build and the tests never need them.
 bench: build
+	@bash scripts/bootstrap-bench >/dev/null
 	@bash bench/run $(BUILD)
 
 run: build

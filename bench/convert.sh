@@ -53,7 +53,7 @@ for orders in "${sizes[@]}"; do
            p / 1024, p * 1024 / in_b }'
   rm -f "$dir/out.csv"
 done
-echo "goals: 100k orders <= 2 s wall; 1M <= 11x the 100k time; peak memory <= 8x input bytes"
+echo "goals: 100k orders <= 1 s wall; 1M <= 11x the 100k time; peak memory <= 4x input bytes"
 if [ -n "${wall[1000000]:-}" ]; then
   awk -v a="${wall[100000]}" -v b="${wall[1000000]}" \
     'BEGIN { printf "1M / 100k wall time: %.1fx\n", (a > 0 ? b / a : 0) }'
