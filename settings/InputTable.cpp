@@ -80,12 +80,15 @@ bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int
         chain.last = j;
     }
 
-    // A record without its key column is taken whole.
-    auto recordPart = [&fileRows, key](int j) {
-        QStringList part = fileRows.at(j);
-        if (key < part.size())
-            part.removeAt(key);
-        return part;
+    // A record's cells without its key column (a record without that column
+    // is taken whole), appended straight to the joined row.
+    auto appendRecord = [&fileRows, key](QStringList &row, int j) {
+        const QStringList &record = fileRows.at(j);
+        row.reserve(row.size() + record.size());
+        for (int c = 0; c < record.size(); ++c) {
+            if (c != key)
+                row.append(record.at(c));
+        }
     };
 
     const int oldWidth = width();
@@ -106,10 +109,12 @@ bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int
             row.append(QString());
         for (int j = found->first; j >= 0; j = next.at(j)) {
             if (next.at(j) >= 0) {
-                joined.append(row + recordPart(j));
+                QStringList copy = row;
+                appendRecord(copy, j);
+                joined.append(std::move(copy));
                 continue;
             }
-            row.append(recordPart(j)); // the last match takes the row itself
+            appendRecord(row, j); // the last match takes the row itself
             joined.append(std::move(row));
         }
     }
