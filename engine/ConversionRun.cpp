@@ -20,6 +20,12 @@
 
 namespace {
 
+QString statementError(const QString &pdfPath)
+{
+    return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
+        .arg(pdfPath);
+}
+
 bool sameFilePath(const QString &a, const QString &b)
 {
 #ifdef Q_OS_WIN
@@ -73,18 +79,15 @@ QString ConversionRun::statementFileFor(const QString &outputFile)
     return outputFile + QLatin1String(".pdf");
 }
 
-QString ConversionRun::statementPathProblem(const QString &pdfPath, const QStringList &inputFiles)
+bool ConversionRun::canWriteStatement(const QString &pdfPath, const QStringList &inputFiles)
 {
     // An input file is never written over, not even by the statement; and
     // painting needs the fonts of a GUI application, which a headless host
     // may not have made.
     const QFileInfo target(pdfPath);
     const bool canPaint = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
-    if (!canPaint || namesInputFile(pdfPath, inputFiles) || target.isDir() ||
-        !target.absoluteDir().exists())
-        return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-            .arg(pdfPath);
-    return QString();
+    return canPaint && !namesInputFile(pdfPath, inputFiles) && !target.isDir() &&
+           target.absoluteDir().exists();
 }
 
 bool ConversionRun::namesInputFile(const QString &path, const QStringList &inputFiles)
@@ -165,12 +168,9 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     }
     // The statement's place is checked before anything is read or written.
     const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
-    if (generateStatement) {
-        const QString problem = statementPathProblem(pdfPath, inputFiles);
-        if (!problem.isEmpty()) {
-            reporter.showError(problem);
-            return result;
-        }
+    if (generateStatement && !canWriteStatement(pdfPath, inputFiles)) {
+        reporter.showError(statementError(pdfPath));
+        return result;
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
@@ -282,9 +282,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
             reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
         });
         if (!statementWriter.prepare(pdfPath)) {
-            reporter.showError(
-                QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-                    .arg(pdfPath));
+            reporter.showError(statementError(pdfPath));
             return result;
         }
     }
@@ -297,9 +295,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     result.outputFile = outputFile;
     if (generateStatement) {
         if (!statementWriter.commit()) {
-            reporter.showError(
-                QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-                    .arg(pdfPath));
+            reporter.showError(statementError(pdfPath));
             return result;
         }
         result.statementWritten = true;

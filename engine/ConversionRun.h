@@ -39,8 +39,9 @@ public:
     // The statement path of an output path: the file name's final ".csv" (any
     // letter case) becomes ".pdf"; a name without it gets ".pdf" appended.
     static QString statementFileFor(const QString &outputFile);
-    // Why no statement can be written at pdfPath, or an empty string.
-    static QString statementPathProblem(const QString &pdfPath, const QStringList &inputFiles);
+    // Whether a statement may be written at pdfPath: its folder exists, nothing
+    // but a file stands there, it is no input file, and fonts can be painted.
+    static bool canWriteStatement(const QString &pdfPath, const QStringList &inputFiles);
     // True when path exists and is (canonically) one of inputFiles.
     static bool namesInputFile(const QString &path, const QStringList &inputFiles);
 
