@@ -4,8 +4,7 @@
 #include "engine/CsvWriter.h"
 #include "engine/DistinctMerger.h"
 #include "engine/InputStage.h"
-#include "engine/OutputRowBuilder.h"
-#include "engine/StringPrefetch.h"
+#include "engine/OutputStage.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "statement/StatementBuilder.h"
@@ -54,9 +53,9 @@ const QList<OutputItem> &ConversionRun::outputItems() const
     return outputItems_;
 }
 
-const QList<QStringList> &ConversionRun::outputRows() const
+int ConversionRun::outputRowCount() const
 {
-    return outputRows_;
+    return outputRowCount_;
 }
 
 const StatementList &ConversionRun::statements() const
@@ -222,7 +221,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     reporter.setProgressRange(0, lastRow);
     reporter.showProgress();
 
-    outputRows_.clear();
+    outputRowCount_ = 0;
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Start converting..."));
 
     std::unique_ptr<StatementBuilder> statementBuilder;
@@ -234,43 +233,28 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         statementBuilder = std::make_unique<StatementBuilder>(setting.statementFields);
     }
 
-    // Each input row is let go once its output row and record are built, and
+    // Each input row is let go once its output line and record are built, and
     // a duplicate keeps only its merge values: the run never holds every input
     // row and every output row at once. The table keeps its combined header.
-    DistinctMerger merger(items);
-    {
-        QList<QStringList> input = inputTable_.takeRows();
-        const OutputRowBuilder rowBuilder(items, company);
-        merger.reserve(qMax(lastRow, 0));
-        for (int i = 1; i <= lastRow; ++i) {
-            const QStringList row = std::move(input[i]);
-            merger.add(rowBuilder.buildOutputRow(row));
-            if (statementBuilder)
-                statements_.append(statementBuilder->buildStatementRecord(row));
-            progress = i;
-            reporter.setProgressValue(progress);
-        }
-    }
+    OutputStage output(items, company);
+    if (statementBuilder)
+        output.setStatements(statementBuilder.get(), &statements_);
+    output.convert(inputTable_.takeRows(), writer, [&] { reporter.setProgressValue(++progress); });
 
     reporter.showStatus(
         QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
+    outputRowCount_ = output.rowCount();
+    const int m = outputRowCount_;
+    reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
     {
         DistinctMerger::Groups groups;
-        outputRows_ = merger.takeRows(generateStatement ? &groups : nullptr);
-        if (generateStatement && merger.hasKeys())
+        output.writeKept(writer, generateStatement ? &groups : nullptr,
+                         [&] { reporter.setProgressValue(++progress); });
+        if (generateStatement && !groups.isEmpty())
             statements_.mergeGroups(groups);
     }
-
-    const int m = outputRows_.size();
-    // How many rows ahead their strings are asked for while writing.
-    constexpr int PrefetchRows = 4;
-    reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
-    for (int r = 0; r < m; ++r) {
-        if (r + PrefetchRows < m)
-            StringPrefetch::row(outputRows_.at(r + PrefetchRows));
-        writer.writeRow(outputRows_.at(r));
-        reporter.setProgressValue(++progress);
-    }
+    if (progress < lastRow + m)
+        reporter.setProgressValue(progress = lastRow + m);
     // Both files are complete before either takes the place of what was there:
     // a failure leaves the old output and the old statement as they were.
     StatementWriter statementWriter(statements_, options, company);

@@ -52,7 +52,8 @@ public:
 
     const InputTable &inputTable() const;
     const QList<OutputItem> &outputItems() const;
-    const QList<QStringList> &outputRows() const;
+    // Lines of the last output file, the header aside.
+    int outputRowCount() const;
     const StatementList &statements() const;
 
 private:
@@ -64,6 +65,6 @@ private:
     QIODevice *outputDevice_ = nullptr;
     InputTable inputTable_;
     QList<OutputItem> outputItems_;
-    QList<QStringList> outputRows_;
+    int outputRowCount_ = 0;
     StatementList statements_;
 };

@@ -1,7 +1,5 @@
 #include "CsvWriter.h"
 
-#include "engine/CsvReader.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,20 +15,12 @@
 
 namespace {
 
-// Characters buffered before encoding; small enough that the encoded block
-// comes from the heap and is reused rather than mapped afresh every time.
-constexpr int FlushSize = 1 << 14;
+// Bytes gathered before they are written; small enough to stay in the heap
+// rather than be mapped afresh every time.
+constexpr int FlushSize = 1 << 16;
 
 // Bytes written between two hints that the system may start putting them on disk.
 constexpr qint64 WritebackBytes = 8 << 20;
-
-constexpr ushort ByteOrderMark = 0xFEFF;
-
-// The characters that make a value need quotes all lie at or below ','.
-inline bool isSpecial(ushort u)
-{
-    return u <= ',' && (u == ',' || u == '"' || u == '\n' || u == '\r');
-}
 
 // A FIFO or a character device takes the bytes as they come; renaming a new
 // file over it would replace it with a plain file.
@@ -94,96 +84,62 @@ bool CsvWriter::open()
         error_ = QCoreApplication::translate("CsvWriter", "The device is not open for writing");
         return false;
     }
-    encoder_.reset(QTextCodec::codecForLocale()->makeEncoder(QTextCodec::IgnoreHeader));
-    buffer_.reserve(FlushSize + 1024);
+    format_ = std::make_unique<CsvLineFormat>(lineEnd_);
+    bytes_.reserve(FlushSize + 4096);
     return true;
 }
 
 void CsvWriter::setLineEnd(const QString &lineEnd)
 {
     lineEnd_ = lineEnd;
-    convertLineFeeds_ = lineEnd != QLatin1String("\n");
-}
-
-void CsvWriter::appendText(const QChar *begin, const QChar *end, const QChar *valueBegin)
-{
-    if (!convertLineFeeds_) {
-        buffer_.append(begin, int(end - begin));
-        return;
-    }
-    for (const QChar *p = begin; p < end; ++p) {
-        // A line feed after a carriage return already ends its line as it is.
-        if (*p == QLatin1Char('\n') && (p == valueBegin || p[-1] != QLatin1Char('\r')))
-            buffer_ += lineEnd_;
-        else
-            buffer_ += *p;
-    }
-}
-
-// The one quoting rule, for names and values alike.
-void CsvWriter::appendValue(const QString &value, int edges)
-{
-    const QChar *begin = value.constData();
-    const QChar *end = begin + value.size();
-    const QChar *p = begin;
-    while (p < end && !isSpecial(p->unicode()))
-        ++p;
-    bool quote = p < end;
-    if (!quote && begin < end) {
-        // White space the reader would trim, or a mark it would take for the
-        // file's own, stays only inside quotes.
-        quote = ((edges & FrontTrimmed) && begin->isSpace()) ||
-                ((edges & BackTrimmed) && end[-1].isSpace()) ||
-                ((edges & FileStart) && begin->unicode() == ByteOrderMark);
-    }
-    if (!quote) {
-        buffer_.append(begin, int(end - begin));
-        return;
-    }
-    // Already one quoted field, such as a rule may make: it reads back as
-    // the text between the quotes.
-    if (CsvReader::isQuotedField(value)) {
-        appendText(begin, end, begin);
-        return;
-    }
-    buffer_ += QLatin1Char('"');
-    const QChar *run = begin;
-    for (p = begin; p < end; ++p) {
-        if (*p == QLatin1Char('"')) {
-            appendText(run, p + 1, begin); // the quote, then its double below
-            run = p;
-        }
-    }
-    appendText(run, end, begin);
-    buffer_ += QLatin1Char('"');
+    if (format_)
+        format_ = std::make_unique<CsvLineFormat>(lineEnd_);
 }
 
 void CsvWriter::writeLine(const QStringList &values, int firstEdges, int lastEdges)
 {
+    text_.resize(0);
     const int last = values.size() - 1;
     for (int i = 0; i <= last; ++i) {
         if (i > 0)
-            buffer_ += QLatin1Char(',');
-        const int edges = (i == 0 ? firstEdges : Inside) | (i == last ? lastEdges : Inside);
-        appendValue(values.at(i), edges);
+            text_ += QLatin1Char(',');
+        const int edges = (i == 0 ? firstEdges : CsvLineFormat::Inside) |
+                          (i == last ? lastEdges : CsvLineFormat::Inside);
+        format_->appendValue(text_, values.at(i), edges);
     }
-    endLine();
+    text_ += lineEnd_;
+    format_->encode(text_, bytes_);
+    flushIfFull();
 }
 
-void CsvWriter::endLine()
+void CsvWriter::writeEncoded(const char *data, qsizetype size)
 {
-    buffer_ += lineEnd_;
-    if (buffer_.size() >= FlushSize)
+    if (bytes_.size() + size < FlushSize) {
+        bytes_.append(data, int(size));
+        return;
+    }
+    // A large block goes out as it is, after what was gathered before it.
+    flush();
+    writeBytes(data, size);
+}
+
+void CsvWriter::flushIfFull()
+{
+    if (bytes_.size() >= FlushSize)
         flush();
 }
 
 void CsvWriter::flush()
 {
-    if (buffer_.isEmpty() || failed_ || !device_)
+    writeBytes(bytes_.constData(), bytes_.size());
+    bytes_.resize(0);
+}
+
+void CsvWriter::writeBytes(const char *data, qint64 size)
+{
+    if (size == 0 || failed_ || !device_)
         return;
-    const QByteArray bytes = encoder_->fromUnicode(buffer_);
-    buffer_.resize(0);
-    if (device_->write(bytes) != bytes.size()) {
+    if (device_->write(data, size) != size) {
         failed_ = true;
         error_ = device_->errorString();
         return;
@@ -213,13 +169,15 @@ void CsvWriter::writeHeader(const QStringList &names)
 {
     if (names.isEmpty())
         return;
-    writeLine(names, FrontTrimmed | FileStart, BackTrimmed);
+    writeLine(names, CsvLineFormat::FrontTrimmed | CsvLineFormat::FileStart,
+              CsvLineFormat::BackTrimmed);
 }
 
 // A record's last value loses white space at both its ends.
 void CsvWriter::writeRow(const QStringList &values)
 {
-    writeLine(values, Inside, FrontTrimmed | BackTrimmed);
+    writeLine(values, CsvLineFormat::Inside,
+              CsvLineFormat::FrontTrimmed | CsvLineFormat::BackTrimmed);
 }
 
 bool CsvWriter::commit()

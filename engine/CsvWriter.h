@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/CsvLineFormat.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTextCodec>
 #include <memory>
 
 class QFileDevice;
@@ -37,6 +39,11 @@ public:
     // No items, no line.
     void writeHeader(const QStringList &names);
     void writeRow(const QStringList &values);
+    // Bytes already in the output's encoding, such as lines a copy of
+    // lineFormat() spelled.
+    void writeEncoded(const char *data, qsizetype size);
+    // The spelling of the lines this writer writes; valid once open.
+    const CsvLineFormat &lineFormat() const { return *format_; }
     // Writes what is left and, for a regular file, replaces the target; false
     // on any failure on the way, a regular target then being left as it was.
     bool commit();
@@ -45,33 +52,20 @@ public:
     QString errorString() const;
 
 private:
-    // What reading would trim off a value at its place in the line: white
-    // space at its front or back, a byte-order mark at the start of the file.
-    enum Edge
-    {
-        Inside = 0,
-        FrontTrimmed = 1,
-        BackTrimmed = 2,
-        FileStart = 4
-    };
-
     void writeLine(const QStringList &values, int firstEdges, int lastEdges);
-    void appendValue(const QString &value, int edges);
-    // Appends text, every bare line feed in it becoming the line end;
-    // valueBegin: where the value the text belongs to begins.
-    void appendText(const QChar *begin, const QChar *end, const QChar *valueBegin);
-    void endLine();
+    void flushIfFull();
     void flush();
+    void writeBytes(const char *data, qint64 size);
     void startWriteback();
 
     const QString path_;
     std::unique_ptr<QFileDevice> file_; // owned: the save file or the direct one
     QSaveFile *saveFile_ = nullptr;     // file_, when it replaces the target
     QIODevice *device_ = nullptr;       // where the bytes go
-    std::unique_ptr<QTextEncoder> encoder_;
-    QString buffer_;
+    std::unique_ptr<CsvLineFormat> format_;
+    QString text_;     // the line being spelled
+    QByteArray bytes_; // encoded, not yet written
     QString lineEnd_;
-    bool convertLineFeeds_ = false; // the line end is not a plain LF
     bool failed_ = false;
     qint64 writebackStart_ = 0;
     QString error_; // the system's text of the first failure

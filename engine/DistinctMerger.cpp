@@ -1,6 +1,5 @@
 #include "DistinctMerger.h"
 
-#include "engine/StringPrefetch.h"
 #include "language/NumberText.h"
 
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
@@ -88,24 +87,25 @@ int DistinctMerger::groupOf(const QStringList &row, int next)
     return next;
 }
 
-void DistinctMerger::add(QStringList row)
+bool DistinctMerger::add(QStringList row)
 {
     const int index = added_++;
     if (keyColumns_.isEmpty()) {
         rows_.append(std::move(row));
-        return;
+        return true;
     }
     const int next = groups_.size();
     const int group = groupOf(row, next);
     if (group == next) {
         groups_.append(Group{index, {}, {}});
         rows_.append(std::move(row));
-        return;
+        return true;
     }
     Group &target = groups_[group];
     target.duplicates.append(index);
     for (const MergeColumn &merge : qAsConst(mergeColumns_))
         target.mergeValues.append(row.value(merge.column));
+    return false;
 }
 
 void DistinctMerger::merge(QStringList &row, const Group &group) const
@@ -141,35 +141,14 @@ void DistinctMerger::merge(QStringList &row, const Group &group) const
     }
 }
 
-QList<QStringList> DistinctMerger::takeRows(Groups *groups)
+int DistinctMerger::startFinishing(Groups *groups)
 {
     if (groups)
         groups->clear();
-    QList<QStringList> rows = std::move(rows_);
-    rows_ = QList<QStringList>();
-    added_ = 0;
-    if (keyColumns_.isEmpty())
-        return rows;
-
-    constexpr int Ahead = 4; // rows whose merged and ruled values are asked for early
-    for (int g = 0; g < rows.size(); ++g) {
-        if (g + Ahead < rows.size()) {
-            const QStringList &next = rows.at(g + Ahead);
-            for (int c : qAsConst(touchedColumns_)) {
-                if (c < next.size())
-                    StringPrefetch::value(next.at(c));
-            }
-        }
-        QStringList &row = rows[g];
-        const Group &group = groups_.at(g);
-        if (!group.duplicates.isEmpty() && !mergeColumns_.isEmpty())
-            merge(row, group);
-        for (int c = 0; c < row.size() && c < afterRules_.size(); ++c) {
-            if (!afterRules_.at(c).isEmpty())
-                row[c] = afterRules_.at(c).apply(row.at(c));
-        }
-    }
-    if (groups) {
+    // Detached now, so that finishing rows only reads the containers.
+    rows_.detach();
+    groups_.detach();
+    if (groups && !keyColumns_.isEmpty()) {
         groups->reserve(groups_.size());
         for (const Group &group : qAsConst(groups_)) {
             QVector<int> members;
@@ -179,9 +158,42 @@ QList<QStringList> DistinctMerger::takeRows(Groups *groups)
             groups->append(std::move(members));
         }
     }
+    return rows_.size();
+}
+
+QStringList DistinctMerger::finishRow(int g)
+{
+    QStringList row = std::move(*(rows_.begin() + g));
+    if (keyColumns_.isEmpty())
+        return row;
+    Group &group = *(groups_.begin() + g);
+    if (!group.duplicates.isEmpty() && !mergeColumns_.isEmpty())
+        merge(row, group);
+    group = Group();
+    for (int c = 0; c < row.size() && c < afterRules_.size(); ++c) {
+        if (!afterRules_.at(c).isEmpty())
+            row[c] = afterRules_.at(c).apply(row.at(c));
+    }
+    return row;
+}
+
+void DistinctMerger::clear()
+{
+    rows_ = QList<QStringList>();
     groups_.clear();
     table_.clear();
     hashes_.clear();
+    added_ = 0;
+}
+
+QList<QStringList> DistinctMerger::takeRows(Groups *groups)
+{
+    const int count = startFinishing(groups);
+    QList<QStringList> rows;
+    rows.reserve(count);
+    for (int g = 0; g < count; ++g)
+        rows.append(finishRow(g));
+    clear();
     return rows;
 }
 

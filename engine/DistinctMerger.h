@@ -34,11 +34,19 @@ public:
     void distinctAndMerge(QList<QStringList> &rows, Groups *groups = nullptr);
 
     void reserve(int rows);
-    // The next row, in row order.
-    void add(QStringList row);
+    // The next row, in row order; true when it is kept, the first of its keys.
+    bool add(QStringList row);
     // The rows after merging and the after-merge rules; the merger is empty
     // afterwards. Groups as above.
     QList<QStringList> takeRows(Groups *groups = nullptr);
+
+    // takeRows in steps: once every row is added, startFinishing tells how
+    // many rows remain (and fills groups); then finishRow gives each of them,
+    // merged and with the after-merge rules. Different rows may be finished
+    // on different threads at once. clear() ends it.
+    int startFinishing(Groups *groups = nullptr);
+    QStringList finishRow(int row);
+    void clear();
 
 private:
     enum class Merge

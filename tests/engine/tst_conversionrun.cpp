@@ -1,9 +1,14 @@
 #include "engine/ConversionRun.h"
+#include "engine/CsvReader.h"
+#include "engine/CsvWriter.h"
+#include "engine/DistinctMerger.h"
+#include "engine/OutputRowBuilder.h"
 #include "support/SourceKinds.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTextCodec>
@@ -102,6 +107,8 @@ private slots:
     void joinedOrders();
     void inputOrderOfSeveralForms();
     void singleFormConcatenatesFiles();
+    void manyRowsAsRowByRow_data();
+    void manyRowsAsRowByRow();
     void noOutputItems();
     void headerOnlyInput();
     void shiftJisInputAndOutput();
@@ -145,7 +152,7 @@ void TestConversionRun::joinedOrders()
     // Four joined rows (1001 twice, 1002, 1003 unmatched), three after merging.
     // The table lets its rows go as they are converted and keeps its header.
     QCOMPARE(run.inputTable().rows(), QList<QStringList>{OrderHeads + LineHeads.mid(1)});
-    QCOMPARE(run.outputRows().size(), 3);
+    QCOMPARE(run.outputRowCount(), 3);
     QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 3}}));
     QCOMPARE(reporter.value, 7);
     QVERIFY(!reporter.valueWentBack);
@@ -179,6 +186,80 @@ void TestConversionRun::singleFormConcatenatesFiles()
     QVERIFY(run.convert({"b.csv", "a.csv"}, "out.csv", "simple", reporter).succeeded);
     QCOMPARE(readBytes("out.csv"), QByteArray("No,Total\n1005,3000\n1001,1200\n1002,980\n"
                                               "1003,15000\n"));
+}
+
+void TestConversionRun::manyRowsAsRowByRow_data()
+{
+    QTest::addColumn<int>("keyEvery");  // a row's key repeats this many rows later; 0: no key
+    QTest::addColumn<bool>("adjacent"); // rows of one key come together
+    QTest::newRow("no key") << 0 << true;
+    QTest::newRow("keys of neighbours") << 3 << true;
+    QTest::newRow("keys across the file") << 1500 << false;
+}
+
+// Thousands of rows, so that they are built in several pieces, give the bytes
+// of building, merging and writing them one by one.
+void TestConversionRun::manyRowsAsRowByRow()
+{
+    QFETCH(int, keyEvery);
+    QFETCH(bool, adjacent);
+    TestWorkingFolder folder;
+    const QStringList heads{"Key", "Name", "Qty", "Note"};
+    ConvertSetting s = setting("many");
+    s.forms = {firstForm(heads)};
+    s.heads = heads;
+    OutputItem key = inputItem("Key", {0});
+    key.distinct = keyEvery > 0 ? "YES" : "NO";
+    OutputItem name = inputItem("Name", {1});
+    name.merge = "STRING";
+    name.mergeSeparator = "/";
+    name.afterRules = QStringList{"append(!)"};
+    OutputItem quantity = inputItem("Qty", {2});
+    quantity.merge = "NUMBER";
+    OutputItem note = inputItem("Note", {3});
+    note.rules = QStringList{"trim"};
+    OutputItem last = inputItem("Last", {1, 3}, " ");
+    s.outputItems = {key, name, note, quantity, last};
+    QVERIFY(ConvertSettingStore::save(s));
+
+    const QStringList notes{utf8("ふつう"), "a, b", "say \"hi\"", " blank ", "two\nlines", ""};
+    QByteArray input = "Key,Name,Qty,Note\n";
+    const int rows = 5000;
+    for (int r = 0; r < rows; ++r) {
+        const int k = keyEvery == 0 ? r : adjacent ? r / keyEvery : r % keyEvery;
+        const QString value = notes.at(r % notes.size());
+        input += QStringLiteral("K%1,%2,%3,\"%4\"\n")
+                     .arg(k)
+                     .arg(utf8("商品") + QString::number(r % 7), QString::number(r % 5),
+                          QString(value).replace("\"", "\"\""))
+                     .toUtf8();
+    }
+    QVERIFY(writeBytes("in.csv", input));
+
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY2(run.convert({"in.csv"}, "out.csv", "many", reporter).succeeded,
+             qPrintable(reporter.errors.join('\n')));
+
+    const CsvRows read = CsvReader::parse(QString::fromUtf8(input));
+    QCOMPARE(read.rows.size(), rows + 1);
+    const OutputRowBuilder builder(s.outputItems, CompanyInfo());
+    QList<QStringList> built;
+    for (int r = 1; r <= rows; ++r)
+        built.append(builder.buildOutputRow(read.rows.at(r)));
+    DistinctMerger(s.outputItems).distinctAndMerge(built);
+    QByteArray expected;
+    QBuffer buffer(&expected);
+    buffer.open(QIODevice::WriteOnly);
+    CsvWriter writer(&buffer);
+    QVERIFY(writer.open());
+    writer.writeHeader({"Key", "Name", "Note", "Qty", "Last"});
+    for (const QStringList &row : qAsConst(built))
+        writer.writeRow(row);
+    QVERIFY(writer.commit());
+    QCOMPARE(run.outputRowCount(), built.size());
+    QCOMPARE(readBytes("out.csv"), expected);
+    QCOMPARE(reporter.value, rows + built.size());
 }
 
 void TestConversionRun::noOutputItems()

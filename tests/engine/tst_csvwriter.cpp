@@ -25,6 +25,8 @@ private slots:
     void fileBytes_data();
     void fileBytes();
     void localeCodec();
+    void utf8AsTheCodecWrites_data();
+    void utf8AsTheCodecWrites();
     void failuresLeaveTheOldFile_data();
     void failuresLeaveTheOldFile();
     void targets();
@@ -87,6 +89,34 @@ void TestCsvWriter::quoting()
     QCOMPARE(written, bytes);
     const CsvRows read = readCsvRows(written);
     QCOMPARE(read.rows, (QList<QStringList>{header, readBack}));
+}
+
+void TestCsvWriter::utf8AsTheCodecWrites_data()
+{
+    QTest::addColumn<QString>("value");
+    const QChar high(0xD83D);
+    const QChar low(0xDE00);
+    QTest::newRow("ASCII, long") << QString("0123456789abcdefghij");
+    QTest::newRow("kana and kanji") << QString::fromUtf8("ｻｲﾄｳ 斎藤 花子 ½");
+    QTest::newRow("a pair of surrogates") << QString("a") + high + low + "b";
+    QTest::newRow("a lone high surrogate") << QString("ab") + high + "cdef";
+    QTest::newRow("a lone low surrogate") << QString("abcd") + low;
+    QTest::newRow("a high surrogate at the end") << QString("abcdefg") + high;
+}
+
+// The output's own UTF-8 gives the bytes of the UTF-8 codec, lone surrogates too.
+void TestCsvWriter::utf8AsTheCodecWrites()
+{
+    QFETCH(QString, value);
+    QByteArray written;
+    QBuffer buffer(&written);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    CsvWriter writer(&buffer);
+    writer.setLineEnd("\n");
+    QVERIFY(writer.open());
+    writer.writeRow({value, value});
+    QVERIFY(writer.commit());
+    QCOMPARE(written, QTextCodec::codecForMib(106)->fromUnicode(value + "," + value + "\n"));
 }
 
 void TestCsvWriter::fileBytes_data()

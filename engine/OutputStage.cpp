@@ -1,0 +1,236 @@
+#include "OutputStage.h"
+
+#include "engine/CsvLineFormat.h"
+#include "engine/CsvWriter.h"
+#include "engine/OrderedChunks.h"
+#include "engine/OutputRowBuilder.h"
+#include "statement/StatementBuilder.h"
+#include "statement/StatementList.h"
+
+#include <memory>
+
+namespace {
+
+// Rows built at a time by one thread: enough to keep the hand-over cheap, few
+// enough that the chunks waiting to be taken stay small.
+constexpr int ChunkRows = 1024;
+
+// The columns the merger must see: the keys, and, when there are keys, those
+// that merging or an after-merge rule may change (open).
+QVector<int> keptColumns(const QList<OutputItem> &items, QVector<int> *open)
+{
+    QVector<int> kept;
+    bool keys = false;
+    for (const OutputItem &item : items)
+        keys = keys || item.isDistinctKey();
+    if (!keys)
+        return kept;
+    for (int c = 0; c < items.size(); ++c) {
+        const OutputItem &item = items.at(c);
+        const bool changes = item.merges() || !item.afterRules.isEmpty();
+        if (changes)
+            open->append(c);
+        if (changes || item.isDistinctKey())
+            kept.append(c);
+    }
+    return kept;
+}
+
+QList<OutputItem> itemsAt(const QList<OutputItem> &items, const QVector<int> &columns)
+{
+    QList<OutputItem> picked;
+    for (int c : columns)
+        picked.append(items.at(c));
+    return picked;
+}
+
+} // namespace
+
+struct OutputStage::Chunk
+{
+    int first = 0; // input row index
+    int count = 0;
+    QVector<QStringList> kept; // per row, the kept columns
+    QVector<QByteArray> lines;
+    QVector<int> gaps;
+    QVector<StatementRecord> records;
+};
+
+OutputStage::OutputStage(const QList<OutputItem> &items, const CompanyInfo &company)
+    : items_(items), company_(company), keptColumns_(keptColumns(items, &openColumns_)),
+      merger_(itemsAt(items, keptColumns_))
+{
+    for (int c : qAsConst(openColumns_))
+        openSlots_.append(keptColumns_.indexOf(c));
+    for (int k = 0; k < keptColumns_.size(); ++k) {
+        if (items.at(keptColumns_.at(k)).isDistinctKey())
+            keySlots_.append(k);
+    }
+}
+
+void OutputStage::setStatements(const StatementBuilder *builder, StatementList *statements)
+{
+    statementBuilder_ = builder;
+    statements_ = statements;
+}
+
+bool OutputStage::sameKeys(const QStringList &a, const QStringList &b) const
+{
+    for (int k : keySlots_) {
+        if (a.at(k) != b.at(k))
+            return false;
+    }
+    return true;
+}
+
+void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
+                        const OutputRowBuilder &builder, CsvLineFormat &format) const
+{
+    chunk.lines.reserve(chunk.count);
+    chunk.kept.reserve(keptColumns_.isEmpty() ? 0 : chunk.count);
+    chunk.gaps.reserve(chunk.count * openColumns_.size());
+    QString text;
+    QVector<int> gapsAt;
+    const int width = items_.size();
+    // A row with the keys of the row before it in the chunk is surely merged
+    // away, so its line is never spelled. Rows of one order come together.
+    for (int r = 0; r < chunk.count; ++r) {
+        const QStringList input = std::move(*(rows + (chunk.first + r)));
+        const QStringList row = builder.buildOutputRow(input);
+        if (statementBuilder_)
+            chunk.records.append(statementBuilder_->buildStatementRecord(input));
+        if (!keptColumns_.isEmpty()) {
+            QStringList kept;
+            kept.reserve(keptColumns_.size());
+            for (int c : keptColumns_)
+                kept.append(row.at(c));
+            const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
+            chunk.kept.append(std::move(kept));
+            if (repeats) {
+                chunk.lines.append(QByteArray());
+                chunk.gaps.resize(chunk.gaps.size() + openColumns_.size());
+                continue;
+            }
+        }
+        // The whole line first, then its bytes in one go between the gaps.
+        text.resize(0);
+        gapsAt.resize(0);
+        int open = 0;
+        for (int c = 0; c < width; ++c) {
+            if (c > 0)
+                text += QLatin1Char(',');
+            if (open < openColumns_.size() && openColumns_.at(open) == c) {
+                gapsAt.append(text.size()); // the value comes when the rows are merged
+                ++open;
+                continue;
+            }
+            format.appendValue(text, row.at(c), CsvLineFormat::recordEdges(c, width));
+        }
+        text += format.lineEnd();
+        QByteArray line;
+        line.reserve(text.size() * 3);
+        int done = 0;
+        for (int at : qAsConst(gapsAt)) {
+            format.encode(QStringView(text).mid(done, at - done), line);
+            chunk.gaps.append(line.size());
+            done = at;
+        }
+        format.encode(QStringView(text).mid(done), line);
+        line.squeeze();
+        chunk.lines.append(std::move(line));
+    }
+}
+
+void OutputStage::convert(QList<QStringList> &&input, CsvWriter &writer,
+                          const std::function<void()> &rowDone)
+{
+    QList<QStringList> rows = std::move(input);
+    const int count = qMax(rows.size() - 1, 0);
+    // Taken once, before the threads start: iterating needs no more detaching.
+    const QList<QStringList>::iterator first = rows.begin();
+    const OutputRowBuilder builder(items_, company_);
+    const CsvLineFormat &format = writer.lineFormat();
+    const bool keep = merger_.hasKeys();
+    merger_.reserve(keep ? count : 0);
+    const int chunkCount = (count + ChunkRows - 1) / ChunkRows;
+    QVector<Chunk> chunks(chunkCount);
+    OrderedChunks::run(
+        chunkCount,
+        [&](int k) {
+            Chunk &chunk = chunks[k];
+            chunk.first = 1 + k * ChunkRows;
+            chunk.count = qMin(ChunkRows, count - k * ChunkRows);
+            CsvLineFormat ownFormat(format); // an encoder of this thread's own
+            build(chunk, first, builder, ownFormat);
+        },
+        [&](int k) {
+            Chunk chunk = std::move(chunks[k]);
+            chunks[k] = Chunk();
+            const int gapCount = openColumns_.size();
+            for (int r = 0; r < chunk.count; ++r) {
+                if (statements_)
+                    statements_->append(chunk.records.at(r));
+                const QByteArray &line = chunk.lines.at(r);
+                if (!keep) {
+                    writer.writeEncoded(line.constData(), line.size());
+                    ++written_;
+                } else if (merger_.add(std::move(chunk.kept[r]))) {
+                    Q_ASSERT(!line.isEmpty()); // the first row of its keys is always spelled
+                    lines_.append(line);
+                    for (int g = 0; g < gapCount; ++g)
+                        gaps_.append(chunk.gaps.at(r * gapCount + g));
+                }
+                rowDone();
+            }
+        });
+}
+
+void OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
+                            const std::function<void()> &rowDone)
+{
+    if (!merger_.hasKeys())
+        return;
+    const int count = merger_.startFinishing(groups);
+    const int width = items_.size();
+    const int gapCount = openColumns_.size();
+    const CsvLineFormat &format = writer.lineFormat();
+    // Merging, the after-merge rules and spelling the merged values run on two
+    // threads too; the writer takes the finished lines in order.
+    lines_.detach();
+    const int chunkCount = (count + ChunkRows - 1) / ChunkRows;
+    QVector<QByteArray> finished(chunkCount);
+    OrderedChunks::run(
+        chunkCount,
+        [&](int k) {
+            CsvLineFormat ownFormat(format);
+            QByteArray &bytes = finished[k];
+            QString text;
+            const int end = qMin(count, (k + 1) * ChunkRows);
+            for (int g = k * ChunkRows; g < end; ++g) {
+                const QByteArray line = std::move(*(lines_.begin() + g));
+                const QStringList values = merger_.finishRow(g);
+                int done = 0;
+                for (int o = 0; o < gapCount; ++o) {
+                    const int gap = gaps_.at(g * gapCount + o);
+                    bytes.append(line.constData() + done, gap - done);
+                    text.resize(0);
+                    ownFormat.appendValue(text, values.at(openSlots_.at(o)),
+                                          CsvLineFormat::recordEdges(openColumns_.at(o), width));
+                    ownFormat.encode(text, bytes);
+                    done = gap;
+                }
+                bytes.append(line.constData() + done, line.size() - done);
+            }
+        },
+        [&](int k) {
+            const QByteArray bytes = std::move(finished[k]);
+            finished[k] = QByteArray();
+            writer.writeEncoded(bytes.constData(), bytes.size());
+            const int end = qMin(count, (k + 1) * ChunkRows);
+            for (int g = k * ChunkRows; g < end; ++g)
+                rowDone();
+        });
+    merger_.clear();
+    lines_.clear();
+    gaps_.clear();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/DistinctMerger.h"
+#include "settings/CompanyInfo.h"
+#include "settings/OutputItem.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class CsvLineFormat;
+class CsvWriter;
+class OutputRowBuilder;
+class StatementBuilder;
+class StatementList;
+
+// Turns the input rows of a run into the lines of the output file. Rows are
+// built and spelled in chunks on two threads and taken in row order. A row is
+// kept as its encoded line with gaps for the values that merging or the
+// after-merge rules may still change; without a key item nothing changes any
+// more, and the lines go straight to the writer.
+class OutputStage
+{
+public:
+    OutputStage(const QList<OutputItem> &items, const CompanyInfo &company);
+
+    // Statement records, one per input row, are built alongside and appended
+    // to statements in row order.
+    void setStatements(const StatementBuilder *builder, StatementList *statements);
+
+    // Takes input rows 1.. (row 0 is the header), each let go once converted;
+    // rowDone is called on this thread after each row, in order.
+    void convert(QList<QStringList> &&input, CsvWriter &writer,
+                 const std::function<void()> &rowDone);
+    // The rows kept for merging: how many there will be, and then writing
+    // them, merged, with rowDone after each. groups as DistinctMerger gives.
+    int rowCount() const { return merger_.hasKeys() ? lines_.size() : written_; }
+    void writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
+                   const std::function<void()> &rowDone);
+
+private:
+    struct Chunk;
+    bool sameKeys(const QStringList &a, const QStringList &b) const;
+    void build(Chunk &chunk, QList<QStringList>::iterator rows, const OutputRowBuilder &builder,
+               CsvLineFormat &format) const;
+
+    const QList<OutputItem> items_;
+    const CompanyInfo company_;
+    QVector<int> openColumns_; // the columns left as gaps in the kept lines
+    QVector<int> keptColumns_; // the columns the merger sees: keys and open ones
+    QVector<int> openSlots_;   // each open column's place among the kept ones
+    QVector<int> keySlots_;    // the key columns' places among the kept ones
+    DistinctMerger merger_;
+    const StatementBuilder *statementBuilder_ = nullptr;
+    StatementList *statements_ = nullptr;
+    QVector<QByteArray> lines_; // per kept row
+    QVector<int> gaps_;         // per kept row, where each open value goes in its line
+    int written_ = 0;
+};
