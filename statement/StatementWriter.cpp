@@ -2,6 +2,7 @@
 
 #include "settings/StatementField.h"
 #include "statement/DrawnCharacters.h"
+#include "statement/PageDocuments.h"
 #include "statement/PdfTextMapRepair.h"
 #include "statement/StatementFont.h"
 #include "statement/StatementMarkup.h"
@@ -207,6 +208,16 @@ bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &in
     if (!painter.begin(&printer))
         return false;
     const int count = statements_.count();
+    // The pages' rich text is read on a thread of its own while the pages
+    // before are painted; that thread has a font and the markup to itself.
+    const QFont documentFont = statementFont(options_.font);
+    PageDocuments documents(count, [&](int i) {
+        auto document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(documentFont);
+        document->setDefaultStyleSheet(markup.styleSheet());
+        document->setHtml(markup.body(statements_.at(i)));
+        return document;
+    });
     for (int i = 0; i < count; ++i) {
         const StatementRecord &record = statements_.at(i);
 
@@ -231,14 +242,15 @@ bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &in
         painter.drawText(QRect(QPoint(50, 210), QPoint(W / 2 - 26, 319)),
                          Qt::TextWordWrap | Qt::AlignBottom, options_.ment);
 
-        QTextDocument document;
-        document.setDefaultFont(font);
-        document.setTextWidth(W - 20);
-        document.setDefaultStyleSheet(markup.styleSheet());
-        document.setHtml(markup.body(record));
-        drawn.add(document.toPlainText());
+        const std::unique_ptr<QTextDocument> document = documents.take();
+        if (!document) {
+            painter.end();
+            return false;
+        }
+        document->setTextWidth(W - 20);
+        drawn.add(document->toPlainText());
         painter.translate(10, Y);
-        document.drawContents(&painter, QRectF(0, 0, W - 20, H - Y - 80));
+        document->drawContents(&painter, QRectF(0, 0, W - 20, H - Y - 80));
         painter.translate(-10, -Y);
 
         painter.setFont(noticeFont);
