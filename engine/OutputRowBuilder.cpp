@@ -8,10 +8,13 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
     items_.reserve(items.size());
     for (const OutputItem &stored : items) {
         Item item;
-        // A kind missing from a shorter kind list counts as a company field.
-        for (int k = 0; k < stored.mapNums.size(); ++k)
-            item.sources.append(
-                {stored.mapSources.value(k, SourceKind::CompanyField), stored.mapNums.at(k)});
+        // A kind missing from a shorter kind list counts as a company field; a
+        // source of another kind adds no part at all, not even an empty one.
+        for (int k = 0; k < stored.mapNums.size(); ++k) {
+            const SourceKind kind = stored.mapSources.value(k, SourceKind::CompanyField);
+            if (kind == SourceKind::CompanyField || kind == SourceKind::InputItem)
+                item.parts.append({kind, stored.mapNums.at(k)});
+        }
         item.separator = stored.separator;
         item.hasConditions = !stored.conditions.isEmpty();
         if (stored.condCombination == QLatin1String("AND"))
@@ -66,26 +69,35 @@ bool OutputRowBuilder::passes(const Item &item, const QStringList &inputRow) con
 
 QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow) const
 {
-    // A source of another kind adds no part at all, not even an empty one.
+    const int count = item.parts.size();
+    if (count == 0)
+        return QString();
+    if (count == 1)
+        return sourceValue(item.parts.constFirst(), inputRow); // shares the cell, no copy
     QVarLengthArray<QString, 8> parts;
-    qsizetype length = 0;
-    for (const Source &source : item.sources) {
-        if (source.kind != SourceKind::CompanyField && source.kind != SourceKind::InputItem)
-            continue;
+    qsizetype length = (count - 1) * item.separator.size();
+    for (const Source &source : item.parts) {
         parts.append(sourceValue(source, inputRow));
         length += parts.last().size();
     }
-    if (parts.isEmpty())
-        return QString();
-    if (parts.size() == 1)
-        return parts.first(); // shares the cell, no copy
     QString value;
-    value.reserve(int(length + (parts.size() - 1) * item.separator.size()));
+    value.reserve(int(length));
     value += parts.first();
-    for (int k = 1; k < parts.size(); ++k) {
+    for (int k = 1; k < count; ++k) {
         value += item.separator;
         value += parts.at(k);
     }
+    return value;
+}
+
+QString OutputRowBuilder::value(int column, const QStringList &inputRow) const
+{
+    const Item &item = items_.at(column);
+    if (!passes(item, inputRow))
+        return QString();
+    QString value = assemble(item, inputRow);
+    if (!item.rules.isEmpty())
+        value = item.rules.apply(std::move(value));
     return value;
 }
 
@@ -93,15 +105,7 @@ QStringList OutputRowBuilder::buildOutputRow(const QStringList &inputRow) const
 {
     QStringList row;
     row.reserve(items_.size());
-    for (const Item &item : items_) {
-        if (!passes(item, inputRow)) {
-            row.append(QString());
-            continue;
-        }
-        QString value = assemble(item, inputRow);
-        if (!item.rules.isEmpty())
-            value = item.rules.apply(std::move(value));
-        row.append(std::move(value));
-    }
+    for (int c = 0; c < items_.size(); ++c)
+        row.append(value(c, inputRow));
     return row;
 }

@@ -19,6 +19,8 @@ public:
     OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company);
 
     QStringList buildOutputRow(const QStringList &inputRow) const;
+    // One item's value of that row: each value depends on the input row alone.
+    QString value(int column, const QStringList &inputRow) const;
 
 private:
     struct Source
@@ -39,7 +41,7 @@ private:
     };
     struct Item
     {
-        QVector<Source> sources;
+        QVector<Source> parts; // the sources that give a value
         QString separator;
         bool hasConditions = false;
         Combination combination = Combination::Never;

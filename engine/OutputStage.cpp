@@ -93,19 +93,19 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
     QVector<int> gapsAt;
     const int width = items_.size();
     // A row with the keys of the row before it in the chunk is surely merged
-    // away, so its line is never spelled. Rows of one order come together.
+    // away: only its kept values are built, and its line is never spelled.
+    // Rows of one order come together.
     for (int r = 0; r < chunk.count; ++r) {
         const QStringList input = std::move(*(rows + (chunk.first + r)));
-        const QStringList row = builder.buildOutputRow(input);
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
+        QStringList kept;
         if (!keptColumns_.isEmpty()) {
-            QStringList kept;
             kept.reserve(keptColumns_.size());
             for (int c : keptColumns_)
-                kept.append(row.at(c));
+                kept.append(builder.value(c, input));
             const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
-            chunk.kept.append(std::move(kept));
+            chunk.kept.append(kept);
             if (repeats) {
                 chunk.lines.append(QByteArray());
                 chunk.gaps.resize(chunk.gaps.size() + openColumns_.size());
@@ -116,15 +116,19 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
         text.resize(0);
         gapsAt.resize(0);
         int open = 0;
+        int keptAt = 0;
         for (int c = 0; c < width; ++c) {
             if (c > 0)
                 text += QLatin1Char(',');
+            const bool isKept = keptAt < keptColumns_.size() && keptColumns_.at(keptAt) == c;
             if (open < openColumns_.size() && openColumns_.at(open) == c) {
                 gapsAt.append(text.size()); // the value comes when the rows are merged
                 ++open;
+                ++keptAt;
                 continue;
             }
-            format.appendValue(text, row.at(c), CsvLineFormat::recordEdges(c, width));
+            const QString value = isKept ? kept.at(keptAt++) : builder.value(c, input);
+            format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
         }
         text += format.lineEnd();
         QByteArray line;
