@@ -39,24 +39,22 @@ void appendUtf8(QStringView text, QByteArray &bytes)
     bytes.resize(most);
     uchar *out = reinterpret_cast<uchar *>(bytes.data()) + start;
     while (p < end) {
-        // Most of a line is ASCII: four characters at a time while it lasts.
-        while (end - p >= 4) {
-            quint64 four;
-            memcpy(&four, p, sizeof four);
-            if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
-                break;
-            out[0] = uchar(four);
-            out[1] = uchar(four >> 16);
-            out[2] = uchar(four >> 32);
-            out[3] = uchar(four >> 48);
-            out += 4;
-            p += 4;
-        }
-        if (p == end)
-            break;
         const uint u = *p++;
         if (u < 0x80) {
             *out++ = uchar(u);
+            // Runs of ASCII go four characters at a time while they last.
+            while (end - p >= 4) {
+                quint64 four;
+                memcpy(&four, p, sizeof four);
+                if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
+                    break;
+                out[0] = uchar(four);
+                out[1] = uchar(four >> 16);
+                out[2] = uchar(four >> 32);
+                out[3] = uchar(four >> 48);
+                out += 4;
+                p += 4;
+            }
         } else if (u < 0x800) {
             *out++ = uchar(0xC0 | (u >> 6));
             *out++ = uchar(0x80 | (u & 0x3F));
