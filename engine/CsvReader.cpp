@@ -82,6 +82,9 @@ struct Line
 class Parser
 {
 public:
+    // width > 0: the text begins after the header, which is that wide.
+    explicit Parser(int width = 0) : headerRead_(width > 0), width_(width) {}
+
     // Parses what text holds of whole lines; returns how many characters it
     // took. final: text is the end of the file.
     qsizetype feed(QStringView text, bool final);
@@ -90,6 +93,9 @@ public:
     bool isDone() const { return done_; }
     // The line the text not taken yet begins on.
     int line() const { return line_; }
+    // Whether all text fed so far ends exactly at the end of a record, so
+    // that a parser that knows only the header's width would go on alike.
+    bool isBetweenRecords() const { return headerRead_ && !done_ && waiting_.empty(); }
     CsvRows take();
 
 private:
@@ -167,7 +173,7 @@ qsizetype Parser::feed(QStringView text, bool final)
 
 CsvRows Parser::take()
 {
-    if (result_.rows.isEmpty())
+    if (!headerRead_)
         result_.rows.append(QStringList{QString()});
     return std::move(result_);
 }
@@ -444,6 +450,17 @@ public:
         : device_(device), pieceBytes_(qMax<qint64>(1, pieceBytes))
     {}
 
+    // Reads a part of a file instead: the text stops at the first of ends
+    // where a record ends too, and a later part starts after the header.
+    void setPart(const CsvPart &part)
+    {
+        ends_ = part.ends;
+        width_ = part.width;
+    }
+    // Where the reading stopped: one of the part's ends, or -1 at the file's end.
+    qint64 end() const { return limit_; }
+    Encoding encoding() const { return encoding_; }
+
     CsvRows read()
     {
         const qint64 origin = device_.pos();
@@ -459,6 +476,8 @@ public:
             return rows;
         return readAs(InputTextDecoder::fallbackEncoding());
     }
+    // Reads the rest in the given encoding.
+    CsvRows readAs(Encoding encoding);
 
 private:
     // Hands text to the parser; the part it could not use yet stays for the
@@ -489,19 +508,21 @@ private:
         const qint64 size = qMax(pieceBytes_, qMax(qint64(pending_.size()), carried) * 2);
         return qMin<qint64>(size, 1 << 30);
     }
-    // The next piece of the device after what the last one left over.
-    QByteArray nextBytes(QByteArray &&carry, bool *final)
+    // The next piece of the device after what the last one left over; *last
+    // once the device, or the part, has no more.
+    QByteArray nextBytes(QByteArray &&carry, bool *last)
     {
         QByteArray bytes = std::move(carry);
         const int kept = bytes.size();
         qint64 wanted = pieceSize(kept);
-        const qint64 available = device_.bytesAvailable();
-        if (available > 0)
+        const qint64 available =
+            limit_ >= 0 ? qMax<qint64>(0, limit_ - device_.pos()) : device_.bytesAvailable();
+        if (available > 0 || limit_ >= 0)
             wanted = qMin(wanted, available); // a small file takes no large buffer
         bytes.resize(int(kept + wanted));
-        const qint64 got = device_.read(bytes.data() + kept, wanted);
+        const qint64 got = wanted > 0 ? device_.read(bytes.data() + kept, wanted) : 0;
         bytes.resize(kept + int(qMax<qint64>(0, got)));
-        *final = got <= 0 || device_.atEnd();
+        *last = got <= 0 || device_.atEnd() || (limit_ >= 0 && device_.pos() >= limit_);
         return bytes;
     }
 
@@ -518,7 +539,6 @@ private:
         return rows;
     }
 
-    CsvRows readAs(Encoding encoding);
     // Decodes what bytes hold of whole characters (legacy codecs: of whole
     // lines); *used is how many bytes that took, *faultAt where in the text a
     // fault was met, or -1.
@@ -529,6 +549,12 @@ private:
 
     QIODevice &device_;
     const qint64 pieceBytes_;
+    // A part: where it may end, and the header's width when it is not the first.
+    QVector<qint64> ends_;
+    int width_ = 0;
+    // Where the text stops for now: the next of ends_, or -1 for the device's end.
+    qint64 limit_ = -1;
+    Encoding encoding_ = Encoding::Utf8;
     QString pending_;
     int lineAfterDone_ = 0;
     std::unique_ptr<QTextDecoder> unicodeDecoder_;
@@ -578,14 +604,22 @@ QString StreamReader::decode(Encoding encoding, const QByteArray &bytes, bool fi
 
 CsvRows StreamReader::readAs(Encoding encoding)
 {
-    Parser parser;
+    Parser parser(width_);
+    encoding_ = encoding;
+    int nextEnd = 0;
+    limit_ = ends_.value(nextEnd++, -1);
     pending_.clear();
     lineAfterDone_ = 0;
     unicodeDecoder_.reset();
     QByteArray carry; // what the last piece held of a cut character or line
     for (;;) {
-        bool final = false;
-        const QByteArray bytes = nextBytes(std::move(carry), &final);
+        bool last = false;
+        const QByteArray bytes = nextBytes(std::move(carry), &last);
+        // A part that ends before the file does is not final: its last record
+        // may run on into the next part.
+        const bool final = last && (limit_ < 0 || device_.atEnd());
+        if (final)
+            limit_ = -1;
         qsizetype used = 0;
         qsizetype faultAt = -1;
         if (!InputTextDecoder::isUnicode(encoding) &&
@@ -599,6 +633,18 @@ CsvRows StreamReader::readAs(Encoding encoding)
             feed(parser, text, final);
             if (final)
                 return parser.take();
+            // A part with a malformed record is of no use: the file is read
+            // again whole, for the record's line.
+            if (!ends_.isEmpty() && parser.isDone())
+                return parser.take();
+            if (!last)
+                continue;
+            // The part's end is a line end; unless it is a record's end too
+            // (not inside quotes, no short lines that may join the next ones),
+            // the part runs on to its next end.
+            if (carry.isEmpty() && pending_.isEmpty() && parser.isBetweenRecords())
+                return parser.take();
+            limit_ = ends_.value(nextEnd++, -1);
             continue;
         }
         feed(parser, QStringView(text).left(faultAt), false);
@@ -618,13 +664,13 @@ CsvRows StreamReader::readAs(Encoding encoding)
 bool StreamReader::restHoldsWideUtf8(QByteArray carry)
 {
     for (;;) {
-        bool final = false;
-        const QByteArray bytes = nextBytes(std::move(carry), &final);
+        bool last = false;
+        const QByteArray bytes = nextBytes(std::move(carry), &last);
         const qsizetype whole =
-            final ? bytes.size() : lastLineFeed(bytes.constData(), bytes.size()) + 1;
+            last ? bytes.size() : lastLineFeed(bytes.constData(), bytes.size()) + 1;
         if (InputTextDecoder::holdsWideUtf8Line(bytes.constData(), whole))
             return true;
-        if (final)
+        if (last)
             return false;
         carry = bytes.mid(int(whole));
     }
@@ -672,4 +718,17 @@ CsvRows readCsvRows(const QByteArray &bytes)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     return StreamReader(buffer, 1 << 20).read();
+}
+
+CsvPartRows readCsvPart(QIODevice &device, const CsvPart &part, qint64 pieceBytes)
+{
+    StreamReader reader(device, pieceBytes);
+    reader.setPart(part);
+    CsvPartRows read;
+    read.rows = part.width > 0 ? reader.readAs(part.encoding) : reader.read();
+    read.sound = !read.rows.hasTextFault() && !read.rows.isMalformed();
+    read.end = reader.end();
+    read.width = part.width > 0 ? part.width : int(read.rows.rows.constFirst().size());
+    read.encoding = reader.encoding();
+    return read;
 }

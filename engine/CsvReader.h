@@ -1,11 +1,14 @@
 #pragma once
 
+#include "engine/InputTextDecoder.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVector>
 
 // The rows of one CSV file: row 0 the header, then the records in file order.
 // There is always at least the header row. With a text fault the rows are just
@@ -65,3 +68,36 @@ public:
 // neither all its bytes nor all its text are held at once.
 CsvRows readCsvRows(QIODevice &device, qint64 pieceBytes = 1 << 20);
 CsvRows readCsvRows(const QByteArray &bytes);
+
+// A byte range of a seekable file that is read apart from the rest, so that
+// the parts of a large file can be read side by side (see CsvFileParts).
+struct CsvPart
+{
+    // Offsets just after a line feed where the part may end, ascending. It
+    // ends at the first of them that ends a record too, past the last at the
+    // file's end.
+    QVector<qint64> ends;
+    // 0 for the part that begins the file. A later part begins after the
+    // header: its width, and the encoding the file's text is in.
+    int width = 0;
+    InputTextDecoder::Encoding encoding = InputTextDecoder::Encoding::Utf8;
+};
+
+struct CsvPartRows
+{
+    // Only the first part's rows begin with the header.
+    CsvRows rows;
+    // No text fault and no malformed record.
+    bool sound = false;
+    // Where the part ended: one of its ends, or -1 at the file's end.
+    qint64 end = -1;
+    // The header's width, and the encoding the part was read in.
+    int width = 0;
+    InputTextDecoder::Encoding encoding = InputTextDecoder::Encoding::Utf8;
+};
+
+// Reads a part of a file from the device's position. Its rows are those a
+// read of the whole file gives for these bytes only when they are sound, the
+// part begins where a record begins, and the whole file is read in the same
+// encoding.
+CsvPartRows readCsvPart(QIODevice &device, const CsvPart &part, qint64 pieceBytes = 1 << 20);

@@ -1,15 +1,20 @@
 #include "InputStage.h"
 
 #include "engine/ConversionReporter.h"
+#include "engine/CsvFileParts.h"
 #include "settings/InputTable.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <QVector>
 
+#include <algorithm>
+#include <memory>
 #include <new>
+#include <vector>
 
 InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
                        ConversionReporter &reporter)
@@ -20,6 +25,10 @@ namespace {
 
 // How much of a file is looked at to learn its header before it is read whole.
 constexpr qint64 HeadBytes = 64 * 1024;
+// A file this large is read in parts side by side, so that the threads share
+// the work of the files evenly however their sizes differ.
+constexpr qint64 SplitBytes = 8 << 20;
+constexpr qint64 PartBytes = 2 << 20;
 
 // The header of the file, from its first lines alone; empty when those do not
 // tell it for sure: a byte-order mark of UTF-16 or UTF-32 (a line feed byte may
@@ -42,25 +51,32 @@ QStringList headerOf(QFile &file)
 
 } // namespace
 
-InputStage::FileRead InputStage::readFile(const QString &path,
-                                          const QList<QStringList> &acceptedHeaders)
+bool InputStage::openFile(QFile &file, const QList<QStringList> &acceptedHeaders, FileRead *read)
 {
-    FileRead read;
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.error = file.errorString();
-        return read;
+        read->error = file.errorString();
+        return false;
     }
     // A file that no form expects is known by its first line: the rest of a
     // large wrong file is never read.
     if (!acceptedHeaders.isEmpty() && file.size() > HeadBytes) {
         const QStringList header = headerOf(file);
         if (!header.isEmpty() && !acceptedHeaders.contains(header)) {
-            read.rows.rows = QList<QStringList>{header};
-            read.opened = true;
-            return read;
+            read->rows.rows = QList<QStringList>{header};
+            read->opened = true;
+            return false;
         }
     }
+    return true;
+}
+
+InputStage::FileRead InputStage::readFile(const QString &path,
+                                          const QList<QStringList> &acceptedHeaders)
+{
+    FileRead read;
+    QFile file(path);
+    if (!openFile(file, acceptedHeaders, &read))
+        return read;
     read.rows = readCsvRows(file);
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
@@ -79,22 +95,51 @@ void InputStage::readAll(const QList<QStringList> &acceptedHeaders)
             paths.append(path);
     }
     QVector<FileRead> reads(paths.size());
-    // Files are read side by side; the calling thread takes its share too.
+    std::vector<std::unique_ptr<CsvFileParts>> files(paths.size());
+    // Large files are read in parts; the threads take the largest parts
+    // first, so that they finish at about the same time.
+    struct Task
+    {
+        int file;
+        int part; // -1: the whole file
+        qint64 bytes;
+    };
+    QVector<Task> tasks;
+    const bool split = QThread::idealThreadCount() > 1;
+    for (int k = 0; k < paths.size(); ++k) {
+        const qint64 size = QFileInfo(paths.at(k)).size();
+        if (!split || size < SplitBytes) {
+            tasks.append({k, -1, size});
+            continue;
+        }
+        QFile file(paths.at(k));
+        if (!openFile(file, acceptedHeaders, &reads[k]))
+            continue;
+        files[k] = std::make_unique<CsvFileParts>(file, PartBytes);
+        for (int part = 0; part < files[k]->count(); ++part)
+            tasks.append({k, part, files[k]->size(part)});
+    }
+    std::stable_sort(tasks.begin(), tasks.end(),
+                     [](const Task &a, const Task &b) { return a.bytes > b.bytes; });
+    // The calling thread takes its share too.
     QAtomicInt next(0);
-    // A helper thread must not end in an exception: a file that runs out of
+    // A helper thread must not end in an exception: a part that runs out of
     // memory is marked, and the run learns of it once every thread is done.
     QAtomicInt outOfMemory(0);
     auto work = [&]() {
-        for (int k = next.fetchAndAddRelaxed(1); k < paths.size(); k = next.fetchAndAddRelaxed(1)) {
+        for (int t = next.fetchAndAddRelaxed(1); t < tasks.size(); t = next.fetchAndAddRelaxed(1)) {
+            const Task &task = tasks.at(t);
             try {
-                reads[k] = readFile(paths.at(k), acceptedHeaders);
+                if (task.part < 0)
+                    reads[task.file] = readFile(paths.at(task.file), acceptedHeaders);
+                else
+                    files[task.file]->read(task.part);
             } catch (const std::bad_alloc &) {
-                reads[k] = FileRead();
                 outOfMemory.storeRelaxed(1);
             }
         }
     };
-    const int helpers = qMin(paths.size(), QThread::idealThreadCount()) - 1;
+    const int helpers = qMin(tasks.size(), QThread::idealThreadCount()) - 1;
     QVector<QThread *> threads;
     for (int t = 0; t < helpers; ++t) {
         threads.append(QThread::create(work));
@@ -107,8 +152,15 @@ void InputStage::readAll(const QList<QStringList> &acceptedHeaders)
     }
     if (outOfMemory.loadRelaxed())
         throw std::bad_alloc();
-    for (int k = 0; k < paths.size(); ++k)
+    for (int k = 0; k < paths.size(); ++k) {
+        if (files[k]) {
+            reads[k].rows = files[k]->take();
+            reads[k].error = files[k]->errorString();
+            reads[k].opened = reads[k].error.isEmpty();
+            files[k].reset();
+        }
         cache_.insert(paths.at(k), std::move(reads[k]));
+    }
 }
 
 const CsvRows *InputStage::fileRows(const QString &path)

@@ -10,13 +10,15 @@
 
 class ConversionReporter;
 class InputTable;
+class QFile;
 
 // Reads the input files of a run into the input table: one form takes every
 // file and concatenates their records; several forms recognise each file by
 // its header and join it on the form's key. Each file is read from disk once
-// per run (several files side by side, one thread each); messages come in
-// the order in which the files are met. On failure the reporter has been
-// given the one error.
+// per run (several files, and the parts of a large one, side by side; parts
+// that do not fit together are read again whole); messages come in the order
+// in which the files are met. On failure the reporter has been given the one
+// error.
 class InputStage
 {
 public:
@@ -34,8 +36,11 @@ private:
         CsvRows rows;
     };
 
-    // Reads a file whole, unless its header is none of acceptedHeaders (when
-    // any are given): then only the header is kept.
+    // Opens a file to be read; false when there is nothing more to do: it
+    // cannot be opened, or its header is none of acceptedHeaders (when any
+    // are given), and then only the header is kept.
+    static bool openFile(QFile &file, const QList<QStringList> &acceptedHeaders, FileRead *read);
+    // Reads a file whole, unless openFile() was the end of it.
     static FileRead readFile(const QString &path, const QList<QStringList> &acceptedHeaders);
     // Reads every input file at once, before the stage looks at them.
     void readAll(const QList<QStringList> &acceptedHeaders);

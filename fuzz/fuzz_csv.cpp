@@ -1,11 +1,13 @@
 // CSV reading: any bytes (any encoding, quotes, line ends, NUL bytes, long
-// fields) read the same however the file is cut into pieces, never crash and
-// give every record exactly the header's width; the rows written out and read
-// back are the same rows.
+// fields) read the same however the file is cut into pieces, and from a file
+// read in parts, never crash and give every record exactly the header's
+// width; the rows written out and read back are the same rows.
+#include "engine/CsvFileParts.h"
 #include "engine/CsvReader.h"
 #include "engine/CsvWriter.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <QTextCodec>
 
 #include <cstdint>
@@ -34,6 +36,26 @@ QString readBack(const QString &value)
     }
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
+}
+
+// The rows, faults and lines of the file read in parts, as they are read whole.
+void checkInParts(const QByteArray &bytes, const CsvRows &whole)
+{
+    static const QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("in.csv")));
+    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "file not written");
+    file.close();
+    check(file.open(QIODevice::ReadOnly), "file does not open");
+    CsvFileParts parts(file, 1 + bytes.size() / (2 + bytes.size() % 6), 1 + bytes.size() % 5);
+    for (int k = parts.count() - 1; k >= 0; --k)
+        parts.read(k);
+    const CsvRows joined = parts.take();
+    check(parts.errorString().isEmpty(), "parts not read");
+    check(joined.malformedLine == whole.malformedLine && joined.textFault == whole.textFault &&
+              joined.textFaultLine == whole.textFaultLine &&
+              joined.encodingName == whole.encodingName,
+          "fault differs in parts");
+    check(joined.rows == whole.rows, "rows differ in parts");
 }
 
 QByteArray write(const QList<QStringList> &rows, const QString &lineEnd)
@@ -74,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
               pieces.encodingName == whole.encodingName,
           "text fault depends on the pieces");
     check(!whole.hasTextFault() || whole.textFaultLine > 0, "text fault without a line");
+    checkInParts(bytes, whole);
     if (whole.isMalformed() || whole.hasTextFault())
         return 0;
     check(pieces.rows == whole.rows, "rows depend on the pieces");

@@ -354,6 +354,11 @@ void TestConversionRun::errors_data()
         << QStringList{"orders.csv", "bad.csv"} << "out.csv"
         << "simple"
         << "Input file has a malformed record:\nbad.csv (line 4)." << processing;
+    // Read in parts side by side, and again whole for the record's line.
+    QTest::newRow("malformed record far into a large file")
+        << QStringList{"large-bad.csv"} << "out.csv"
+        << "simple"
+        << "Input file has a malformed record:\nlarge-bad.csv (line 40002)." << processing;
     QTest::newRow("quote open at the end")
         << QStringList{"open.csv"} << "out.csv"
         << "simple"
@@ -409,6 +414,11 @@ void TestConversionRun::errors()
                                     QTextCodec::codecForName("Shift_JIS")
                                         ->fromUnicode(QString::fromUtf8("2,2,田中,4,5,6,7,8\n"))));
     QVERIFY(writeBytes("nottext.csv", heads + "1,2,\x81\x20,4,5,6,7,8\n"));
+    if (inputs.contains("large-bad.csv")) {
+        const QByteArray record = "1,2,3,4,5,6," + QByteArray(220, 'x') + ",8\n";
+        QVERIFY(
+            writeBytes("large-bad.csv", heads + record.repeated(40000) + "1,2,3,4,5,6,7,8,9\n"));
+    }
     QVERIFY(writeBytes("out.csv", OldOutput));
     const QByteArray inputBytes = readBytes("orders.csv");
 
@@ -427,9 +437,11 @@ void TestConversionRun::errors()
     QCOMPARE(readBytes("out.csv"), OldOutput);
     QCOMPARE(readBytes("orders.csv"), inputBytes);
     QVERIFY(!QFileInfo::exists("no/such/folder/out.csv"));
-    QCOMPARE(QDir().entryList(QDir::Files),
-             (QStringList{"bad.csv", "large.csv", "lines.csv", "mixed.csv", "nottext.csv",
-                          "open.csv", "orders.csv", "other.csv", "out.csv", "rowsmith.dat"}));
+    QStringList files{"bad.csv",  "large.csv",  "lines.csv", "mixed.csv", "nottext.csv",
+                      "open.csv", "orders.csv", "other.csv", "out.csv",   "rowsmith.dat"};
+    if (inputs.contains("large-bad.csv"))
+        files.insert(1, "large-bad.csv");
+    QCOMPARE(QDir().entryList(QDir::Files), files);
 }
 
 namespace {

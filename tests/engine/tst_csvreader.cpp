@@ -1,9 +1,11 @@
+#include "engine/CsvFileParts.h"
 #include "engine/CsvReader.h"
 #include "engine/InputTextDecoder.h"
 
 #include "engine/EngineTestSupport.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -32,6 +34,8 @@ private slots:
     void utf8Validation();
     void largeFileKeepsEveryOrder();
     void shiftJisAsTheCodec();
+    void inParts_data();
+    void inParts();
 };
 
 void TestCsvReader::parse_data()
@@ -382,6 +386,87 @@ void TestCsvReader::shiftJisAsTheCodec()
         }
     }
     QVERIFY(faults > 0);
+}
+
+void TestCsvReader::inParts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("partBytes");
+    // Whether some part cannot be taken as it stands, so the file is read again whole.
+    QTest::addColumn<bool>("readAgain");
+
+    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
+    auto sjis = [&](const QString &text) { return shiftJis->fromUnicode(text); };
+    auto records = [](int count, const char *pattern) {
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i)
+            bytes += QByteArray(pattern).replace("#", QByteArray::number(i));
+        return bytes;
+    };
+    const QByteArray head("No,Name,Note\r\n");
+    const QByteArray plain = records(40, "#,name #,note\r\n\r\n");
+    QTest::newRow("records, CRLF and blank lines") << head + plain << qint64(40) << false;
+    // Lines inside the quotes look like records where a part may begin.
+    QTest::newRow("quoted lines across a cut")
+        << head + records(40, "#,\"a,b,c\nd,e,f\ng,h,i\",\"j, k\"\n") << qint64(40) << false;
+    QTest::newRow("short lines joined across a cut")
+        << head + records(40, "#,a\nb,c\n") << qint64(30) << false;
+    QTest::newRow("short lines before a cut stand alone")
+        << head + records(40, "#\n#,a,b\n") << qint64(30) << false;
+    QTest::newRow("one column") << "One\n" + records(40, "#\n\n\"a\nb\"\n") << qint64(20) << false;
+    QTest::newRow("malformed record in a later part")
+        << head + plain + "1,2,3,4\n" + plain << qint64(40) << true;
+    QTest::newRow("malformed record in the first part")
+        << head + "1,\"a\"b,c\n" + plain << qint64(40) << true;
+    const QByteArray kanji = sjis(QString::fromUtf8("髙橋,～―－\n"));
+    QTest::newRow("Shift-JIS") << sjis(QString::fromUtf8("番号,名前,備考\n")) +
+                                      records(40, "#,").replace(",", "," + kanji)
+                               << qint64(50) << false;
+    QTest::newRow("Shift-JIS fault in a later part")
+        << head + "1," + kanji + plain + "2,\x81\x20,x\n" + plain << qint64(40) << true;
+    QTest::newRow("UTF-8 then a Shift-JIS line in a later part")
+        << head + QString::fromUtf8("1,山田,x\n").toUtf8() + plain + "2," + kanji + plain
+        << qint64(40) << true;
+    // A part may begin with U+FEFF, which is text there, not a mark.
+    QTest::newRow("UTF-8 with mark")
+        << "\xEF\xBB\xBF" + head + records(40, "\xEF\xBB\xBF#,\xE5\xB1\xB1,x\n") << qint64(40)
+        << false;
+    // The file's first lines are plain ASCII, the first part shows Shift-JIS,
+    // and the later ones would pass for UTF-8.
+    QTest::newRow("Shift-JIS after the first lines")
+        << head + records(5000, "#,name,note\n") + "1," + kanji + records(12000, "#,\xC3\xA9,b\n")
+        << qint64(90000) << true;
+}
+
+// However a file is cut into parts, it reads exactly as it does whole.
+void TestCsvReader::inParts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, partBytes);
+    QFETCH(bool, readAgain);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath("in.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const CsvRows whole = readCsvRows(file, 7);
+    QVERIFY(file.seek(0));
+
+    CsvFileParts parts(file, partBytes, 7);
+    QVERIFY(parts.count() >= 2);
+    for (int k = parts.count() - 1; k >= 0; --k)
+        parts.read(k);
+    const CsvRows joined = parts.take();
+    QCOMPARE(parts.errorString(), QString());
+    QCOMPARE(parts.readWholeAgain(), readAgain);
+    QCOMPARE(joined.textFault, whole.textFault);
+    QCOMPARE(joined.textFaultLine, whole.textFaultLine);
+    QCOMPARE(joined.encodingName, whole.encodingName);
+    QCOMPARE(joined.malformedLine, whole.malformedLine);
+    QCOMPARE(joined.rows, whole.rows);
+    QVERIFY(readAgain || whole.rows.size() > 40);
 }
 
 QTEST_GUILESS_MAIN(TestCsvReader)
