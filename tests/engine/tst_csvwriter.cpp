@@ -15,6 +15,28 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+// What the writer writes to a device, with LF line ends: the header (when
+// given) and the rows. Empty when writing fails.
+QByteArray written(const QStringList &header, const QList<QStringList> &rows)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    CsvWriter writer(&buffer);
+    writer.setLineEnd("\n");
+    if (!writer.open())
+        return QByteArray();
+    writer.writeHeader(header);
+    for (const QStringList &row : rows)
+        writer.writeRow(row);
+    return writer.commit() ? bytes : QByteArray();
+}
+
+} // namespace
+
 class TestCsvWriter : public QObject
 {
     Q_OBJECT
@@ -77,17 +99,9 @@ void TestCsvWriter::quoting()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, readBack);
 
-    QByteArray written;
-    QBuffer buffer(&written);
-    QVERIFY(buffer.open(QIODevice::WriteOnly));
-    CsvWriter writer(&buffer);
-    writer.setLineEnd("\n");
-    QVERIFY(writer.open());
-    writer.writeHeader(header);
-    writer.writeRow(row);
-    QVERIFY(writer.commit());
-    QCOMPARE(written, bytes);
-    const CsvRows read = readCsvRows(written);
+    const QByteArray bytesWritten = written(header, {row});
+    QCOMPARE(bytesWritten, bytes);
+    const CsvRows read = readCsvRows(bytesWritten);
     QCOMPARE(read.rows, (QList<QStringList>{header, readBack}));
 }
 
@@ -108,15 +122,8 @@ void TestCsvWriter::utf8AsTheCodecWrites_data()
 void TestCsvWriter::utf8AsTheCodecWrites()
 {
     QFETCH(QString, value);
-    QByteArray written;
-    QBuffer buffer(&written);
-    QVERIFY(buffer.open(QIODevice::WriteOnly));
-    CsvWriter writer(&buffer);
-    writer.setLineEnd("\n");
-    QVERIFY(writer.open());
-    writer.writeRow({value, value});
-    QVERIFY(writer.commit());
-    QCOMPARE(written, QTextCodec::codecForMib(106)->fromUnicode(value + "," + value + "\n"));
+    QCOMPARE(written({}, {{value, value}}),
+             QTextCodec::codecForMib(106)->fromUnicode(value + "," + value + "\n"));
 }
 
 void TestCsvWriter::fileBytes_data()
