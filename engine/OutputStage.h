@@ -48,6 +48,7 @@ private:
 
     const QList<OutputItem> items_;
     const CompanyInfo company_;
+    // Declared before keptColumns_, which is made filling it in.
     QVector<int> openColumns_; // the columns left as gaps in the kept lines
     QVector<int> keptColumns_; // the columns the merger sees: keys and open ones
     QVector<int> openSlots_;   // each open column's place among the kept ones
