@@ -305,11 +305,9 @@ private:
     }
     static int leadIndex(int byte) { return byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + 0x1F; }
 
-    // One character, or a fault. Each sequence is decoded on its own: a byte
-    // the codec takes for the start of a character must not swallow the next.
-    static ushort decodeOne(QTextCodec *codec, const QByteArray &sequence)
+    // What the codec made of one sequence: one character, or a fault.
+    static ushort character(const QString &text)
     {
-        const QString text = codec->toUnicode(sequence);
         return text.size() == 1 ? text.at(0).unicode() : Fault;
     }
 
@@ -318,13 +316,13 @@ private:
         QTextCodec *const codec = InputTextDecoder::codec(InputTextDecoder::Encoding::ShiftJis);
         // ICU's Shift-JIS swaps three control codes (0x1A, 0x1C, 0x7F) the way
         // IBM's tables do; Windows does not.
-        const bool swapsControls = decodeOne(codec, "\x1A") == 0x1C;
+        const bool swapsControls = character(codec->toUnicode("\x1A")) == 0x1C;
         for (int byte = 0; byte < 256; ++byte) {
             if (isLead(byte)) {
                 single_[byte] = Lead;
                 continue;
             }
-            ushort c = decodeOne(codec, QByteArray(1, char(byte)));
+            ushort c = character(codec->toUnicode(QByteArray(1, char(byte))));
             if (swapsControls && (c == 0x1A || c == 0x1C || c == 0x7F))
                 c = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : 0x7F;
             single_[byte] = c;
@@ -345,11 +343,9 @@ private:
             const bool aligned = decoded.size() == 0xFC - 0x40 + 2;
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
                 const char pair[] = {char(lead), char(trail)};
-                const QString &text = decoded.at(aligned ? trail - 0x40 : 0);
-                pairs_[(leadIndex(lead) << 8) | trail] = !aligned
-                                                             ? decodeOne(codec, QByteArray(pair, 2))
-                                                         : text.size() == 1 ? text.at(0).unicode()
-                                                                            : Fault;
+                pairs_[(leadIndex(lead) << 8) | trail] = aligned
+                                                             ? character(decoded.at(trail - 0x40))
+                                                             : character(codec->toUnicode(pair, 2));
             }
         }
     }
@@ -374,41 +370,8 @@ QString InputTextDecoder::decodeLegacy(Encoding encoding, const char *data, qsiz
                             : textCodec->toUnicode(QByteArray(data, int(size)) + '\n');
     if (!endsLine && text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    // ICU's Shift-JIS swaps three control codes (0x1A, 0x1C, 0x7F) the way
-    // IBM's tables do; Windows does not.
-    static const bool swapsControls =
-        codec(Encoding::ShiftJis)->toUnicode("\x1A") == QString(QChar(0x1C));
-    const bool unswap = swapsControls && encoding == Encoding::ShiftJis;
-    // The text is new, so taking its data does not copy it.
-    ushort *const begin = reinterpret_cast<ushort *>(text.data());
-    ushort *const stop = begin + text.size();
-    *faultAt = -1;
-    for (ushort *p = begin; p < stop;) {
-        // Most blocks hold nothing to look at; this test runs in vector registers.
-        constexpr int Block = 32;
-        if (stop - p >= Block) {
-            unsigned look = 0;
-            for (int k = 0; k < Block; ++k) {
-                const ushort c = p[k];
-                look |= unsigned(c == 0xFFFD) | unsigned(c == 0x1A) | unsigned(c == 0x1C) |
-                        unsigned(c == 0x7F);
-            }
-            if (look == 0) {
-                p += Block;
-                continue;
-            }
-        }
-        for (ushort *const blockEnd = qMin(stop, p + Block); p < blockEnd; ++p) {
-            const ushort c = *p;
-            // No legacy codec maps a byte sequence to U+FFFD: it marks bytes
-            // the codec could not decode.
-            if (c == 0xFFFD) {
-                *faultAt = p - begin;
-                return text;
-            }
-            if (unswap && (c == 0x1A || c == 0x1C || c == 0x7F))
-                *p = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : 0x7F;
-        }
-    }
+    // No legacy codec maps a byte sequence to U+FFFD: it marks bytes the
+    // codec could not decode.
+    *faultAt = text.indexOf(QChar(0xFFFD));
     return text;
 }

@@ -7,6 +7,7 @@
 #include "statement/StatementBuilder.h"
 #include "statement/StatementList.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -14,27 +15,6 @@ namespace {
 // Rows built at a time by one thread: enough to keep the hand-over cheap, few
 // enough that the chunks waiting to be taken stay small.
 constexpr int ChunkRows = 1024;
-
-// The columns the merger must see: the keys, and, when there are keys, those
-// that merging or an after-merge rule may change (open).
-QVector<int> keptColumns(const QList<OutputItem> &items, QVector<int> *open)
-{
-    QVector<int> kept;
-    bool keys = false;
-    for (const OutputItem &item : items)
-        keys = keys || item.isDistinctKey();
-    if (!keys)
-        return kept;
-    for (int c = 0; c < items.size(); ++c) {
-        const OutputItem &item = items.at(c);
-        const bool changes = item.merges() || !item.afterRules.isEmpty();
-        if (changes)
-            open->append(c);
-        if (changes || item.isDistinctKey())
-            kept.append(c);
-    }
-    return kept;
-}
 
 QList<OutputItem> itemsAt(const QList<OutputItem> &items, const QVector<int> &columns)
 {
@@ -56,17 +36,35 @@ struct OutputStage::Chunk
     QVector<StatementRecord> records;
 };
 
-OutputStage::OutputStage(const QList<OutputItem> &items, const CompanyInfo &company)
-    : items_(items), company_(company), keptColumns_(keptColumns(items, &openColumns_)),
-      merger_(itemsAt(items, keptColumns_))
+// The merger sees the keys and, when there are keys, the columns that merging
+// or an after-merge rule may change (open); without keys it sees nothing.
+OutputStage::Columns OutputStage::columnsOf(const QList<OutputItem> &items)
 {
-    for (int c : qAsConst(openColumns_))
-        openSlots_.append(keptColumns_.indexOf(c));
-    for (int k = 0; k < keptColumns_.size(); ++k) {
-        if (items.at(keptColumns_.at(k)).isDistinctKey())
-            keySlots_.append(k);
+    Columns columns;
+    const bool keys = std::any_of(items.begin(), items.end(),
+                                  [](const OutputItem &item) { return item.isDistinctKey(); });
+    if (!keys)
+        return columns;
+    for (int c = 0; c < items.size(); ++c) {
+        const OutputItem &item = items.at(c);
+        const bool changes = item.merges() || !item.afterRules.isEmpty();
+        if (!changes && !item.isDistinctKey())
+            continue;
+        if (changes) {
+            columns.openSlots.append(columns.kept.size());
+            columns.open.append(c);
+        }
+        if (item.isDistinctKey())
+            columns.keySlots.append(columns.kept.size());
+        columns.kept.append(c);
     }
+    return columns;
 }
+
+OutputStage::OutputStage(const QList<OutputItem> &items, const CompanyInfo &company)
+    : items_(items), company_(company), columns_(columnsOf(items)),
+      merger_(itemsAt(items, columns_.kept))
+{}
 
 void OutputStage::setStatements(const StatementBuilder *builder, StatementList *statements)
 {
@@ -76,7 +74,7 @@ void OutputStage::setStatements(const StatementBuilder *builder, StatementList *
 
 bool OutputStage::sameKeys(const QStringList &a, const QStringList &b) const
 {
-    for (int k : keySlots_) {
+    for (int k : columns_.keySlots) {
         if (a.at(k) != b.at(k))
             return false;
     }
@@ -87,8 +85,8 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
                         const OutputRowBuilder &builder, CsvLineFormat &format) const
 {
     chunk.lines.reserve(chunk.count);
-    chunk.kept.reserve(keptColumns_.isEmpty() ? 0 : chunk.count);
-    chunk.gaps.reserve(chunk.count * openColumns_.size());
+    chunk.kept.reserve(columns_.kept.isEmpty() ? 0 : chunk.count);
+    chunk.gaps.reserve(chunk.count * columns_.open.size());
     QString text;
     QVector<int> gapsAt;
     const int width = items_.size();
@@ -100,15 +98,15 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
         QStringList kept;
-        if (!keptColumns_.isEmpty()) {
-            kept.reserve(keptColumns_.size());
-            for (int c : keptColumns_)
+        if (!columns_.kept.isEmpty()) {
+            kept.reserve(columns_.kept.size());
+            for (int c : columns_.kept)
                 kept.append(builder.value(c, input));
             const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
             chunk.kept.append(kept);
             if (repeats) {
                 chunk.lines.append(QByteArray());
-                chunk.gaps.resize(chunk.gaps.size() + openColumns_.size());
+                chunk.gaps.resize(chunk.gaps.size() + columns_.open.size());
                 continue;
             }
         }
@@ -120,8 +118,8 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
         for (int c = 0; c < width; ++c) {
             if (c > 0)
                 text += QLatin1Char(',');
-            const bool isKept = keptAt < keptColumns_.size() && keptColumns_.at(keptAt) == c;
-            if (open < openColumns_.size() && openColumns_.at(open) == c) {
+            const bool isKept = keptAt < columns_.kept.size() && columns_.kept.at(keptAt) == c;
+            if (open < columns_.open.size() && columns_.open.at(open) == c) {
                 gapsAt.append(text.size()); // the value comes when the rows are merged
                 ++open;
                 ++keptAt;
@@ -170,7 +168,7 @@ void OutputStage::convert(QList<QStringList> &&input, CsvWriter &writer,
         [&](int k) {
             Chunk chunk = std::move(chunks[k]);
             chunks[k] = Chunk();
-            const int gapCount = openColumns_.size();
+            const int gapCount = columns_.open.size();
             for (int r = 0; r < chunk.count; ++r) {
                 if (statements_)
                     statements_->append(chunk.records.at(r));
@@ -196,7 +194,7 @@ void OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
         return;
     const int count = merger_.startFinishing(groups);
     const int width = items_.size();
-    const int gapCount = openColumns_.size();
+    const int gapCount = columns_.open.size();
     const CsvLineFormat &format = writer.lineFormat();
     // Merging, the after-merge rules and spelling the merged values run on two
     // threads too; the writer takes the finished lines in order.
@@ -218,8 +216,8 @@ void OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
                     const int gap = gaps_.at(g * gapCount + o);
                     bytes.append(line.constData() + done, gap - done);
                     text.resize(0);
-                    ownFormat.appendValue(text, values.at(openSlots_.at(o)),
-                                          CsvLineFormat::recordEdges(openColumns_.at(o), width));
+                    ownFormat.appendValue(text, values.at(columns_.openSlots.at(o)),
+                                          CsvLineFormat::recordEdges(columns_.open.at(o), width));
                     ownFormat.encode(text, bytes);
                     done = gap;
                 }

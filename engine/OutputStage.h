@@ -42,17 +42,22 @@ public:
 
 private:
     struct Chunk;
+    // Which columns the merger sees, made once from the items.
+    struct Columns
+    {
+        QVector<int> open;      // left as gaps in the kept lines
+        QVector<int> kept;      // the merger's: keys and open ones
+        QVector<int> openSlots; // each open column's place among the kept ones
+        QVector<int> keySlots;  // the key columns' places among the kept ones
+    };
+    static Columns columnsOf(const QList<OutputItem> &items);
     bool sameKeys(const QStringList &a, const QStringList &b) const;
     void build(Chunk &chunk, QList<QStringList>::iterator rows, const OutputRowBuilder &builder,
                CsvLineFormat &format) const;
 
     const QList<OutputItem> items_;
     const CompanyInfo company_;
-    // Declared before keptColumns_, which is made filling it in.
-    QVector<int> openColumns_; // the columns left as gaps in the kept lines
-    QVector<int> keptColumns_; // the columns the merger sees: keys and open ones
-    QVector<int> openSlots_;   // each open column's place among the kept ones
-    QVector<int> keySlots_;    // the key columns' places among the kept ones
+    const Columns columns_;
     DistinctMerger merger_;
     const StatementBuilder *statementBuilder_ = nullptr;
     StatementList *statements_ = nullptr;
