@@ -2,9 +2,9 @@
 
 #include "engine/ConversionReporter.h"
 #include "engine/CsvFileParts.h"
+#include "engine/OrderedChunks.h"
 #include "settings/InputTable.h"
 
-#include <QAtomicInt>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <vector>
 
 InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
@@ -122,36 +121,13 @@ void InputStage::readAll(const QList<QStringList> &acceptedHeaders)
     std::stable_sort(tasks.begin(), tasks.end(),
                      [](const Task &a, const Task &b) { return a.bytes > b.bytes; });
     // The calling thread takes its share too.
-    QAtomicInt next(0);
-    // A helper thread must not end in an exception: a part that runs out of
-    // memory is marked, and the run learns of it once every thread is done.
-    QAtomicInt outOfMemory(0);
-    auto work = [&]() {
-        for (int t = next.fetchAndAddRelaxed(1); t < tasks.size(); t = next.fetchAndAddRelaxed(1)) {
-            const Task &task = tasks.at(t);
-            try {
-                if (task.part < 0)
-                    reads[task.file] = readFile(paths.at(task.file), acceptedHeaders);
-                else
-                    files[task.file]->read(task.part);
-            } catch (const std::bad_alloc &) {
-                outOfMemory.storeRelaxed(1);
-            }
-        }
-    };
-    const int helpers = qMin(tasks.size(), QThread::idealThreadCount()) - 1;
-    QVector<QThread *> threads;
-    for (int t = 0; t < helpers; ++t) {
-        threads.append(QThread::create(work));
-        threads.last()->start();
-    }
-    work();
-    for (QThread *thread : qAsConst(threads)) {
-        thread->wait();
-        delete thread;
-    }
-    if (outOfMemory.loadRelaxed())
-        throw std::bad_alloc();
+    OrderedChunks::runAll(tasks.size(), [&](int t) {
+        const Task &task = tasks.at(t);
+        if (task.part < 0)
+            reads[task.file] = readFile(paths.at(task.file), acceptedHeaders);
+        else
+            files[task.file]->read(task.part);
+    });
     for (int k = 0; k < paths.size(); ++k) {
         if (files[k]) {
             reads[k].rows = files[k]->take();

@@ -8,27 +8,30 @@
 
 #include <exception>
 #include <memory>
+#include <vector>
 
 namespace {
 
 struct Shared
 {
     const int count;
+    const int maxAhead;
     const std::function<void(int)> &build;
     QVector<char> done; // per chunk; guarded by mutex
     QAtomicInt next{0};
-    QAtomicInt stop{0};
+    int taken = 0;     // guarded by mutex
+    bool stop = false; // guarded by mutex
     QMutex mutex;
-    QWaitCondition finished;
+    QWaitCondition changed;
     std::exception_ptr helperError;
 
-    Shared(int n, const std::function<void(int)> &b) : count(n), build(b), done(n, 0) {}
+    Shared(int n, int ahead, const std::function<void(int)> &b)
+        : count(n), maxAhead(ahead), build(b), done(n, 0)
+    {}
 
     // The next chunk nobody builds yet; -1 when there is none.
     int claim()
     {
-        if (stop.loadRelaxed())
-            return -1;
         const int k = next.fetchAndAddRelaxed(1);
         return k < count ? k : -1;
     }
@@ -38,49 +41,64 @@ struct Shared
         build(k);
         QMutexLocker lock(&mutex);
         done[k] = 1;
-        finished.wakeAll();
+        changed.wakeAll();
     }
 
     void helper()
     {
         try {
-            for (int k = claim(); k >= 0; k = claim())
+            for (;;) {
+                {
+                    QMutexLocker lock(&mutex);
+                    while (!stop && next.loadRelaxed() - taken >= maxAhead)
+                        changed.wait(&mutex);
+                    if (stop)
+                        return;
+                }
+                const int k = claim();
+                if (k < 0)
+                    return;
                 buildAndMark(k);
+            }
         } catch (...) {
             QMutexLocker lock(&mutex);
             helperError = std::current_exception();
-            stop.storeRelaxed(1);
-            finished.wakeAll();
+            stop = true;
+            changed.wakeAll();
         }
     }
 };
 
-// Stops and joins the helper however the calling thread leaves.
-struct HelperGuard
+// Stops and joins the helpers however the calling thread leaves.
+struct Helpers
 {
     Shared &shared;
-    std::unique_ptr<QThread> thread;
-    ~HelperGuard()
+    std::vector<std::unique_ptr<QThread>> threads;
+    ~Helpers()
     {
-        if (!thread)
-            return;
-        shared.stop.storeRelaxed(1);
-        thread->wait();
+        {
+            QMutexLocker lock(&shared.mutex);
+            shared.stop = true;
+            shared.changed.wakeAll();
+        }
+        for (const auto &thread : threads)
+            thread->wait();
     }
 };
 
 } // namespace
 
 void OrderedChunks::run(int count, const std::function<void(int)> &build,
-                        const std::function<void(int)> &take)
+                        const std::function<void(int)> &take, int maxAhead)
 {
     if (count <= 0)
         return;
-    Shared shared(count, build);
-    HelperGuard guard{shared, nullptr};
-    if (count > 1 && QThread::idealThreadCount() > 1) {
-        guard.thread.reset(QThread::create([&shared] { shared.helper(); }));
-        guard.thread->start();
+    Shared shared(count, qMax(1, maxAhead), build);
+    Helpers helpers{shared, {}};
+    const int helperCount = qMin(count, QThread::idealThreadCount()) - 1;
+    for (int t = 0; t < helperCount; ++t) {
+        helpers.threads.emplace_back(QThread::create([&shared] { shared.helper(); }));
+        helpers.threads.back()->start();
     }
     for (int taken = 0; taken < count; ++taken) {
         for (;;) {
@@ -92,7 +110,7 @@ void OrderedChunks::run(int count, const std::function<void(int)> &build,
                     break;
             }
             // Rather than wait, build a chunk of its own, unless too far ahead.
-            if (shared.next.loadRelaxed() - taken < MaxAhead) {
+            if (shared.next.loadRelaxed() - taken < shared.maxAhead) {
                 const int k = shared.claim();
                 if (k >= 0) {
                     shared.buildAndMark(k);
@@ -101,8 +119,17 @@ void OrderedChunks::run(int count, const std::function<void(int)> &build,
             }
             QMutexLocker lock(&shared.mutex);
             while (!shared.done.at(taken) && !shared.helperError)
-                shared.finished.wait(&shared.mutex);
+                shared.changed.wait(&shared.mutex);
         }
         take(taken);
+        QMutexLocker lock(&shared.mutex);
+        shared.taken = taken + 1;
+        shared.changed.wakeAll();
     }
+}
+
+void OrderedChunks::runAll(int count, const std::function<void(int)> &build)
+{
+    run(
+        count, build, [](int) {}, count);
 }
