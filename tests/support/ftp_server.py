@@ -6,18 +6,13 @@ input closes (the test ended) or after --lifetime seconds."""
 import argparse
 import logging
 import os
-import sys
-import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.log import config_logging
 from pyftpdlib.servers import FTPServer
 
-
-def end_with_parent(lifetime):
-    threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
-    threading.Timer(lifetime, lambda: os._exit(0)).start()
+from server_lifetime import end_with_parent
 
 
 def main():

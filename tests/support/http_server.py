@@ -5,19 +5,13 @@ input closes (the test ended) or after --lifetime seconds."""
 import argparse
 import functools
 import http.server
-import os
-import sys
-import threading
+
+from server_lifetime import end_with_parent
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, format, *args):
         pass
-
-
-def end_with_parent(lifetime):
-    threading.Thread(target=lambda: (sys.stdin.read(), os._exit(0)), daemon=True).start()
-    threading.Timer(lifetime, lambda: os._exit(0)).start()
 
 
 def main():
