@@ -10,13 +10,34 @@ QString systemLanguageName()
     return QLocale::languageToString(QLocale::system().language());
 }
 
+namespace {
+
+// The languages the program speaks besides its source texts: the suffix of
+// its own translation files, and Qt's code for the same language.
+struct Language
+{
+    const char *name;
+    const char *fileSuffix;
+    const char *qtCode;
+};
+constexpr Language Languages[] = {{"Korean", "kr", "ko"}, {"Japanese", "jp", "ja"}};
+
+const Language *languageNamed(const QString &name)
+{
+    for (const Language &language : Languages) {
+        if (name == QLatin1String(language.name))
+            return &language;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QString translationFileFor(const QString &languageName)
 {
-    if (languageName == QLatin1String("Korean"))
-        return QStringLiteral("languages/lang_kr");
-    if (languageName == QLatin1String("Japanese"))
-        return QStringLiteral("languages/lang_jp");
-    return QString();
+    const Language *language = languageNamed(languageName);
+    return language ? QStringLiteral("languages/lang_") + QLatin1String(language->fileSuffix)
+                    : QString();
 }
 
 bool loadTranslation(QTranslator &translator, const QString &languageName,
@@ -35,13 +56,10 @@ bool loadTranslation(QTranslator &translator, const QString &languageName,
 bool loadQtTranslation(QTranslator &translator, const QString &languageName,
                        const QStringList &folders)
 {
-    QString file;
-    if (languageName == QLatin1String("Korean"))
-        file = QStringLiteral("qtbase_ko");
-    else if (languageName == QLatin1String("Japanese"))
-        file = QStringLiteral("qtbase_ja");
-    else
+    const Language *language = languageNamed(languageName);
+    if (!language)
         return false;
+    const QString file = QStringLiteral("qtbase_") + QLatin1String(language->qtCode);
     for (const QString &folder : folders) {
         if (translator.load(file, QDir(folder).filePath(QStringLiteral("languages"))))
             return true;
