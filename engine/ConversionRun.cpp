@@ -3,6 +3,7 @@
 #include "engine/ConversionReporter.h"
 #include "engine/CsvWriter.h"
 #include "engine/DistinctMerger.h"
+#include "engine/InputRows.h"
 #include "engine/InputStage.h"
 #include "engine/OutputStage.h"
 #include "settings/CompanyInfo.h"
@@ -179,8 +180,9 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
             "There is no input file information in setting. Please check convert settings."));
         return result;
     }
+    InputRows inputRows;
     {
-        InputStage input(inputFiles, inputTable_, reporter);
+        InputStage input(inputFiles, inputTable_, inputRows, reporter);
         const bool read = forms.size() == 1 ? input.readSingleForm(forms.constFirst())
                                             : input.readSeveralForms(forms);
         if (!read)
@@ -216,7 +218,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         names.append(item.name);
     writer.writeHeader(names);
 
-    const int lastRow = inputTable_.rows().size() - 1;
+    const int lastRow = inputRows.size();
     int progress = 0;
     reporter.setProgressRange(0, lastRow);
     reporter.showProgress();
@@ -235,11 +237,11 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
 
     // Each input row is let go once its output line and record are built, and
     // a duplicate keeps only its merge values: the run never holds every input
-    // row and every output row at once. The table keeps its combined header.
+    // row and every output row at once.
     OutputStage output(items, company);
     if (statementBuilder)
         output.setStatements(statementBuilder.get(), &statements_);
-    output.convert(inputTable_.takeRows(), writer, [&] { reporter.setProgressValue(++progress); });
+    output.convert(inputRows.rows(), writer, [&] { reporter.setProgressValue(++progress); });
 
     reporter.showStatus(
         QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
@@ -248,8 +250,13 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
     {
         DistinctMerger::Groups groups;
-        output.writeKept(writer, generateStatement ? &groups : nullptr,
-                         [&] { reporter.setProgressValue(++progress); });
+        if (!output.writeKept(writer, generateStatement ? &groups : nullptr,
+                              [&] { reporter.setProgressValue(++progress); })) {
+            reporter.showError(
+                QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
+                    .arg(output.errorString()));
+            return result;
+        }
         if (generateStatement && !groups.isEmpty())
             statements_.mergeGroups(groups);
     }

@@ -50,6 +50,7 @@ public:
     // statement is refused, for the statement goes beside an output file.
     void setOutputDevice(QIODevice *device);
 
+    // The last run's combined header and input forms; its rows are not kept.
     const InputTable &inputTable() const;
     const QList<OutputItem> &outputItems() const;
     // Lines of the last output file, the header aside.

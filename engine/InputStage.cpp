@@ -2,6 +2,7 @@
 
 #include "engine/ConversionReporter.h"
 #include "engine/CsvFileParts.h"
+#include "engine/InputRows.h"
 #include "engine/OrderedChunks.h"
 #include "settings/InputTable.h"
 
@@ -15,9 +16,9 @@
 #include <memory>
 #include <vector>
 
-InputStage::InputStage(const QStringList &inputFiles, InputTable &table,
+InputStage::InputStage(const QStringList &inputFiles, InputTable &table, InputRows &rows,
                        ConversionReporter &reporter)
-    : inputFiles_(inputFiles), table_(table), reporter_(reporter)
+    : inputFiles_(inputFiles), table_(table), rows_(rows), reporter_(reporter)
 {}
 
 namespace {
@@ -199,10 +200,12 @@ bool InputStage::readSingleForm(const InputForm &form)
                 "Input file dose not match with setting.\nPlease check the input file(s)."));
             return false;
         }
-        if (table_.isEmpty())
-            table_.setFirstForm(takeRows(path), path);
-        else
-            table_.appendDataRows(takeRows(path));
+        if (table_.isEmpty()) {
+            table_.setFirstForm({form.heads}, path);
+            rows_.setFirst(takeRows(path));
+        } else {
+            rows_.append(takeRows(path));
+        }
     }
     return true;
 }
@@ -229,10 +232,13 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
                 return false;
             if (rows->rows.constFirst() != form.heads)
                 continue;
-            if (table_.isEmpty())
-                table_.setFirstForm(takeRows(path), path);
-            else
-                table_.joinForm(takeRows(path), form.targetKey, form.key, path);
+            if (table_.isEmpty()) {
+                table_.setFirstForm({form.heads}, path);
+                rows_.setFirst(takeRows(path));
+            } else {
+                table_.joinForm({form.heads}, form.targetKey, form.key, path);
+                rows_.join(takeRows(path), form.targetKey, form.key);
+            }
             remaining.removeOne(path);
             taken = true;
         }

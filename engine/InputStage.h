@@ -9,12 +9,14 @@
 #include <QStringList>
 
 class ConversionReporter;
+class InputRows;
 class InputTable;
 class QFile;
 
-// Reads the input files of a run into the input table: one form takes every
-// file and concatenates their records; several forms recognise each file by
-// its header and join it on the form's key. Each file is read from disk once
+// Reads the input files of a run: the combined header and the forms into the
+// input table, the records into the rows. One form takes every file and
+// concatenates their records; several forms recognise each file by its header
+// and join it on the form's key. Each file is read from disk once
 // per run (several files, and the parts of a large one, side by side; parts
 // that do not fit together are read again whole); messages come in the order
 // in which the files are met. On failure the reporter has been given the one
@@ -22,7 +24,8 @@ class QFile;
 class InputStage
 {
 public:
-    InputStage(const QStringList &inputFiles, InputTable &table, ConversionReporter &reporter);
+    InputStage(const QStringList &inputFiles, InputTable &table, InputRows &rows,
+               ConversionReporter &reporter);
 
     bool readSingleForm(const InputForm &form);
     bool readSeveralForms(const QList<InputForm> &forms);
@@ -52,6 +55,7 @@ private:
 
     const QStringList inputFiles_;
     InputTable &table_;
+    InputRows &rows_;
     ConversionReporter &reporter_;
     QHash<QString, FileRead> cache_;
 };

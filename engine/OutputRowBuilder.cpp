@@ -31,7 +31,7 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
     }
 }
 
-QString OutputRowBuilder::sourceValue(const Source &source, const QStringList &inputRow) const
+QString OutputRowBuilder::sourceValue(const Source &source, const InputRow &inputRow) const
 {
     if (source.kind == SourceKind::CompanyField)
         return company_.value(source.code);
@@ -40,7 +40,7 @@ QString OutputRowBuilder::sourceValue(const Source &source, const QStringList &i
     return QString();
 }
 
-bool OutputRowBuilder::passes(const Item &item, const QStringList &inputRow) const
+bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
 {
     if (!item.hasConditions)
         return true;
@@ -67,7 +67,7 @@ bool OutputRowBuilder::passes(const Item &item, const QStringList &inputRow) con
     return false;
 }
 
-QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow) const
+QString OutputRowBuilder::assemble(const Item &item, const InputRow &inputRow) const
 {
     const int count = item.parts.size();
     if (count == 0)
@@ -90,7 +90,7 @@ QString OutputRowBuilder::assemble(const Item &item, const QStringList &inputRow
     return value;
 }
 
-QString OutputRowBuilder::value(int column, const QStringList &inputRow) const
+QString OutputRowBuilder::value(int column, const InputRow &inputRow) const
 {
     const Item &item = items_.at(column);
     if (!passes(item, inputRow))
@@ -101,7 +101,7 @@ QString OutputRowBuilder::value(int column, const QStringList &inputRow) const
     return value;
 }
 
-QStringList OutputRowBuilder::buildOutputRow(const QStringList &inputRow) const
+QStringList OutputRowBuilder::buildOutputRow(const InputRow &inputRow) const
 {
     QStringList row;
     row.reserve(items_.size());

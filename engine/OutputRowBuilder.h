@@ -3,6 +3,7 @@
 #include "language/CompiledCondition.h"
 #include "language/CompiledRuleList.h"
 #include "settings/CompanyInfo.h"
+#include "settings/InputRow.h"
 #include "settings/OutputItem.h"
 
 #include <QList>
@@ -18,9 +19,9 @@ class OutputRowBuilder
 public:
     OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company);
 
-    QStringList buildOutputRow(const QStringList &inputRow) const;
+    QStringList buildOutputRow(const InputRow &inputRow) const;
     // One item's value of that row: each value depends on the input row alone.
-    QString value(int column, const QStringList &inputRow) const;
+    QString value(int column, const InputRow &inputRow) const;
 
 private:
     struct Source
@@ -49,9 +50,9 @@ private:
         CompiledRuleList rules;
     };
 
-    QString sourceValue(const Source &source, const QStringList &inputRow) const;
-    bool passes(const Item &item, const QStringList &inputRow) const;
-    QString assemble(const Item &item, const QStringList &inputRow) const;
+    QString sourceValue(const Source &source, const InputRow &inputRow) const;
+    bool passes(const Item &item, const InputRow &inputRow) const;
+    QString assemble(const Item &item, const InputRow &inputRow) const;
 
     QVector<Item> items_;
     CompanyInfo company_;

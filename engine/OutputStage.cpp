@@ -4,10 +4,12 @@
 #include "engine/CsvWriter.h"
 #include "engine/OrderedChunks.h"
 #include "engine/OutputRowBuilder.h"
+#include "settings/InputRow.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -28,7 +30,7 @@ QList<OutputItem> itemsAt(const QList<OutputItem> &items, const QVector<int> &co
 
 struct OutputStage::Chunk
 {
-    int first = 0; // input row index
+    int first = 0; // first input row
     int count = 0;
     QVector<QStringList> kept; // per row, the kept columns
     QVector<QByteArray> lines;
@@ -81,8 +83,8 @@ bool OutputStage::sameKeys(const QStringList &a, const QStringList &b) const
     return true;
 }
 
-void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
-                        const OutputRowBuilder &builder, CsvLineFormat &format) const
+void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
+                        CsvLineFormat &format) const
 {
     chunk.lines.reserve(chunk.count);
     chunk.kept.reserve(columns_.kept.isEmpty() ? 0 : chunk.count);
@@ -94,7 +96,7 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
     // away: only its kept values are built, and its line is never spelled.
     // Rows of one order come together.
     for (int r = 0; r < chunk.count; ++r) {
-        const QStringList input = std::move(*(rows + (chunk.first + r)));
+        const InputRow input = std::move(rows[std::size_t(chunk.first + r)]);
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
         QStringList kept;
@@ -143,13 +145,10 @@ void OutputStage::build(Chunk &chunk, QList<QStringList>::iterator rows,
     }
 }
 
-void OutputStage::convert(QList<QStringList> &&input, CsvWriter &writer,
+void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
                           const std::function<void()> &rowDone)
 {
-    QList<QStringList> rows = std::move(input);
-    const int count = qMax(rows.size() - 1, 0);
-    // Taken once, before the threads start: iterating needs no more detaching.
-    const QList<QStringList>::iterator first = rows.begin();
+    const int count = int(rows.size());
     const OutputRowBuilder builder(items_, company_);
     const CsvLineFormat &format = writer.lineFormat();
     const bool keep = merger_.hasKeys();
@@ -160,10 +159,10 @@ void OutputStage::convert(QList<QStringList> &&input, CsvWriter &writer,
         chunkCount,
         [&](int k) {
             Chunk &chunk = chunks[k];
-            chunk.first = 1 + k * ChunkRows;
+            chunk.first = k * ChunkRows;
             chunk.count = qMin(ChunkRows, count - k * ChunkRows);
             CsvLineFormat ownFormat(format); // an encoder of this thread's own
-            build(chunk, first, builder, ownFormat);
+            build(chunk, rows, builder, ownFormat);
         },
         [&](int k) {
             Chunk chunk = std::move(chunks[k]);
@@ -178,55 +177,65 @@ void OutputStage::convert(QList<QStringList> &&input, CsvWriter &writer,
                     ++written_;
                 } else if (merger_.add(std::move(chunk.kept[r]))) {
                     Q_ASSERT(!line.isEmpty()); // the first row of its keys is always spelled
-                    lines_.append(line);
+                    lines_.append(line.constData(), line.size());
                     for (int g = 0; g < gapCount; ++g)
                         gaps_.append(chunk.gaps.at(r * gapCount + g));
                 }
                 rowDone();
             }
         });
+    rows.clear();
 }
 
-void OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
+bool OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
                             const std::function<void()> &rowDone)
 {
     if (!merger_.hasKeys())
-        return;
+        return true;
     const int count = merger_.startFinishing(groups);
     const int width = items_.size();
     const int gapCount = columns_.open.size();
     const CsvLineFormat &format = writer.lineFormat();
     // Merging, the after-merge rules and spelling the merged values run on two
     // threads too; the writer takes the finished lines in order.
-    lines_.detach();
     const int chunkCount = (count + ChunkRows - 1) / ChunkRows;
     QVector<QByteArray> finished(chunkCount);
+    std::atomic<bool> lost{false};
     OrderedChunks::run(
         chunkCount,
         [&](int k) {
+            const int first = k * ChunkRows;
+            const int end = qMin(count, first + ChunkRows);
+            QByteArray kept;
+            if (!lines_.read(first, end - first, kept)) {
+                lost = true;
+                return;
+            }
             CsvLineFormat ownFormat(format);
             QByteArray &bytes = finished[k];
             QString text;
-            const int end = qMin(count, (k + 1) * ChunkRows);
-            for (int g = k * ChunkRows; g < end; ++g) {
-                const QByteArray line = std::move(*(lines_.begin() + g));
+            for (int g = first; g < end; ++g) {
+                const char *line = kept.constData() + (lines_.start(g) - lines_.start(first));
+                const int size = int(lines_.start(g + 1) - lines_.start(g));
                 const QStringList values = merger_.finishRow(g);
                 int done = 0;
                 for (int o = 0; o < gapCount; ++o) {
                     const int gap = gaps_.at(g * gapCount + o);
-                    bytes.append(line.constData() + done, gap - done);
+                    bytes.append(line + done, gap - done);
                     text.resize(0);
                     ownFormat.appendValue(text, values.at(columns_.openSlots.at(o)),
                                           CsvLineFormat::recordEdges(columns_.open.at(o), width));
                     ownFormat.encode(text, bytes);
                     done = gap;
                 }
-                bytes.append(line.constData() + done, line.size() - done);
+                bytes.append(line + done, size - done);
             }
         },
         [&](int k) {
             const QByteArray bytes = std::move(finished[k]);
             finished[k] = QByteArray();
+            if (lost)
+                return;
             writer.writeEncoded(bytes.constData(), bytes.size());
             const int end = qMin(count, (k + 1) * ChunkRows);
             for (int g = k * ChunkRows; g < end; ++g)
@@ -235,4 +244,5 @@ void OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
     merger_.clear();
     lines_.clear();
     gaps_.clear();
+    return !lost;
 }

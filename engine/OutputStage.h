@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DistinctMerger.h"
+#include "engine/KeptLines.h"
 #include "settings/CompanyInfo.h"
 #include "settings/OutputItem.h"
 
@@ -9,9 +10,11 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <vector>
 
 class CsvLineFormat;
 class CsvWriter;
+class InputRow;
 class OutputRowBuilder;
 class StatementBuilder;
 class StatementList;
@@ -30,15 +33,17 @@ public:
     // to statements in row order.
     void setStatements(const StatementBuilder *builder, StatementList *statements);
 
-    // Takes input rows 1.. (row 0 is the header), each let go once converted;
-    // rowDone is called on this thread after each row, in order.
-    void convert(QList<QStringList> &&input, CsvWriter &writer,
+    // Takes the input rows, each let go once converted, and leaves the list
+    // empty; rowDone is called on this thread after each row, in order.
+    void convert(std::vector<InputRow> &input, CsvWriter &writer,
                  const std::function<void()> &rowDone);
     // The rows kept for merging: how many there will be, and then writing
     // them, merged, with rowDone after each. groups as DistinctMerger gives.
     int rowCount() const { return merger_.hasKeys() ? lines_.size() : written_; }
-    void writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
+    // False, with errorString(), when the kept lines could not be read back.
+    bool writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
                    const std::function<void()> &rowDone);
+    QString errorString() const { return lines_.errorString(); }
 
 private:
     struct Chunk;
@@ -52,7 +57,7 @@ private:
     };
     static Columns columnsOf(const QList<OutputItem> &items);
     bool sameKeys(const QStringList &a, const QStringList &b) const;
-    void build(Chunk &chunk, QList<QStringList>::iterator rows, const OutputRowBuilder &builder,
+    void build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                CsvLineFormat &format) const;
 
     const QList<OutputItem> items_;
@@ -61,7 +66,7 @@ private:
     DistinctMerger merger_;
     const StatementBuilder *statementBuilder_ = nullptr;
     StatementList *statements_ = nullptr;
-    QVector<QByteArray> lines_; // per kept row
-    QVector<int> gaps_;         // per kept row, where each open value goes in its line
+    KeptLines lines_;   // per kept row
+    QVector<int> gaps_; // per kept row, where each open value goes in its line
     int written_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "settings/InputTable.h"
 
-#include <QHash>
-#include <QVector>
+#include "settings/RecordChains.h"
 
 #include <utility>
 
@@ -13,14 +12,6 @@ QString formName(const QString &fileName)
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? fileName : fileName.left(dot);
 }
-
-// Where the records of one key value lie in the file, in file order: the first
-// record and the last one; further records chain through a "next" array.
-struct RecordChain
-{
-    int first = -1;
-    int last = -1;
-};
 
 } // namespace
 
@@ -66,19 +57,7 @@ bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int
     if (targetKey < 0 || targetKey >= width() || key < 0 || key >= newHeader.size())
         return false;
 
-    // Index the records by key value once, keeping file order per value.
-    const int recordCount = fileRows.size();
-    QHash<QString, RecordChain> chains;
-    chains.reserve(recordCount);
-    QVector<int> next(recordCount, -1);
-    for (int j = 1; j < recordCount; ++j) {
-        RecordChain &chain = chains[fileRows.at(j).value(key)];
-        if (chain.first < 0)
-            chain.first = j;
-        else
-            next[chain.last] = j;
-        chain.last = j;
-    }
+    const RecordChains chains(fileRows, key);
 
     // A record's cells without its key column (a record without that column
     // is taken whole), appended straight to the joined row.
@@ -99,16 +78,16 @@ bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int
     joined.append(rows_.first() + headerPart);
     for (int r = 1; r < rows_.size(); ++r) {
         QStringList &row = rows_[r];
-        const auto found = chains.constFind(row.value(targetKey));
-        if (found == chains.constEnd()) {
+        const int first = chains.first(row.value(targetKey));
+        if (first < 0) {
             joined.append(std::move(row));
             continue;
         }
         // A short row is padded so that the joined cells land under their header.
         while (row.size() < oldWidth)
             row.append(QString());
-        for (int j = found->first; j >= 0; j = next.at(j)) {
-            if (next.at(j) >= 0) {
+        for (int j = first; j >= 0; j = chains.next(j)) {
+            if (chains.next(j) >= 0) {
                 QStringList copy = row;
                 appendRecord(copy, j);
                 joined.append(std::move(copy));

@@ -4,15 +4,13 @@
 
 namespace {
 
-QString joinedValue(const StatementField &field, const QStringList &inputRow)
+QString joinedValue(const StatementField &field, const InputRow &inputRow)
 {
     QString value;
     for (int k = 0; k < field.mapNums.size(); ++k) {
         if (k > 0)
             value += field.separator;
-        const int column = field.mapNums.at(k);
-        if (column >= 0 && column < inputRow.size())
-            value += inputRow.at(column);
+        value += inputRow.value(field.mapNums.at(k));
     }
     return value;
 }
@@ -29,7 +27,7 @@ StatementBuilder::StatementBuilder(const QList<StatementField> &fields) : fields
         rules_.append(CompiledRuleList(field.rules));
 }
 
-StatementRecord StatementBuilder::buildStatementRecord(const QStringList &inputRow) const
+StatementRecord StatementBuilder::buildStatementRecord(const InputRow &inputRow) const
 {
     StatementRecord record;
     for (int c = 0; c < StatementFields::Count; ++c) {

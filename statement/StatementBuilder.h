@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/CompiledRuleList.h"
+#include "settings/InputRow.h"
 #include "settings/StatementField.h"
 #include "statement/StatementRecord.h"
 
@@ -13,7 +14,7 @@ class StatementBuilder
 {
 public:
     explicit StatementBuilder(const QList<StatementField> &fields);
-    StatementRecord buildStatementRecord(const QStringList &inputRow) const;
+    StatementRecord buildStatementRecord(const InputRow &inputRow) const;
 
 private:
     QList<StatementField> fields_;

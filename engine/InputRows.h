@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/InputRow.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// The data rows of a run's combined input table. A joined row refers to the
+// records it joins instead of copying their cells, so an order with many
+// lines is held once. The rows read through the table's layout: keep the
+// table while they are in use.
+class InputRows
+{
+public:
+    InputRows();
+
+    // Each takes a file's rows, header first; the header is left out.
+    void setFirst(QList<QStringList> &&fileRows);
+    void append(QList<QStringList> &&fileRows);
+    // Joins as InputTable::joinForm does, on the same checks.
+    bool join(QList<QStringList> &&fileRows, int targetKey, int key);
+
+    int size() const { return int(rows_.size()); }
+    std::vector<InputRow> &rows() { return rows_; }
+
+private:
+    std::unique_ptr<InputRowLayout> layout_;
+    int records_ = 0; // records per full row
+    std::vector<InputRow> rows_;
+};
