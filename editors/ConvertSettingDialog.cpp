@@ -187,7 +187,8 @@ void ConvertSettingDialog::addInputFile(const QString &path)
                  .arg(path, QString::number(read.malformedLine)));
         return;
     }
-    const QStringList heads = read.rows.value(0);
+    const QList<QStringList> fileRows = read.lists();
+    const QStringList heads = fileRows.value(0);
     if (heads.isEmpty() || heads == QStringList(QString())) {
         warn(tr("Input file has no header line:\n%1.").arg(path));
         return;
@@ -195,7 +196,7 @@ void ConvertSettingDialog::addInputFile(const QString &path)
 
     const QString fileName = QFileInfo(path).fileName();
     if (inputModel_->isEmpty() || inputModel_->columnCount() == 0) {
-        inputModel_->setFirstForm(read.rows.mid(0, ShownInputRows), fileName);
+        inputModel_->setFirstForm(fileRows.mid(0, ShownInputRows), fileName);
     } else {
         const QStringList existing = inputModel_->header();
         const QPair<int, int> preselected = KeySelectDialog::preselection(existing, heads);
@@ -207,7 +208,7 @@ void ConvertSettingDialog::addInputFile(const QString &path)
             warn(tr("Matching key was not selected"));
             return;
         }
-        if (!inputModel_->joinForm(read.rows, keys.existingSelection(), keys.newSelection(),
+        if (!inputModel_->joinForm(fileRows, keys.existingSelection(), keys.newSelection(),
                                    fileName))
             return;
     }

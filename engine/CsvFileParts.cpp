@@ -66,9 +66,9 @@ CsvFileParts::CsvFileParts(QFile &file, qint64 partBytes, qint64 pieceBytes)
     if (headerEnd < 0)
         return;
     const CsvRows header = readCsvRows(head.left(headerEnd + 1));
-    if (header.hasTextFault() || header.isMalformed() || header.rows.size() != 1)
+    if (header.hasTextFault() || header.isMalformed() || header.records.size() != 1)
         return;
-    width_ = int(header.rows.constFirst().size());
+    width_ = header.records.constFirst().size();
     head.truncate(head.lastIndexOf('\n') + 1);
     encoding_ = hasMark ? marked
                 : InputTextDecoder::isValidUtf8(head.constData(), head.size())
@@ -189,7 +189,7 @@ CsvRows CsvFileParts::take()
         if (!read.sound || read.width != width_ || read.encoding != encoding_)
             return readWhole();
         chain.append(k);
-        rowCount += read.rows.rows.size();
+        rowCount += read.rows.records.size();
         if (read.end < 0)
             break;
         while (k < count() && parts_.at(k).begin != read.end)
@@ -197,12 +197,12 @@ CsvRows CsvFileParts::take()
         if (k == count())
             return readWhole();
     }
-    QList<QStringList> &rows = parts_[0].read.rows.rows;
+    QVector<CsvRecord> &rows = parts_[0].read.rows.records;
     rows.reserve(rowCount);
     for (int k = 1; k < chain.size(); ++k) {
-        QList<QStringList> &more = parts_[chain.at(k)].read.rows.rows;
+        QVector<CsvRecord> &more = parts_[chain.at(k)].read.rows.records;
         rows.append(more);
-        more = QList<QStringList>();
+        more = QVector<CsvRecord>();
     }
     CsvRows whole = std::move(parts_[0].read.rows);
     parts_.clear();

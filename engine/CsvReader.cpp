@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QTextCodec>
 #include <QTextDecoder>
+#include <QVarLengthArray>
 #include <QVector>
 
 #include <deque>
@@ -37,45 +38,71 @@ qsizetype lastLineFeed(const char *data, qsizetype size)
     return -1;
 }
 
-void trimFront(QString &text)
-{
-    int start = 0;
-    while (start < text.size() && isSpace(text.at(start).unicode()))
-        ++start;
-    if (start > 0)
-        text.remove(0, start);
-}
-
-void trimBack(QString &text)
-{
-    int size = text.size();
-    while (size > 0 && isSpace(text.at(size - 1).unicode()))
-        --size;
-    if (size < text.size())
-        text.truncate(size);
-}
-
-// One line of the file split at its separators; a quoted field may carry it
-// over several lines of text.
+// One line of the file split at its separators: the fields' text back to
+// back and where each ends. A quoted field may carry it over several lines.
 struct Line
 {
-    QStringList fields;
+    QString text;
+    QVarLengthArray<int, 32> ends;
     int number = 0; // where it begins, 1-based
     bool firstQuoted = false;
     bool lastQuoted = false;
 
-    int width() const { return fields.size(); }
+    int width() const { return int(ends.size()); }
+    int lastStart() const { return ends.size() > 1 ? ends[ends.size() - 2] : 0; }
+    void endField() { ends.append(text.size()); }
+    void clear()
+    {
+        text.resize(0);
+        ends.clear();
+    }
     bool isBlank() const
     {
-        if (fields.size() != 1 || firstQuoted)
+        if (ends.size() != 1 || firstQuoted)
             return false;
-        for (const QChar c : fields.constFirst()) {
+        for (const QChar c : text) {
             if (!isSpace(c.unicode()))
                 return false;
         }
         return true;
     }
+    CsvRecord record() const { return CsvRecord(text.constData(), ends.constData(), width()); }
+    // Continues the last field with a line feed and the first field of next.
+    void join(const Line &next)
+    {
+        text += QChar(LineFeed);
+        const int base = text.size();
+        text += next.text;
+        ends.removeLast();
+        for (const int end : next.ends)
+            ends.append(base + end);
+    }
+    // Trims the last field's white space at its front and at its back.
+    void trimLast(bool front, bool back)
+    {
+        const int start = lastStart();
+        if (front) {
+            int s = start;
+            while (s < text.size() && isSpace(text.at(s).unicode()))
+                ++s;
+            if (s > start)
+                text.remove(start, s - start);
+        }
+        if (back) {
+            int e = text.size();
+            while (e > start && isSpace(text.at(e - 1).unicode()))
+                --e;
+            text.truncate(e);
+        }
+        ends.last() = text.size();
+    }
 };
+
+CsvRecord oneEmptyCell()
+{
+    const int end = 0;
+    return CsvRecord(nullptr, &end, 1);
+}
 
 // Reads text given piece by piece: each piece is parsed up to its last
 // complete line, the rest comes back at the start of the next piece.
@@ -111,21 +138,15 @@ private:
     void run();
     bool readHeader();
     Outcome readLine(Line &line);
-    Outcome readField(QString &field, bool &quoted);
-    // A field's text; short values that repeat (amounts, payment methods,
-    // product names) share one string instead of each taking its own.
-    QString makeField(const ushort *begin, qsizetype length);
+    Outcome readField(Line &line, bool &quoted);
 
     // Turns lines into records.
-    void add(Line &&line);
+    void add(Line &line);
     void settle(bool atEnd);
-    void standAlone(Line &&line);
+    void standAlone(Line &line);
     void emitJoined();
-    void append(QStringList &&fields, bool startQuoted, bool endQuoted, bool joined);
+    void append(Line &line, bool startQuoted, bool endQuoted, bool joined);
     void fail(int line);
-
-    static constexpr qsizetype ShareLength = 32;
-    static constexpr int ShareSlots = 4096; // a power of two
 
     const ushort *p_ = nullptr;
     const ushort *end_ = nullptr;
@@ -135,27 +156,14 @@ private:
     int width_ = 0;
     int line_ = 1;
     CsvRows result_;
+    // The line being read; its buffers serve every line.
+    Line current_;
     // Short lines that may yet join into one record, and the width of that
     // record: the first line's fields plus each further line's, less the one
     // field it shares with the line before.
     std::deque<Line> waiting_;
     int joinedWidth_ = 0;
-    QVector<QString> shared_ = QVector<QString>(ShareSlots);
 };
-
-QString Parser::makeField(const ushort *begin, qsizetype length)
-{
-    const QChar *text = reinterpret_cast<const QChar *>(begin);
-    if (length > ShareLength || length == 0)
-        return QString(text, int(length));
-    uint hash = uint(length);
-    for (qsizetype k = 0; k < length; ++k)
-        hash = hash * 31u + begin[k];
-    QString &slot = shared_[int((hash ^ (hash >> 13)) & (ShareSlots - 1))];
-    if (slot.size() != length || QStringView(slot) != QStringView(text, length))
-        slot = QString(text, int(length));
-    return slot;
-}
 
 qsizetype Parser::feed(QStringView text, bool final)
 {
@@ -174,7 +182,7 @@ qsizetype Parser::feed(QStringView text, bool final)
 CsvRows Parser::take()
 {
     if (!headerRead_)
-        result_.rows.append(QStringList{QString()});
+        result_.records.append(oneEmptyCell());
     return std::move(result_);
 }
 
@@ -196,11 +204,13 @@ bool Parser::readHeader()
         line_ = 1;
         return false;
     }
-    if (header.fields.isEmpty())
-        header.fields.append(QString());
-    else if (!header.lastQuoted)
-        trimBack(header.fields.last());
-    result_.rows.append(header.fields);
+    if (header.ends.isEmpty()) {
+        header.clear();
+        header.endField();
+    } else if (!header.lastQuoted) {
+        header.trimLast(false, true);
+    }
+    result_.records.append(header.record());
     width_ = header.width();
     headerRead_ = true;
     if (outcome == Outcome::Malformed) {
@@ -218,9 +228,8 @@ void Parser::run()
     while (p_ < end_) {
         const ushort *start = p_;
         const int startLine = line_;
-        Line line;
-        line.fields.reserve(width_);
-        const Outcome outcome = readLine(line);
+        current_.clear();
+        const Outcome outcome = readLine(current_);
         if (outcome != Outcome::Line) {
             // Read again with more text, or the line the reading stopped at.
             p_ = start;
@@ -229,7 +238,7 @@ void Parser::run()
                 fail(startLine);
             return;
         }
-        add(std::move(line));
+        add(current_);
         if (done_)
             return;
     }
@@ -240,12 +249,11 @@ Parser::Outcome Parser::readLine(Line &line)
     line.number = line_;
     line.firstQuoted = p_ < end_ && *p_ == Quote;
     for (;;) {
-        QString field;
         bool quoted = false;
-        const Outcome outcome = readField(field, quoted);
+        const Outcome outcome = readField(line, quoted);
         if (outcome != Outcome::Line)
             return outcome;
-        line.fields.append(std::move(field));
+        line.endField();
         if (p_ < end_ && *p_ == Comma) {
             ++p_;
             continue;
@@ -259,7 +267,8 @@ Parser::Outcome Parser::readLine(Line &line)
     }
 }
 
-Parser::Outcome Parser::readField(QString &field, bool &quoted)
+// Appends the field's text to the line; the caller ends the field.
+Parser::Outcome Parser::readField(Line &line, bool &quoted)
 {
     if (p_ < end_ && *p_ == Quote) {
         quoted = true;
@@ -290,16 +299,15 @@ Parser::Outcome Parser::readField(QString &field, bool &quoted)
             ++p_;
         }
         if (plain) {
-            field = makeField(contentStart, p_ - contentStart);
+            line.text.append(reinterpret_cast<const QChar *>(contentStart), int(p_ - contentStart));
         } else {
-            field.reserve(int(p_ - contentStart));
             for (const ushort *q = contentStart; q < p_; ++q) {
                 if (*q == Quote) {
                     ++q; // the second of a pair
                 } else if (*q == CarriageReturn && q + 1 < p_ && q[1] == LineFeed) {
                     continue;
                 }
-                field.append(QChar(*q));
+                line.text.append(QChar(*q));
             }
         }
         ++p_; // the closing quote
@@ -327,7 +335,7 @@ Parser::Outcome Parser::readField(QString &field, bool &quoted)
     const ushort *stop = p_;
     if (stop > start && p_ < end_ && *p_ == LineFeed && stop[-1] == CarriageReturn)
         --stop;
-    field = makeField(start, stop - start);
+    line.text.append(reinterpret_cast<const QChar *>(start), int(stop - start));
     return Outcome::Line;
 }
 
@@ -338,17 +346,17 @@ void Parser::fail(int line)
     waiting_.clear();
 }
 
-void Parser::add(Line &&line)
+void Parser::add(Line &line)
 {
     if (width_ == 1) {
         // One column: every line is a record, a blank one an empty value.
-        standAlone(std::move(line));
+        standAlone(line);
         return;
     }
     if (line.width() >= width_) {
         // A full line is a record of its own, never the rest of another.
         settle(true);
-        standAlone(std::move(line));
+        standAlone(line);
         return;
     }
     if (waiting_.empty()) {
@@ -358,7 +366,7 @@ void Parser::add(Line &&line)
     } else {
         joinedWidth_ += line.width() - 1;
     }
-    waiting_.push_back(std::move(line));
+    waiting_.push_back(line);
     settle(false);
 }
 
@@ -378,67 +386,63 @@ void Parser::settle(bool atEnd)
         Line first = std::move(waiting_.front());
         waiting_.pop_front();
         joinedWidth_ -= first.width() - 1;
-        standAlone(std::move(first));
+        standAlone(first);
         while (!waiting_.empty() && waiting_.front().isBlank())
             waiting_.pop_front(); // one field: the joined width stays
     }
     joinedWidth_ = 0;
 }
 
-void Parser::standAlone(Line &&line)
+void Parser::standAlone(Line &line)
 {
     if (line.width() > width_) {
         fail(line.number);
         return;
     }
-    append(std::move(line.fields), line.lastQuoted, line.lastQuoted, false);
+    append(line, line.lastQuoted, line.lastQuoted, false);
 }
 
 void Parser::emitJoined()
 {
     Line &first = waiting_.front();
-    QStringList fields = std::move(first.fields);
     // Where the last field's text begins and ends, for its trimming.
     bool startQuoted = first.lastQuoted;
     bool endQuoted = first.lastQuoted;
     bool joined = false;
     for (std::size_t k = 1; k < waiting_.size(); ++k) {
-        Line &next = waiting_[k];
-        QString &last = fields.last();
-        last += QChar(LineFeed);
-        last += next.fields.constFirst();
+        const Line &next = waiting_[k];
+        first.join(next);
         if (next.width() == 1) {
             joined = true;
             endQuoted = next.lastQuoted;
             continue;
         }
-        for (int i = 1; i < next.width(); ++i)
-            fields.append(std::move(next.fields[i]));
         startQuoted = endQuoted = next.lastQuoted;
         joined = false;
     }
+    append(first, startQuoted, endQuoted, joined);
     waiting_.clear();
     joinedWidth_ = 0;
-    append(std::move(fields), startQuoted, endQuoted, joined);
 }
 
 // The last field loses surrounding white space, but only outside quotes; the
 // record is padded to the header's width.
-void Parser::append(QStringList &&fields, bool startQuoted, bool endQuoted, bool joined)
+void Parser::append(Line &line, bool startQuoted, bool endQuoted, bool joined)
 {
-    QString &last = fields.last();
-    if (!startQuoted)
-        trimFront(last);
-    if (!endQuoted)
-        trimBack(last);
+    line.trimLast(!startQuoted, !endQuoted);
     // White space before an opening quote hid the quote; read it as quoted now.
+    const int start = line.lastStart();
+    const QStringView last = QStringView(line.text).mid(start);
     if (!joined && !startQuoted && last.size() >= 2 && CsvReader::isQuotedField(last)) {
-        last = last.mid(1, last.size() - 2);
-        last.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        QString inner = last.mid(1, last.size() - 2).toString();
+        inner.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        line.text.truncate(start);
+        line.text += inner;
+        line.ends.last() = line.text.size();
     }
-    while (fields.size() < width_)
-        fields.append(QString());
-    result_.rows.append(std::move(fields));
+    while (line.width() < width_)
+        line.endField();
+    result_.records.append(line.record());
 }
 
 // Reads a device piece by piece, decoding each piece as it comes, so that
@@ -488,9 +492,15 @@ private:
             lineAfterDone_ += int(text.count(QChar(LineFeed)));
             return;
         }
-        pending_ += text;
-        const qsizetype used = parser.feed(pending_, final);
-        pending_.remove(0, int(used));
+        if (pending_.isEmpty()) {
+            // Most pieces are parsed where they were decoded.
+            const qsizetype used = parser.feed(text, final);
+            pending_ = text.mid(used).toString();
+        } else {
+            pending_ += text;
+            const qsizetype used = parser.feed(pending_, final);
+            pending_.remove(0, int(used));
+        }
         if (parser.isDone()) {
             lineAfterDone_ = parser.line() + pending_.count(QChar(LineFeed));
             pending_.clear();
@@ -531,7 +541,7 @@ private:
     static CsvRows fault(CsvRows::TextFault kind, int line, Encoding encoding)
     {
         CsvRows rows;
-        rows.rows.append(QStringList{QString()});
+        rows.records.append(oneEmptyCell());
         rows.textFault = kind;
         rows.textFaultLine = line;
         if (kind == CsvRows::TextFault::NotText)
@@ -678,6 +688,15 @@ bool StreamReader::restHoldsWideUtf8(QByteArray carry)
 
 } // namespace
 
+QList<QStringList> CsvRows::lists() const
+{
+    QList<QStringList> rows;
+    rows.reserve(records.size());
+    for (const CsvRecord &record : records)
+        rows.append(record.toStringList());
+    return rows;
+}
+
 CsvRows CsvReader::parse(QStringView text)
 {
     Parser parser;
@@ -728,7 +747,7 @@ CsvPartRows readCsvPart(QIODevice &device, const CsvPart &part, qint64 pieceByte
     read.rows = part.width > 0 ? reader.readAs(part.encoding) : reader.read();
     read.sound = !read.rows.hasTextFault() && !read.rows.isMalformed();
     read.end = reader.end();
-    read.width = part.width > 0 ? part.width : int(read.rows.rows.constFirst().size());
+    read.width = part.width > 0 ? part.width : read.rows.records.constFirst().size();
     read.encoding = reader.encoding();
     return read;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/InputTextDecoder.h"
+#include "settings/CsvRecord.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -26,7 +27,7 @@ struct CsvRows
         NotText
     };
 
-    QList<QStringList> rows;
+    QVector<CsvRecord> records;
     // Line (1-based) where the first malformed record starts: one with more
     // fields than the header, a quote still open at the end of the file, or
     // a closing quote followed by anything but the separator or the line end.
@@ -38,6 +39,9 @@ struct CsvRows
     int textFaultLine = 0;
     // With NotText: the encoding the file was read in ("UTF-8", "Shift_JIS", ...).
     QString encodingName;
+
+    // The records as lists of cells, for callers that read only a few.
+    QList<QStringList> lists() const;
 
     bool isMalformed() const { return malformedLine > 0; }
     bool hasTextFault() const { return textFault != TextFault::None; }

@@ -8,9 +8,9 @@
 
 InputRows::InputRows() : layout_(std::make_unique<InputRowLayout>()) {}
 
-void InputRows::setFirst(QList<QStringList> &&fileRows)
+void InputRows::setFirst(QVector<CsvRecord> &&fileRows)
 {
-    QList<QStringList> records = std::move(fileRows);
+    QVector<CsvRecord> records = std::move(fileRows);
     const int width = records.isEmpty() ? 0 : records.constFirst().size();
     layout_->clear();
     for (int c = 0; c < width; ++c)
@@ -20,9 +20,9 @@ void InputRows::setFirst(QList<QStringList> &&fileRows)
     append(std::move(records));
 }
 
-void InputRows::append(QList<QStringList> &&fileRows)
+void InputRows::append(QVector<CsvRecord> &&fileRows)
 {
-    QList<QStringList> records = std::move(fileRows);
+    QVector<CsvRecord> records = std::move(fileRows);
     if (records.size() < 2)
         return;
     rows_.reserve(rows_.size() + std::size_t(records.size() - 1));
@@ -30,9 +30,9 @@ void InputRows::append(QList<QStringList> &&fileRows)
         rows_.emplace_back(layout_.get(), std::move(records[j]));
 }
 
-bool InputRows::join(QList<QStringList> &&fileRows, int targetKey, int key)
+bool InputRows::join(QVector<CsvRecord> &&fileRows, int targetKey, int key)
 {
-    QList<QStringList> records = std::move(fileRows);
+    QVector<CsvRecord> records = std::move(fileRows);
     const int width = records.isEmpty() ? 0 : records.constFirst().size();
     if (targetKey < 0 || targetKey >= layout_->size() || key < 0 || key >= width)
         return false;
@@ -45,7 +45,7 @@ bool InputRows::join(QList<QStringList> &&fileRows, int targetKey, int key)
     firsts.reserve(int(rows_.size()));
     std::size_t total = 0;
     for (const InputRow &row : rows_) {
-        const int first = chains.first(row.value(targetKey));
+        const int first = chains.first(row.view(targetKey));
         firsts.append(first);
         total += first < 0 ? 1 : 0;
         for (int j = first; j >= 0; j = chains.next(j))

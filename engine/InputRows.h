@@ -2,8 +2,7 @@
 
 #include "settings/InputRow.h"
 
-#include <QList>
-#include <QStringList>
+#include <QVector>
 
 #include <memory>
 #include <vector>
@@ -18,10 +17,10 @@ public:
     InputRows();
 
     // Each takes a file's rows, header first; the header is left out.
-    void setFirst(QList<QStringList> &&fileRows);
-    void append(QList<QStringList> &&fileRows);
+    void setFirst(QVector<CsvRecord> &&fileRows);
+    void append(QVector<CsvRecord> &&fileRows);
     // Joins as InputTable::joinForm does, on the same checks.
-    bool join(QList<QStringList> &&fileRows, int targetKey, int key);
+    bool join(QVector<CsvRecord> &&fileRows, int targetKey, int key);
 
     int size() const { return int(rows_.size()); }
     std::vector<InputRow> &rows() { return rows_; }

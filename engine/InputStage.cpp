@@ -44,9 +44,9 @@ QStringList headerOf(QFile &file)
         return QStringList();
     head.truncate(lineEnd + 1);
     const CsvRows rows = readCsvRows(head);
-    if (rows.hasTextFault() || rows.isMalformed() || rows.rows.size() < 2)
+    if (rows.hasTextFault() || rows.isMalformed() || rows.records.size() < 2)
         return QStringList();
-    return rows.rows.constFirst();
+    return rows.records.constFirst().toStringList();
 }
 
 } // namespace
@@ -62,7 +62,7 @@ bool InputStage::openFile(QFile &file, const QList<QStringList> &acceptedHeaders
     if (!acceptedHeaders.isEmpty() && file.size() > HeadBytes) {
         const QStringList header = headerOf(file);
         if (!header.isEmpty() && !acceptedHeaders.contains(header)) {
-            read->rows.rows = QList<QStringList>{header};
+            read->rows.records = {CsvRecord(header)};
             read->opened = true;
             return false;
         }
@@ -178,12 +178,12 @@ bool InputStage::reportIfMalformed(const QString &path, const CsvRows &rows)
     return true;
 }
 
-QList<QStringList> InputStage::takeRows(const QString &path)
+QVector<CsvRecord> InputStage::takeRows(const QString &path)
 {
     // The same path may be listed twice; only its last use may give the rows away.
     if (inputFiles_.count(path) > 1)
-        return cache_.value(path).rows.rows;
-    return cache_.take(path).rows.rows;
+        return cache_.value(path).rows.records;
+    return cache_.take(path).rows.records;
 }
 
 bool InputStage::readSingleForm(const InputForm &form)
@@ -194,7 +194,7 @@ bool InputStage::readSingleForm(const InputForm &form)
         const CsvRows *rows = fileRows(path);
         if (!rows || reportIfMalformed(path, *rows))
             return false;
-        if (rows->rows.constFirst() != form.heads) {
+        if (rows->records.constFirst().toStringList() != form.heads) {
             reporter_.showError(QCoreApplication::translate(
                 "MainWindow",
                 "Input file dose not match with setting.\nPlease check the input file(s)."));
@@ -230,7 +230,7 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
             const CsvRows *rows = fileRows(path);
             if (!rows || reportIfMalformed(path, *rows))
                 return false;
-            if (rows->rows.constFirst() != form.heads)
+            if (rows->records.constFirst().toStringList() != form.heads)
                 continue;
             if (table_.isEmpty()) {
                 table_.setFirstForm({form.heads}, path);

@@ -51,7 +51,7 @@ private:
     const CsvRows *fileRows(const QString &path);
     bool reportIfMalformed(const QString &path, const CsvRows &rows);
     // Hands a file's rows over to the table; they are not needed again.
-    QList<QStringList> takeRows(const QString &path);
+    QVector<CsvRecord> takeRows(const QString &path);
 
     const QStringList inputFiles_;
     InputTable &table_;

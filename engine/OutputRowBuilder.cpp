@@ -1,7 +1,5 @@
 #include "OutputRowBuilder.h"
 
-#include <QVarLengthArray>
-
 OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company)
     : company_(company)
 {
@@ -31,13 +29,13 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
     }
 }
 
-QString OutputRowBuilder::sourceValue(const Source &source, const InputRow &inputRow) const
+QStringView OutputRowBuilder::sourceView(const Source &source, const InputRow &inputRow) const
 {
     if (source.kind == SourceKind::CompanyField)
-        return company_.value(source.code);
+        return company_.view(source.code);
     if (source.kind == SourceKind::InputItem)
-        return inputRow.value(source.code);
-    return QString();
+        return inputRow.view(source.code);
+    return QStringView();
 }
 
 bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
@@ -51,13 +49,13 @@ bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
         if (item.conditions.isEmpty())
             return false;
         for (const Condition &condition : item.conditions) {
-            if (!condition.test.test(sourceValue(condition.source, inputRow)))
+            if (!condition.test.test(sourceView(condition.source, inputRow)))
                 return false;
         }
         return true;
     case Combination::Or:
         for (const Condition &condition : item.conditions) {
-            if (condition.test.test(sourceValue(condition.source, inputRow)))
+            if (condition.test.test(sourceView(condition.source, inputRow)))
                 return true;
         }
         return false;
@@ -67,38 +65,45 @@ bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
     return false;
 }
 
-QString OutputRowBuilder::assemble(const Item &item, const InputRow &inputRow) const
+bool OutputRowBuilder::build(const Item &item, const InputRow &inputRow, QString &scratch,
+                             QStringView *value) const
 {
+    if (!passes(item, inputRow)) {
+        *value = QStringView();
+        return false;
+    }
     const int count = item.parts.size();
-    if (count == 0)
-        return QString();
-    if (count == 1)
-        return sourceValue(item.parts.constFirst(), inputRow); // shares the cell, no copy
-    QVarLengthArray<QString, 8> parts;
-    qsizetype length = (count - 1) * item.separator.size();
-    for (const Source &source : item.parts) {
-        parts.append(sourceValue(source, inputRow));
-        length += parts.last().size();
+    if (item.rules.isEmpty() && count <= 1) {
+        *value = count == 0 ? QStringView() : sourceView(item.parts.constFirst(), inputRow);
+        return false;
     }
-    QString value;
-    value.reserve(int(length));
-    value += parts.first();
-    for (int k = 1; k < count; ++k) {
-        value += item.separator;
-        value += parts.at(k);
+    scratch.resize(0);
+    for (int k = 0; k < count; ++k) {
+        if (k > 0)
+            scratch += item.separator;
+        scratch += sourceView(item.parts.at(k), inputRow);
     }
+    if (!item.rules.isEmpty())
+        scratch = item.rules.apply(std::move(scratch));
+    *value = scratch;
+    return true;
+}
+
+QStringView OutputRowBuilder::valueView(int column, const InputRow &inputRow,
+                                        QString &scratch) const
+{
+    QStringView value;
+    build(items_.at(column), inputRow, scratch, &value);
     return value;
 }
 
 QString OutputRowBuilder::value(int column, const InputRow &inputRow) const
 {
-    const Item &item = items_.at(column);
-    if (!passes(item, inputRow))
-        return QString();
-    QString value = assemble(item, inputRow);
-    if (!item.rules.isEmpty())
-        value = item.rules.apply(std::move(value));
-    return value;
+    QString scratch;
+    QStringView value;
+    if (build(items_.at(column), inputRow, scratch, &value))
+        return scratch;
+    return value.toString();
 }
 
 QStringList OutputRowBuilder::buildOutputRow(const InputRow &inputRow) const

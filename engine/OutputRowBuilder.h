@@ -22,6 +22,10 @@ public:
     QStringList buildOutputRow(const InputRow &inputRow) const;
     // One item's value of that row: each value depends on the input row alone.
     QString value(int column, const InputRow &inputRow) const;
+    // The same value without a copy of its own: a view of the input cell or
+    // company value it is, or of scratch, where it was built. Valid while
+    // the row and scratch are.
+    QStringView valueView(int column, const InputRow &inputRow, QString &scratch) const;
 
 private:
     struct Source
@@ -50,9 +54,12 @@ private:
         CompiledRuleList rules;
     };
 
-    QString sourceValue(const Source &source, const InputRow &inputRow) const;
+    QStringView sourceView(const Source &source, const InputRow &inputRow) const;
     bool passes(const Item &item, const InputRow &inputRow) const;
-    QString assemble(const Item &item, const InputRow &inputRow) const;
+    // Builds the value into scratch unless it is one source as it stands;
+    // true when scratch holds it.
+    bool build(const Item &item, const InputRow &inputRow, QString &scratch,
+               QStringView *value) const;
 
     QVector<Item> items_;
     CompanyInfo company_;

@@ -90,6 +90,7 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
     chunk.kept.reserve(columns_.kept.isEmpty() ? 0 : chunk.count);
     chunk.gaps.reserve(chunk.count * columns_.open.size());
     QString text;
+    QString scratch; // one buffer for the values built, each spelled at once
     QVector<int> gapsAt;
     const int width = items_.size();
     // A row with the keys of the row before it in the chunk is surely merged
@@ -127,7 +128,8 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
                 ++keptAt;
                 continue;
             }
-            const QString value = isKept ? kept.at(keptAt++) : builder.value(c, input);
+            const QStringView value =
+                isKept ? QStringView(kept.at(keptAt++)) : builder.valueView(c, input, scratch);
             format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
         }
         text += format.lineEnd();

@@ -30,7 +30,7 @@ CompiledCondition::CompiledCondition(const CompiledCondition &other) = default;
 CompiledCondition &CompiledCondition::operator=(const CompiledCondition &other) = default;
 CompiledCondition::~CompiledCondition() = default;
 
-bool CompiledCondition::test(const QString &value) const
+bool CompiledCondition::test(QStringView value) const
 {
     if (d->isRange)
         return d->range.contains(toInt32OrZero(value));

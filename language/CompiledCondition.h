@@ -2,6 +2,7 @@
 
 #include <QSharedDataPointer>
 #include <QString>
+#include <QStringView>
 
 class CompiledConditionData;
 
@@ -16,7 +17,7 @@ public:
     CompiledCondition &operator=(const CompiledCondition &other);
     ~CompiledCondition();
 
-    bool test(const QString &value) const;
+    bool test(QStringView value) const;
 
 private:
     QSharedDataPointer<CompiledConditionData> d;

@@ -25,17 +25,17 @@ const NamedKind textTestNames[] = {
 
 // The empty text is contained in, and starts and ends, every value. Checked
 // first so that a null and an empty value behave alike.
-bool containsText(const QString &value, const QString &text)
+bool containsText(QStringView value, const QString &text)
 {
     return text.isEmpty() || value.contains(text);
 }
 
-bool startsWithText(const QString &value, const QString &text)
+bool startsWithText(QStringView value, const QString &text)
 {
     return text.isEmpty() || value.startsWith(text);
 }
 
-bool endsWithText(const QString &value, const QString &text)
+bool endsWithText(QStringView value, const QString &text)
 {
     return text.isEmpty() || value.endsWith(text);
 }
@@ -54,7 +54,7 @@ TextTest::TextTest(const QString &condition)
     }
 }
 
-bool TextTest::matches(const QString &value) const
+bool TextTest::matches(QStringView value) const
 {
     switch (kind_) {
     case Kind::EqualTo:

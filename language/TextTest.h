@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // A text condition such as "startsWith(090)", parsed once: the name picks the
 // test, the text runs from the first "(" to the last ")". Comparisons are
@@ -24,7 +25,7 @@ public:
     TextTest() = default;
     explicit TextTest(const QString &condition);
 
-    bool matches(const QString &value) const;
+    bool matches(QStringView value) const;
     Kind kind() const { return kind_; }
     const QString &text() const { return text_; }
 

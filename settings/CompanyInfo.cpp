@@ -46,6 +46,13 @@ QString CompanyInfo::value(int code) const
     return values_[code];
 }
 
+QStringView CompanyInfo::view(int code) const
+{
+    if (code < 0 || code >= FieldCount)
+        return QStringView();
+    return values_[code];
+}
+
 void CompanyInfo::setValue(int code, const QString &value)
 {
     if (code < 0 || code >= FieldCount)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <array>
 
 // The seller's own company, group CompanyInfo: eight text values addressed by
@@ -21,6 +22,8 @@ public:
 
     // The value for a source code; "" outside 0..7.
     QString value(int code) const;
+    // The same, as a view that lasts as long as this value does.
+    QStringView view(int code) const;
     void setValue(int code, const QString &value);
 
 private:

@@ -2,15 +2,17 @@
 
 #include <utility>
 
-InputRow::InputRow(QStringList cells) : first_(std::move(cells)) {}
+InputRow::InputRow(const QStringList &cells) : first_(cells) {}
 
-InputRow::InputRow(std::initializer_list<QString> cells) : first_(cells) {}
+InputRow::InputRow(std::initializer_list<QString> cells) : first_(QStringList(cells)) {}
 
-InputRow::InputRow(const InputRowLayout *layout, QStringList first)
+InputRow::InputRow(CsvRecord cells) : first_(std::move(cells)) {}
+
+InputRow::InputRow(const InputRowLayout *layout, CsvRecord first)
     : layout_(layout), first_(std::move(first))
 {}
 
-void InputRow::setRecord(int k, QStringList record)
+void InputRow::setRecord(int k, CsvRecord record)
 {
     if (k == 0) {
         first_ = std::move(record);
@@ -18,14 +20,14 @@ void InputRow::setRecord(int k, QStringList record)
         second_ = std::move(record);
     } else {
         while (further_.size() < k - 1)
-            further_.append(QStringList());
+            further_.append(CsvRecord());
         further_[k - 2] = std::move(record);
     }
 }
 
-const QStringList &InputRow::record(int k) const
+const CsvRecord &InputRow::record(int k) const
 {
-    static const QStringList none;
+    static const CsvRecord none;
     if (k == 0)
         return first_;
     if (k == 1)
@@ -33,23 +35,22 @@ const QStringList &InputRow::record(int k) const
     return k - 2 < further_.size() ? further_.at(k - 2) : none;
 }
 
-QString InputRow::value(int column) const
+QStringView InputRow::view(int column) const
 {
     if (!layout_)
-        return first_.value(column);
+        return first_.view(column);
     if (column < 0 || column >= layout_->size())
-        return QString();
+        return QStringView();
     const InputColumnPlace place = layout_->at(column);
-    return record(place.record).value(place.cell);
+    return record(place.record).view(place.cell);
 }
 
 QStringList InputRow::cells() const
 {
-    if (!layout_)
-        return first_;
+    const int width = layout_ ? layout_->size() : first_.size();
     QStringList cells;
-    cells.reserve(layout_->size());
-    for (int c = 0; c < layout_->size(); ++c)
+    cells.reserve(width);
+    for (int c = 0; c < width; ++c)
         cells.append(value(c));
     return cells;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "settings/CsvRecord.h"
+
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 #include <initializer_list>
@@ -23,22 +26,25 @@ class InputRow
 {
 public:
     InputRow() = default;
-    InputRow(QStringList cells); // NOLINT: a plain record is a row of its own
+    InputRow(const QStringList &cells); // NOLINT: a plain record is a row of its own
     InputRow(std::initializer_list<QString> cells);
+    explicit InputRow(CsvRecord cells);
     // layout must outlive the row; the table that made both keeps it.
-    InputRow(const InputRowLayout *layout, QStringList first);
+    InputRow(const InputRowLayout *layout, CsvRecord first);
 
-    void setRecord(int k, QStringList record);
-    QString value(int column) const;
+    void setRecord(int k, CsvRecord record);
+    // A cell as it stands in its record; valid while the row is.
+    QStringView view(int column) const;
+    QString value(int column) const { return view(column).toString(); }
     // The cells in a list, as wide as the layout.
     QStringList cells() const;
 
 private:
-    const QStringList &record(int k) const;
+    const CsvRecord &record(int k) const;
 
     const InputRowLayout *layout_ = nullptr;
     // Two forms are the common case; a third and more share a list.
-    QStringList first_;
-    QStringList second_;
-    QList<QStringList> further_;
+    CsvRecord first_;
+    CsvRecord second_;
+    QVector<CsvRecord> further_;
 };

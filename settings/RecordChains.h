@@ -1,20 +1,24 @@
 #pragma once
 
+#include "settings/CsvRecord.h"
+
 #include <QHash>
 #include <QList>
-#include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 
 // The records of a file (row 0, the header, left out) indexed once by the
-// value of one column, each value's records in file order.
+// value of one column, each value's records in file order. The index views
+// the records' cells: keep them, unchanged, while it is in use.
 class RecordChains
 {
 public:
     RecordChains(const QList<QStringList> &fileRows, int column);
+    RecordChains(const QVector<CsvRecord> &fileRows, int column);
 
     // The first record holding value, or -1; then each next one, or -1.
-    int first(const QString &value) const { return chains_.value(value).first; }
+    int first(QStringView value) const { return chains_.value(value).first; }
     int next(int record) const { return next_.at(record); }
 
 private:
@@ -23,6 +27,8 @@ private:
         int first = -1;
         int last = -1;
     };
-    QHash<QString, Chain> chains_;
+    void add(QStringView value, int record);
+
+    QHash<QStringView, Chain> chains_;
     QVector<int> next_;
 };

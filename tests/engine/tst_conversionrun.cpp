@@ -242,11 +242,11 @@ void TestConversionRun::manyRowsAsRowByRow()
              qPrintable(reporter.errors.join('\n')));
 
     const CsvRows read = CsvReader::parse(QString::fromUtf8(input));
-    QCOMPARE(read.rows.size(), rows + 1);
+    QCOMPARE(read.records.size(), rows + 1);
     const OutputRowBuilder builder(s.outputItems, CompanyInfo());
     QList<QStringList> built;
     for (int r = 1; r <= rows; ++r)
-        built.append(builder.buildOutputRow(read.rows.at(r)));
+        built.append(builder.buildOutputRow(InputRow(read.records.at(r))));
     DistinctMerger(s.outputItems).distinctAndMerge(built);
     QByteArray expected;
     QBuffer buffer(&expected);

@@ -127,7 +127,7 @@ void TestCsvReader::parse()
     const CsvRows result = CsvReader::parse(text);
     QCOMPARE(result.malformedLine, malformedLine);
     QCOMPARE(result.isMalformed(), malformedLine > 0);
-    QCOMPARE(result.rows, rows);
+    QCOMPARE(result.lists(), rows);
 }
 
 // Pieces as small as one byte: records, quotes, line ends and characters
@@ -144,7 +144,7 @@ void TestCsvReader::inPieces()
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         const CsvRows result = readCsvRows(buffer, piece);
         QCOMPARE(result.malformedLine, malformedLine);
-        QCOMPARE(result.rows, rows);
+        QCOMPARE(result.lists(), rows);
     }
 }
 
@@ -158,7 +158,7 @@ void TestCsvReader::encodingsInPieces()
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         const CsvRows result = readCsvRows(buffer, piece);
         QCOMPARE(result.malformedLine, 0);
-        QCOMPARE(result.rows, whole.rows);
+        QCOMPARE(result.lists(), whole.lists());
     }
 }
 
@@ -177,9 +177,9 @@ void TestCsvReader::utf8UntilLateFault()
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     const CsvRows result = readCsvRows(buffer, 16);
     QCOMPARE(result.malformedLine, 0);
-    QCOMPARE(result.rows.size(), 53);
-    QCOMPARE(result.rows.at(51), (QStringList{"50", QString::fromUtf8("髙橋")}));
-    QCOMPARE(result.rows.at(52), (QStringList{"51", QString::fromUtf8("～―, －￥")}));
+    QCOMPARE(result.lists().size(), 53);
+    QCOMPARE(result.lists().at(51), (QStringList{"50", QString::fromUtf8("髙橋")}));
+    QCOMPARE(result.lists().at(52), (QStringList{"51", QString::fromUtf8("～―, －￥")}));
 
     // A malformed record before the fault is found in the same codec.
     QByteArray bad = "No,Name\n1,2,3\n" + shiftJis->fromUnicode(QString::fromUtf8("髙"));
@@ -232,7 +232,7 @@ void TestCsvReader::encodings()
         {QString::fromUtf8("髙橋①"), QString::fromUtf8("～―－"), QString::fromUtf8("￥1200")},
         {QString::fromUtf8("渡辺, 様"), QString::fromUtf8("備考\n二行目"),
          QString::fromUtf8("￥980")}};
-    QCOMPARE(result.rows, expected);
+    QCOMPARE(result.lists(), expected);
 }
 
 void TestCsvReader::localeCodecBeforeShiftJis()
@@ -241,7 +241,7 @@ void TestCsvReader::localeCodecBeforeShiftJis()
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
     const QByteArray bytes("Name\ncaf\xE9\n");
     QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::Locale);
-    QCOMPARE(readCsvRows(bytes).rows.at(1).at(0), QString::fromUtf8("café"));
+    QCOMPARE(readCsvRows(bytes).lists().at(1).at(0), QString::fromUtf8("café"));
     QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
     QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::ShiftJis);
 }
@@ -307,9 +307,9 @@ void TestCsvReader::textFaults()
         QCOMPARE(result.textFault, fault);
         QCOMPARE(result.textFaultLine, line);
         QCOMPARE(result.encodingName, encoding);
-        QVERIFY(!result.rows.isEmpty());
+        QVERIFY(!result.lists().isEmpty());
         if (fault == Fault::None)
-            QCOMPARE(result.rows.last().last(), lastValue);
+            QCOMPARE(result.lists().last().last(), lastValue);
     }
 }
 
@@ -346,8 +346,8 @@ void TestCsvReader::largeFileKeepsEveryOrder()
         text += QStringLiteral("%1,\"Tokyo, %1\",\"line one\r\nline \"\"two\"\"\"\r\n").arg(i);
     const CsvRows result = CsvReader::parse(text);
     QCOMPARE(result.malformedLine, 0);
-    QCOMPARE(result.rows.size(), orders + 1);
-    QCOMPARE(result.rows.last(),
+    QCOMPARE(result.lists().size(), orders + 1);
+    QCOMPARE(result.lists().last(),
              (QStringList{QString::number(orders - 1), QStringLiteral("Tokyo, %1").arg(orders - 1),
                           QStringLiteral("line one\nline \"two\"")}));
 }
@@ -465,8 +465,8 @@ void TestCsvReader::inParts()
     QCOMPARE(joined.textFaultLine, whole.textFaultLine);
     QCOMPARE(joined.encodingName, whole.encodingName);
     QCOMPARE(joined.malformedLine, whole.malformedLine);
-    QCOMPARE(joined.rows, whole.rows);
-    QVERIFY(readAgain || whole.rows.size() > 40);
+    QCOMPARE(joined.lists(), whole.lists());
+    QVERIFY(readAgain || whole.lists().size() > 40);
 }
 
 QTEST_GUILESS_MAIN(TestCsvReader)

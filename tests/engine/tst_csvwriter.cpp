@@ -102,7 +102,7 @@ void TestCsvWriter::quoting()
     const QByteArray bytesWritten = written(header, {row});
     QCOMPARE(bytesWritten, bytes);
     const CsvRows read = readCsvRows(bytesWritten);
-    QCOMPARE(read.rows, (QList<QStringList>{header, readBack}));
+    QCOMPARE(read.lists(), (QList<QStringList>{header, readBack}));
 }
 
 void TestCsvWriter::utf8AsTheCodecWrites_data()

@@ -36,6 +36,14 @@ QList<QStringList> randomFile(QRandomGenerator &random, int width, int records)
     return rows;
 }
 
+QVector<CsvRecord> recordsOf(const QList<QStringList> &file)
+{
+    QVector<CsvRecord> records;
+    for (const QStringList &cells : file)
+        records.append(CsvRecord(cells));
+    return records;
+}
+
 } // namespace
 
 void TestInputRows::joinsAsTheTable_data()
@@ -57,14 +65,14 @@ void TestInputRows::joinsAsTheTable()
     InputRows rows;
     const QList<QStringList> first = randomFile(random, 3, random.bounded(0, 12));
     table.setFirstForm(first, QStringLiteral("a.csv"));
-    rows.setFirst(QList<QStringList>(first));
+    rows.setFirst(recordsOf(first));
     for (int f = 1; f < forms; ++f) {
         const int width = random.bounded(1, 4);
         const QList<QStringList> file = randomFile(random, width, random.bounded(0, 12));
         // Keys out of range now and then: neither side may change then.
         const int targetKey = random.bounded(-1, table.width() + 1);
         const int key = random.bounded(-1, width + 1);
-        QCOMPARE(rows.join(QList<QStringList>(file), targetKey, key),
+        QCOMPARE(rows.join(recordsOf(file), targetKey, key),
                  table.joinForm(file, targetKey, key, QStringLiteral("f.csv")));
     }
     const int width = table.width();
