@@ -25,7 +25,8 @@ inline bool isSpace(ushort c)
 {
     if (c == ' ' || (c >= '\t' && c <= '\r'))
         return true;
-    return c >= 0x85 && QChar::isSpace(c);
+    // Kana and kanji lie above U+3000, the last space.
+    return c >= 0x85 && c <= 0x3000 && QChar::isSpace(c);
 }
 
 // Index of the last line feed among the first size bytes, or -1.

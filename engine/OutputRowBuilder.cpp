@@ -1,5 +1,7 @@
 #include "OutputRowBuilder.h"
 
+#include <QVarLengthArray>
+
 OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company)
     : company_(company)
 {
@@ -25,6 +27,7 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
                  CompiledCondition(stored.condRules.value(j))});
         }
         item.rules = CompiledRuleList(stored.rules);
+        item.hasRules = !item.rules.isEmpty();
         items_.append(std::move(item));
     }
 }
@@ -73,17 +76,26 @@ bool OutputRowBuilder::build(const Item &item, const InputRow &inputRow, QString
         return false;
     }
     const int count = item.parts.size();
-    if (item.rules.isEmpty() && count <= 1) {
+    if (!item.hasRules && count <= 1) {
         *value = count == 0 ? QStringView() : sourceView(item.parts.constFirst(), inputRow);
         return false;
     }
-    scratch.resize(0);
+    QVarLengthArray<QStringView, 8> parts;
+    qsizetype length = (count - 1) * item.separator.size();
+    for (const Source &source : item.parts) {
+        parts.append(sourceView(source, inputRow));
+        length += parts.last().size();
+    }
+    // One allocation at most, and none once a reused scratch is large enough.
+    if (!scratch.isNull())
+        scratch.resize(0);
+    scratch.reserve(int(length));
     for (int k = 0; k < count; ++k) {
         if (k > 0)
             scratch += item.separator;
-        scratch += sourceView(item.parts.at(k), inputRow);
+        scratch += parts.at(k);
     }
-    if (!item.rules.isEmpty())
+    if (item.hasRules)
         scratch = item.rules.apply(std::move(scratch));
     *value = scratch;
     return true;

@@ -52,6 +52,7 @@ private:
         Combination combination = Combination::Never;
         QVector<Condition> conditions;
         CompiledRuleList rules;
+        bool hasRules = false;
     };
 
     QStringView sourceView(const Source &source, const InputRow &inputRow) const;

@@ -33,7 +33,8 @@ struct OutputStage::Chunk
     int first = 0; // first input row
     int count = 0;
     QVector<QStringList> kept; // per row, the kept columns
-    QVector<QByteArray> lines;
+    QByteArray bytes;          // the rows' lines one after the other
+    QVector<int> lineEnds;     // per row; a row merged away has an empty line
     QVector<int> gaps;
     QVector<StatementRecord> records;
 };
@@ -86,7 +87,7 @@ bool OutputStage::sameKeys(const QStringList &a, const QStringList &b) const
 void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                         CsvLineFormat &format) const
 {
-    chunk.lines.reserve(chunk.count);
+    chunk.lineEnds.reserve(chunk.count);
     chunk.kept.reserve(columns_.kept.isEmpty() ? 0 : chunk.count);
     chunk.gaps.reserve(chunk.count * columns_.open.size());
     QString text;
@@ -108,7 +109,7 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
             const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
             chunk.kept.append(kept);
             if (repeats) {
-                chunk.lines.append(QByteArray());
+                chunk.lineEnds.append(chunk.bytes.size());
                 chunk.gaps.resize(chunk.gaps.size() + columns_.open.size());
                 continue;
             }
@@ -133,17 +134,16 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
             format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
         }
         text += format.lineEnd();
-        QByteArray line;
-        line.reserve(text.size() * 3);
+        QByteArray &bytes = chunk.bytes;
+        const int lineStart = bytes.size();
         int done = 0;
         for (int at : qAsConst(gapsAt)) {
-            format.encode(QStringView(text).mid(done, at - done), line);
-            chunk.gaps.append(line.size());
+            format.encode(QStringView(text).mid(done, at - done), bytes);
+            chunk.gaps.append(bytes.size() - lineStart);
             done = at;
         }
-        format.encode(QStringView(text).mid(done), line);
-        line.squeeze();
-        chunk.lines.append(std::move(line));
+        format.encode(QStringView(text).mid(done), bytes);
+        chunk.lineEnds.append(bytes.size());
     }
 }
 
@@ -170,16 +170,18 @@ void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
             Chunk chunk = std::move(chunks[k]);
             chunks[k] = Chunk();
             const int gapCount = columns_.open.size();
+            if (!keep) {
+                writer.writeEncoded(chunk.bytes.constData(), chunk.bytes.size());
+                written_ += chunk.count;
+            }
             for (int r = 0; r < chunk.count; ++r) {
                 if (statements_)
                     statements_->append(chunk.records.at(r));
-                const QByteArray &line = chunk.lines.at(r);
-                if (!keep) {
-                    writer.writeEncoded(line.constData(), line.size());
-                    ++written_;
-                } else if (merger_.add(std::move(chunk.kept[r]))) {
-                    Q_ASSERT(!line.isEmpty()); // the first row of its keys is always spelled
-                    lines_.append(line.constData(), line.size());
+                const int start = r > 0 ? chunk.lineEnds.at(r - 1) : 0;
+                const int size = chunk.lineEnds.at(r) - start;
+                if (keep && merger_.add(std::move(chunk.kept[r]))) {
+                    Q_ASSERT(size > 0); // the first row of its keys is always spelled
+                    lines_.append(chunk.bytes.constData() + start, size);
                     for (int g = 0; g < gapCount; ++g)
                         gaps_.append(chunk.gaps.at(r * gapCount + g));
                 }
