@@ -86,9 +86,12 @@ bool OutputRowBuilder::build(const Item &item, const InputRow &inputRow, QString
         parts.append(sourceView(source, inputRow));
         length += parts.last().size();
     }
-    // One allocation at most, and none once a reused scratch is large enough.
-    if (!scratch.isNull())
+    // One allocation at most, and none while a reused scratch is large
+    // enough; a rule may have left it shared with its own text.
+    if (scratch.isDetached())
         scratch.resize(0);
+    else
+        scratch = QString();
     scratch.reserve(int(length));
     for (int k = 0; k < count; ++k) {
         if (k > 0)

@@ -28,6 +28,22 @@ FindRule::FindRule(const QString &argument)
     }
 }
 
+namespace {
+
+// The value becomes text, in its own buffer when that is large enough: a
+// caller that reuses one buffer for many values keeps it.
+void assign(QString &value, const QString &text)
+{
+    if (!value.isDetached() || value.capacity() < text.size()) {
+        value = text;
+        return;
+    }
+    value.resize(0);
+    value += text;
+}
+
+} // namespace
+
 void FindRule::apply(QString &value) const
 {
     if (scope_ == Scope::Unknown || action_ == Action::Unknown)
@@ -42,15 +58,15 @@ void FindRule::apply(QString &value) const
     case Action::Print:
         // Only the values that pass the test survive.
         if (!matched)
-            value.clear();
+            value.resize(0);
         break;
     case Action::Delete:
         if (matched)
-            value.clear();
+            value.resize(0);
         break;
     case Action::Replace:
         if (matched)
-            value = replacement_;
+            assign(value, replacement_);
         break;
     case Action::Unknown:
         break;
@@ -64,7 +80,7 @@ void FindRule::applyToMatch(QString &value) const
 {
     const QString &search = test_.text();
     if (action_ == Action::Print) {
-        value = search;
+        assign(value, search);
         return;
     }
     const bool remove = action_ == Action::Delete;
@@ -88,7 +104,7 @@ void FindRule::applyToMatch(QString &value) const
     case TextTest::Kind::NotStartsWith:
     case TextTest::Kind::NotEndsWith:
         if (remove)
-            value.clear();
+            value.resize(0);
         else
             value.replace(search, replacement_);
         return;
@@ -96,9 +112,9 @@ void FindRule::applyToMatch(QString &value) const
     case TextTest::Kind::NotEqualTo:
     case TextTest::Kind::NotContains:
         if (remove)
-            value.clear();
+            value.resize(0);
         else
-            value = replacement_;
+            assign(value, replacement_);
         return;
     case TextTest::Kind::Unknown:
         return;
