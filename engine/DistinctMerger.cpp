@@ -13,6 +13,8 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
             mergeColumns_.append({c, Merge::String, item.mergeSeparator});
         else if (item.mergesNumbers())
             mergeColumns_.append({c, Merge::Number, QString()});
+        if (item.mergesNumbers())
+            ++numberColumns_;
         afterRules_.append(CompiledRuleList(item.afterRules));
         if (!item.afterRules.isEmpty() || item.merges())
             touchedColumns_.append(c);
@@ -97,47 +99,48 @@ bool DistinctMerger::add(QStringList row)
     const int next = groups_.size();
     const int group = groupOf(row, next);
     if (group == next) {
-        groups_.append(Group{index, {}, {}});
+        groups_.append(Group{index, {}});
         rows_.append(std::move(row));
         return true;
     }
-    Group &target = groups_[group];
-    target.duplicates.append(index);
-    for (const MergeColumn &merge : qAsConst(mergeColumns_))
-        target.mergeValues.append(row.value(merge.column));
+    fold(group, row);
+    groups_[group].duplicates.append(index);
     return false;
 }
 
-void DistinctMerger::merge(QStringList &row, const Group &group) const
+// Folding in row order gives what joining all the values at the end gives:
+// strings are joined with the separator (empty values too), numbers are read
+// as 32-bit numbers (0 when they are none) and summed.
+void DistinctMerger::fold(int group, const QStringList &duplicate)
 {
-    const int count = group.duplicates.size();
-    const int width = mergeColumns_.size();
-    for (int m = 0; m < width; ++m) {
-        const MergeColumn &merge = mergeColumns_.at(m);
+    QStringList &row = rows_[group];
+    const bool first = groups_.at(group).duplicates.isEmpty();
+    if (first && numberColumns_ > 0 && sums_.size() < (group + 1) * numberColumns_)
+        sums_.resize((group + 1) * numberColumns_);
+    int number = 0;
+    for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
         if (merge.column >= row.size())
             continue; // a row always has one value per item
-        const QString first = row.at(merge.column);
         if (merge.type == Merge::String) {
-            // Empty values take part: the separator goes in all the same.
-            qsizetype length = first.size();
-            for (int d = 0; d < count; ++d)
-                length += merge.separator.size() + group.mergeValues.at(d * width + m).size();
-            QString merged;
-            merged.reserve(int(length));
-            merged += first;
-            for (int d = 0; d < count; ++d) {
-                merged += merge.separator;
-                merged += group.mergeValues.at(d * width + m);
-            }
-            row[merge.column] = merged;
-        } else {
-            // Each value is read as a 32-bit number (0 when it is none); the
-            // sum is kept in 64 bits so that many large values cannot overflow.
-            qint64 sum = toInt32OrZero(first);
-            for (int d = 0; d < count; ++d)
-                sum += toInt32OrZero(group.mergeValues.at(d * width + m));
-            row[merge.column] = QString::number(sum);
+            QString &merged = row[merge.column];
+            merged += merge.separator;
+            merged += duplicate.value(merge.column);
+            continue;
         }
+        qint64 &sum = sums_[group * numberColumns_ + number++];
+        if (first)
+            sum = toInt32OrZero(row.at(merge.column));
+        sum += toInt32OrZero(duplicate.value(merge.column));
+    }
+}
+
+void DistinctMerger::spellSums(QStringList &row, int group) const
+{
+    int number = 0;
+    for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
+        if (merge.type != Merge::Number || merge.column >= row.size())
+            continue;
+        row[merge.column] = QString::number(sums_.at(group * numberColumns_ + number++));
     }
 }
 
@@ -148,6 +151,7 @@ int DistinctMerger::startFinishing(Groups *groups)
     // Detached now, so that finishing rows only reads the containers.
     rows_.detach();
     groups_.detach();
+    sums_.detach();
     if (groups && !keyColumns_.isEmpty()) {
         groups->reserve(groups_.size());
         for (const Group &group : qAsConst(groups_)) {
@@ -167,8 +171,8 @@ QStringList DistinctMerger::finishRow(int g)
     if (keyColumns_.isEmpty())
         return row;
     Group &group = *(groups_.begin() + g);
-    if (!group.duplicates.isEmpty() && !mergeColumns_.isEmpty())
-        merge(row, group);
+    if (!group.duplicates.isEmpty() && numberColumns_ > 0)
+        spellSums(row, g);
     group = Group();
     for (int c = 0; c < row.size() && c < afterRules_.size(); ++c) {
         if (!afterRules_.at(c).isEmpty())
@@ -183,6 +187,7 @@ void DistinctMerger::clear()
     groups_.clear();
     table_.clear();
     hashes_.clear();
+    sums_.clear();
     added_ = 0;
 }
 

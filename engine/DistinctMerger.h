@@ -60,12 +60,12 @@ private:
         Merge type = Merge::String;
         QString separator;
     };
-    // One surviving row with what its duplicates bring.
+    // One surviving row; its duplicates' values are folded into it as they
+    // come, so that a duplicate leaves nothing behind but its index.
     struct Group
     {
-        int survivor = 0;             // original index
-        QVector<int> duplicates;      // original indexes, in row order
-        QVector<QString> mergeValues; // per duplicate, one value per merge column
+        int survivor = 0;        // original index
+        QVector<int> duplicates; // original indexes, in row order
     };
 
     // The group of a row with these keys; next (a new group) when none has them.
@@ -74,7 +74,10 @@ private:
     bool sameKeys(const QStringList &a, const QStringList &b) const;
     // A table of size slots (a power of two) holding every group added so far.
     void rebuildTable(int size);
-    void merge(QStringList &row, const Group &group) const;
+    // Folds a duplicate's merge values into its group's surviving row.
+    void fold(int group, const QStringList &duplicate);
+    // Spells the sums of a group that has duplicates.
+    void spellSums(QStringList &row, int group) const;
 
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
@@ -87,5 +90,9 @@ private:
     // read from the surviving rows themselves, so no key is stored twice.
     QVector<int> table_;
     QVector<uint> hashes_; // per group
+    // Per group with duplicates, one running sum per number merge column,
+    // kept in 64 bits so that many large values cannot overflow.
+    QVector<qint64> sums_;
+    int numberColumns_ = 0;
     int added_ = 0;
 };
