@@ -236,7 +236,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     }
 
     // Each input row is let go once its output line and record are built, and
-    // a duplicate keeps only its merge values: the run never holds every input
+    // a duplicate is folded into the row it merges with: the run never holds every input
     // row and every output row at once.
     OutputStage output(items, company);
     if (statementBuilder)
