@@ -10,7 +10,7 @@ QString joinedValue(const StatementField &field, const InputRow &inputRow)
     for (int k = 0; k < field.mapNums.size(); ++k) {
         if (k > 0)
             value += field.separator;
-        value += inputRow.value(field.mapNums.at(k));
+        value += inputRow.view(field.mapNums.at(k));
     }
     return value;
 }
