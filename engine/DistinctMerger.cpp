@@ -2,6 +2,8 @@
 
 #include "language/NumberText.h"
 
+#include <QVarLengthArray>
+
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
 {
     afterRules_.reserve(items.size());
@@ -9,12 +11,15 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
         const OutputItem &item = items.at(c);
         if (item.isDistinctKey())
             keyColumns_.append(c);
-        if (item.mergesStrings())
+        if (item.mergesStrings()) {
             mergeColumns_.append({c, Merge::String, item.mergeSeparator});
-        else if (item.mergesNumbers())
+            ++stringColumns_;
+        } else if (item.mergesNumbers()) {
             mergeColumns_.append({c, Merge::Number, QString()});
-        if (item.mergesNumbers())
             ++numberColumns_;
+        }
+        mergeAt_.append(item.merges() ? mergeColumns_.size() - 1 : -1);
+        hasAfterRules_ = hasAfterRules_ || !item.afterRules.isEmpty();
         afterRules_.append(CompiledRuleList(item.afterRules));
         if (!item.afterRules.isEmpty() || item.merges())
             touchedColumns_.append(c);
@@ -36,20 +41,20 @@ void DistinctMerger::reserve(int rows)
         rebuildTable(size);
 }
 
-uint DistinctMerger::keyHash(const QStringList &row) const
+uint DistinctMerger::keyHash(const CsvRecord &row) const
 {
     uint hash = 0;
     for (int k : keyColumns_)
-        hash = hash * 31u + qHash(row.value(k), 0x9E3779B9u);
+        hash = hash * 31u + qHash(row.view(k), 0x9E3779B9u);
     return hash;
 }
 
 // Keys compare as they were built: exact, case-sensitive, no trimming; a
 // missing column reads as "".
-bool DistinctMerger::sameKeys(const QStringList &a, const QStringList &b) const
+bool DistinctMerger::sameKeys(const CsvRecord &a, const CsvRecord &b) const
 {
     for (int k : keyColumns_) {
-        if (a.value(k) != b.value(k))
+        if (a.view(k) != b.view(k))
             return false;
     }
     return true;
@@ -68,7 +73,7 @@ void DistinctMerger::rebuildTable(int size)
     table_ = std::move(table);
 }
 
-int DistinctMerger::groupOf(const QStringList &row, int next)
+int DistinctMerger::groupOf(const CsvRecord &row, int next)
 {
     if (2 * (next + 1) > table_.size())
         rebuildTable(qMax(16, table_.size() * 2));
@@ -89,7 +94,7 @@ int DistinctMerger::groupOf(const QStringList &row, int next)
     return next;
 }
 
-bool DistinctMerger::add(QStringList row)
+bool DistinctMerger::add(CsvRecord row)
 {
     const int index = added_++;
     if (keyColumns_.isEmpty()) {
@@ -99,48 +104,46 @@ bool DistinctMerger::add(QStringList row)
     const int next = groups_.size();
     const int group = groupOf(row, next);
     if (group == next) {
-        groups_.append(Group{index, {}});
+        groups_.append(Group{index, -1, {}});
         rows_.append(std::move(row));
         return true;
     }
-    fold(group, row);
-    groups_[group].duplicates.append(index);
+    Group &kept = groups_[group];
+    fold(kept, rows_.at(group), row);
+    kept.duplicates.append(index);
     return false;
 }
 
 // Folding in row order gives what joining all the values at the end gives:
 // strings are joined with the separator (empty values too), numbers are read
-// as 32-bit numbers (0 when they are none) and summed.
-void DistinctMerger::fold(int group, const QStringList &duplicate)
+// as 32-bit numbers (0 when they are none) and summed. A row always has one
+// value per item; a shorter one (given by a caller) leaves the missing
+// columns as they are.
+void DistinctMerger::fold(Group &group, const CsvRecord &survivor, const CsvRecord &duplicate)
 {
-    QStringList &row = rows_[group];
-    const bool first = groups_.at(group).duplicates.isEmpty();
-    if (first && numberColumns_ > 0 && sums_.size() < (group + 1) * numberColumns_)
-        sums_.resize((group + 1) * numberColumns_);
-    int number = 0;
+    if (group.merged < 0) {
+        group.merged = strings_.size();
+        QStringList strings;
+        strings.reserve(stringColumns_);
+        for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
+            if (merge.type == Merge::String)
+                strings.append(survivor.value(merge.column));
+            else
+                sums_.append(toInt32OrZero(survivor.view(merge.column)));
+        }
+        strings_.append(std::move(strings));
+    }
+    QStringList &strings = strings_[group.merged];
+    qint64 *sums = sums_.data() + group.merged * numberColumns_;
+    int string = 0;
     for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
-        if (merge.column >= row.size())
-            continue; // a row always has one value per item
-        if (merge.type == Merge::String) {
-            QString &merged = row[merge.column];
-            merged += merge.separator;
-            merged += duplicate.value(merge.column);
+        if (merge.type == Merge::Number) {
+            *sums++ += toInt32OrZero(duplicate.view(merge.column));
             continue;
         }
-        qint64 &sum = sums_[group * numberColumns_ + number++];
-        if (first)
-            sum = toInt32OrZero(row.at(merge.column));
-        sum += toInt32OrZero(duplicate.value(merge.column));
-    }
-}
-
-void DistinctMerger::spellSums(QStringList &row, int group) const
-{
-    int number = 0;
-    for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
-        if (merge.type != Merge::Number || merge.column >= row.size())
-            continue;
-        row[merge.column] = QString::number(sums_.at(group * numberColumns_ + number++));
+        QString &merged = strings[string++];
+        merged += merge.separator;
+        merged += duplicate.view(merge.column);
     }
 }
 
@@ -151,6 +154,7 @@ int DistinctMerger::startFinishing(Groups *groups)
     // Detached now, so that finishing rows only reads the containers.
     rows_.detach();
     groups_.detach();
+    strings_.detach();
     sums_.detach();
     if (groups && !keyColumns_.isEmpty()) {
         groups->reserve(groups_.size());
@@ -165,26 +169,53 @@ int DistinctMerger::startFinishing(Groups *groups)
     return rows_.size();
 }
 
-QStringList DistinctMerger::finishRow(int g)
+CsvRecord DistinctMerger::finishRow(int g)
 {
-    QStringList row = std::move(*(rows_.begin() + g));
+    CsvRecord built = std::move(rows_.data()[g]);
     if (keyColumns_.isEmpty())
-        return row;
-    Group &group = *(groups_.begin() + g);
-    if (!group.duplicates.isEmpty() && numberColumns_ > 0)
-        spellSums(row, g);
+        return built;
+    Group &group = groups_.data()[g];
+    const int merged = group.merged;
     group = Group();
-    for (int c = 0; c < row.size() && c < afterRules_.size(); ++c) {
-        if (!afterRules_.at(c).isEmpty())
-            row[c] = afterRules_.at(c).apply(row.at(c));
+    if (merged < 0 && !hasAfterRules_)
+        return built; // nothing changes: the row as it was built
+    QStringList strings;
+    const qint64 *sums = nullptr;
+    if (merged >= 0) {
+        strings = std::move(strings_.data()[merged]);
+        sums = sums_.constData() + merged * numberColumns_;
     }
-    return row;
+    // Each thread spells its rows into a buffer of its own.
+    thread_local QString text;
+    thread_local QVarLengthArray<int, 16> ends;
+    text.resize(0);
+    ends.clear();
+    int string = 0;
+    int number = 0;
+    for (int c = 0; c < built.size(); ++c) {
+        QStringView value = built.view(c);
+        QString changed;
+        const int m = mergeAt_.value(c, -1);
+        if (merged >= 0 && m >= 0) {
+            changed = mergeColumns_.at(m).type == Merge::String ? std::move(strings[string++])
+                                                                : QString::number(sums[number++]);
+            value = changed;
+        }
+        if (c < afterRules_.size() && !afterRules_.at(c).isEmpty()) {
+            changed = afterRules_.at(c).apply(changed.isNull() ? value.toString() : changed);
+            value = changed;
+        }
+        text.append(value);
+        ends.append(text.size());
+    }
+    return CsvRecord(text.constData(), ends.constData(), ends.size());
 }
 
 void DistinctMerger::clear()
 {
-    rows_ = QList<QStringList>();
+    rows_ = QVector<CsvRecord>();
     groups_.clear();
+    strings_.clear();
     table_.clear();
     hashes_.clear();
     sums_.clear();
@@ -197,7 +228,7 @@ QList<QStringList> DistinctMerger::takeRows(Groups *groups)
     QList<QStringList> rows;
     rows.reserve(count);
     for (int g = 0; g < count; ++g)
-        rows.append(finishRow(g));
+        rows.append(finishRow(g).toStringList());
     clear();
     return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/CompiledRuleList.h"
+#include "settings/CsvRecord.h"
 #include "settings/OutputItem.h"
 
 #include <QList>
@@ -35,8 +36,10 @@ public:
     void distinctAndMerge(QList<QStringList> &rows, Groups *groups = nullptr);
 
     void reserve(int rows);
-    // The next row, in row order; true when it is kept, the first of its keys.
-    bool add(QStringList row);
+    // The next row, in row order, one cell per item; true when it is kept,
+    // the first of its keys.
+    bool add(CsvRecord row);
+    bool add(const QStringList &row) { return add(CsvRecord(row)); }
     // The rows after merging and the after-merge rules; the merger is empty
     // afterwards. Groups as above.
     QList<QStringList> takeRows(Groups *groups = nullptr);
@@ -46,7 +49,7 @@ public:
     // merged and with the after-merge rules. Different rows may be finished
     // on different threads at once. clear() ends it.
     int startFinishing(Groups *groups = nullptr);
-    QStringList finishRow(int row);
+    CsvRecord finishRow(int row);
     void clear();
 
 private:
@@ -66,34 +69,39 @@ private:
     struct Group
     {
         int survivor = 0;        // original index
+        int merged = -1;         // where its merged values are, once it has a duplicate
         QVector<int> duplicates; // original indexes, in row order
     };
 
     // The group of a row with these keys; next (a new group) when none has them.
-    int groupOf(const QStringList &row, int next);
-    uint keyHash(const QStringList &row) const;
-    bool sameKeys(const QStringList &a, const QStringList &b) const;
+    int groupOf(const CsvRecord &row, int next);
+    uint keyHash(const CsvRecord &row) const;
+    bool sameKeys(const CsvRecord &a, const CsvRecord &b) const;
     // A table of size slots (a power of two) holding every group added so far.
     void rebuildTable(int size);
-    // Folds a duplicate's merge values into its group's surviving row.
-    void fold(int group, const QStringList &duplicate);
-    // Spells the sums of a group that has duplicates.
-    void spellSums(QStringList &row, int group) const;
+    // Folds a duplicate's merge values into its group's merged values.
+    void fold(Group &group, const CsvRecord &survivor, const CsvRecord &duplicate);
 
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
+    QVector<int> mergeAt_; // per column, its place among mergeColumns_, or -1
     QVector<CompiledRuleList> afterRules_;
+    bool hasAfterRules_ = false;
     QVector<int> touchedColumns_; // columns that merging or after-merge rules read
 
-    QList<QStringList> rows_; // surviving rows as built
+    // Surviving rows as built, each one block: most never meet a duplicate.
+    QVector<CsvRecord> rows_;
     QVector<Group> groups_;
     // Open addressing over group numbers (+1; 0 is a free slot): the keys are
     // read from the surviving rows themselves, so no key is stored twice.
     QVector<int> table_;
     QVector<uint> hashes_; // per group
-    // Per group with duplicates, one running sum per number merge column,
-    // kept in 64 bits so that many large values cannot overflow.
+    // Per group with duplicates: the string merge columns' values so far,
+    // which grow as duplicates fold in, and one running sum per number merge
+    // column, kept in 64 bits so that many large values cannot overflow.
+    QVector<QStringList> strings_;
     QVector<qint64> sums_;
+    int stringColumns_ = 0;
     int numberColumns_ = 0;
     int added_ = 0;
 };

@@ -8,6 +8,8 @@
 #include "statement/StatementBuilder.h"
 #include "statement/StatementList.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <atomic>
 #include <memory>
@@ -32,9 +34,9 @@ struct OutputStage::Chunk
 {
     int first = 0; // first input row
     int count = 0;
-    QVector<QStringList> kept; // per row, the kept columns
-    QByteArray bytes;          // the rows' lines one after the other
-    QVector<int> lineEnds;     // per row; a row merged away has an empty line
+    QVector<CsvRecord> kept; // per row, the kept columns' values
+    QByteArray bytes;        // the rows' lines one after the other
+    QVector<int> lineEnds;   // per row; a row merged away has an empty line
     QVector<int> gaps;
     QVector<StatementRecord> records;
 };
@@ -75,10 +77,10 @@ void OutputStage::setStatements(const StatementBuilder *builder, StatementList *
     statements_ = statements;
 }
 
-bool OutputStage::sameKeys(const QStringList &a, const QStringList &b) const
+bool OutputStage::sameKeys(const CsvRecord &a, const CsvRecord &b) const
 {
     for (int k : columns_.keySlots) {
-        if (a.at(k) != b.at(k))
+        if (a.view(k) != b.view(k))
             return false;
     }
     return true;
@@ -92,6 +94,8 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
     chunk.gaps.reserve(chunk.count * columns_.open.size());
     QString text;
     QString scratch; // one buffer for the values built, each spelled at once
+    QString keptText;
+    QVarLengthArray<int, 16> keptEnds;
     QVector<int> gapsAt;
     const int width = items_.size();
     // A row with the keys of the row before it in the chunk is surely merged
@@ -101,11 +105,15 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
         const InputRow input = std::move(rows[std::size_t(chunk.first + r)]);
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
-        QStringList kept;
+        CsvRecord kept;
         if (!columns_.kept.isEmpty()) {
-            kept.reserve(columns_.kept.size());
-            for (int c : columns_.kept)
-                kept.append(builder.value(c, input));
+            keptText.resize(0);
+            keptEnds.clear();
+            for (int c : columns_.kept) {
+                keptText.append(builder.valueView(c, input, scratch));
+                keptEnds.append(keptText.size());
+            }
+            kept = CsvRecord(keptText.constData(), keptEnds.constData(), keptEnds.size());
             const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
             chunk.kept.append(kept);
             if (repeats) {
@@ -130,7 +138,7 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
                 continue;
             }
             const QStringView value =
-                isKept ? QStringView(kept.at(keptAt++)) : builder.valueView(c, input, scratch);
+                isKept ? kept.view(keptAt++) : builder.valueView(c, input, scratch);
             format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
         }
         text += format.lineEnd();
@@ -221,13 +229,13 @@ bool OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
             for (int g = first; g < end; ++g) {
                 const char *line = kept.constData() + (lines_.start(g) - lines_.start(first));
                 const int size = int(lines_.start(g + 1) - lines_.start(g));
-                const QStringList values = merger_.finishRow(g);
+                const CsvRecord values = merger_.finishRow(g);
                 int done = 0;
                 for (int o = 0; o < gapCount; ++o) {
                     const int gap = gaps_.at(g * gapCount + o);
                     bytes.append(line + done, gap - done);
                     text.resize(0);
-                    ownFormat.appendValue(text, values.at(columns_.openSlots.at(o)),
+                    ownFormat.appendValue(text, values.view(columns_.openSlots.at(o)),
                                           CsvLineFormat::recordEdges(columns_.open.at(o), width));
                     ownFormat.encode(text, bytes);
                     done = gap;

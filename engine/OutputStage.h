@@ -56,7 +56,7 @@ private:
         QVector<int> keySlots;  // the key columns' places among the kept ones
     };
     static Columns columnsOf(const QList<OutputItem> &items);
-    bool sameKeys(const QStringList &a, const QStringList &b) const;
+    bool sameKeys(const CsvRecord &a, const CsvRecord &b) const;
     void build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                CsvLineFormat &format) const;
 
