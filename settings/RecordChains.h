@@ -2,7 +2,6 @@
 
 #include "settings/CsvRecord.h"
 
-#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QStringView>
@@ -18,17 +17,21 @@ public:
     RecordChains(const QVector<CsvRecord> &fileRows, int column);
 
     // The first record holding value, or -1; then each next one, or -1.
-    int first(QStringView value) const { return chains_.value(value).first; }
+    int first(QStringView value) const;
     int next(int record) const { return next_.at(record); }
 
 private:
-    struct Chain
-    {
-        int first = -1;
-        int last = -1;
-    };
-    void add(QStringView value, int record);
+    QStringView valueOf(int record) const;
+    void build(int records);
+    void grow();
 
-    QHash<QStringView, Chain> chains_;
+    const QList<QStringList> *lists_ = nullptr;
+    const QVector<CsvRecord> *records_ = nullptr;
+    const int column_;
+    // Open addressing over each value's first record (+1; 0 is a free slot),
+    // with the value's hash beside it: the values themselves are read from
+    // the records, so none is stored twice.
+    QVector<int> slots_;
+    QVector<uint> hashes_;
     QVector<int> next_;
 };
