@@ -7,15 +7,27 @@
 #include <cstring>
 #include <new>
 
+// The cell ends take 16 bits each unless the text is longer than that
+// reaches, which no ordinary record is.
 struct CsvRecord::Block
 {
     QAtomicInt ref;
     int cells;
+    bool wide;
 
-    const int *ends() const { return reinterpret_cast<const int *>(this + 1); }
-    int *ends() { return reinterpret_cast<int *>(this + 1); }
-    const QChar *text() const { return reinterpret_cast<const QChar *>(ends() + cells); }
-    QChar *text() { return reinterpret_cast<QChar *>(ends() + cells); }
+    template <typename End> const End *ends() const
+    {
+        return reinterpret_cast<const End *>(this + 1);
+    }
+    const QChar *text() const
+    {
+        return reinterpret_cast<const QChar *>(reinterpret_cast<const char *>(this + 1) +
+                                               endBytes(cells, wide));
+    }
+    static size_t endBytes(int cells, bool wide)
+    {
+        return size_t(cells) * (wide ? sizeof(int) : sizeof(quint16));
+    }
 };
 
 CsvRecord::CsvRecord(const QChar *text, const int *ends, int cells)
@@ -23,14 +35,22 @@ CsvRecord::CsvRecord(const QChar *text, const int *ends, int cells)
     if (cells <= 0)
         return;
     const int length = ends[cells - 1];
-    void *memory =
-        std::malloc(sizeof(Block) + sizeof(int) * size_t(cells) + sizeof(QChar) * size_t(length));
+    const bool wide = length > 0xFFFF;
+    const size_t endBytes = Block::endBytes(cells, wide);
+    void *memory = std::malloc(sizeof(Block) + endBytes + sizeof(QChar) * size_t(length));
     if (!memory)
         throw std::bad_alloc();
-    d_ = new (memory) Block{QAtomicInt(1), cells};
-    std::memcpy(d_->ends(), ends, sizeof(int) * size_t(cells));
+    d_ = new (memory) Block{QAtomicInt(1), cells, wide};
+    char *at = reinterpret_cast<char *>(d_ + 1);
+    if (wide) {
+        std::memcpy(at, ends, endBytes);
+    } else {
+        auto *narrow = reinterpret_cast<quint16 *>(at);
+        for (int k = 0; k < cells; ++k)
+            narrow[k] = quint16(ends[k]);
+    }
     if (length > 0)
-        std::memcpy(d_->text(), text, sizeof(QChar) * size_t(length));
+        std::memcpy(at + endBytes, text, sizeof(QChar) * size_t(length));
 }
 
 CsvRecord::CsvRecord(const QStringList &cells)
@@ -92,8 +112,18 @@ QStringView CsvRecord::view(int cell) const
 {
     if (!d_ || cell < 0 || cell >= d_->cells)
         return QStringView();
-    const int begin = cell > 0 ? d_->ends()[cell - 1] : 0;
-    return QStringView(d_->text() + begin, d_->ends()[cell] - begin);
+    int begin = 0;
+    int end = 0;
+    if (d_->wide) {
+        const int *ends = d_->ends<int>();
+        begin = cell > 0 ? ends[cell - 1] : 0;
+        end = ends[cell];
+    } else {
+        const quint16 *ends = d_->ends<quint16>();
+        begin = cell > 0 ? ends[cell - 1] : 0;
+        end = ends[cell];
+    }
+    return QStringView(d_->text() + begin, end - begin);
 }
 
 QStringList CsvRecord::toStringList() const

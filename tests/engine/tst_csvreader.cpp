@@ -116,6 +116,11 @@ void TestCsvReader::parse_data()
     QTest::newRow("line of a bad record counts quoted breaks") << "A,B\n1,\"a\nb\"\n\n2,3,4\n"
                                                                << Rows{ab, {"1", "a\nb"}} << 5;
     QTest::newRow("quote open in the header") << "A,\"B\n" << Rows{{"A"}} << 1;
+    // Cells past 65,535 characters of a record are placed differently.
+    const QString wide(70000, QLatin1Char('w'));
+    QTest::newRow("record longer than 16 bits reach")
+        << "A,B,C\n" + wide + ",x,\"" + wide + "\"\n1,2,3\n"
+        << Rows{{"A", "B", "C"}, {wide, "x", wide}, {"1", "2", "3"}} << 0;
 }
 
 void TestCsvReader::parse()
