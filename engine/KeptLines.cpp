@@ -8,15 +8,20 @@ KeptLines::KeptLines(qint64 memoryBytes) : memoryBytes_(memoryBytes), folder_(QD
 
 KeptLines::~KeptLines() = default;
 
+// The memory part is allocated once, whole, and spilled before it would have
+// to grow: the lines never take more memory than the size allows.
 void KeptLines::append(const char *line, int size)
 {
+    if (!file_ && !spillFailed_ && memory_.size() + qint64(size) > memoryBytes_)
+        spill();
     if (file_ && file_->write(line, size) != size)
         unspill();
-    if (!file_ && error_.isEmpty())
+    if (!file_ && error_.isEmpty()) {
+        if (memory_.capacity() == 0 && !spillFailed_)
+            memory_.reserve(int(qMin<qint64>(memoryBytes_, 1 << 30)));
         memory_.append(line, size);
+    }
     ends_.append(start(ends_.size()) + size);
-    if (!file_ && !spillFailed_ && memory_.size() > memoryBytes_)
-        spill();
 }
 
 void KeptLines::spill()
