@@ -16,13 +16,10 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
             ++stringColumns_;
         } else if (item.mergesNumbers()) {
             mergeColumns_.append({c, Merge::Number, QString()});
-            ++numberColumns_;
         }
         mergeAt_.append(item.merges() ? mergeColumns_.size() - 1 : -1);
         hasAfterRules_ = hasAfterRules_ || !item.afterRules.isEmpty();
         afterRules_.append(CompiledRuleList(item.afterRules));
-        if (!item.afterRules.isEmpty() || item.merges())
-            touchedColumns_.append(c);
     }
 }
 
@@ -109,82 +106,52 @@ bool DistinctMerger::add(CsvRecord row)
         return true;
     }
     Group &kept = groups_[group];
-    fold(kept, rows_.at(group), row);
+    if (kept.merged < 0) {
+        kept.merged = merged_.size();
+        merged_.append(startMerging(rows_.at(group)));
+    }
+    fold(merged_[kept.merged], row);
     kept.duplicates.append(index);
     return false;
 }
 
+DistinctMerger::Merged DistinctMerger::startMerging(const CsvRecord &first) const
+{
+    Merged merged;
+    merged.strings.reserve(stringColumns_);
+    for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
+        if (merge.type == Merge::String)
+            merged.strings.append(first.value(merge.column));
+        else
+            merged.sums.append(toInt32OrZero(first.view(merge.column)));
+    }
+    return merged;
+}
+
 // Folding in row order gives what joining all the values at the end gives:
 // strings are joined with the separator (empty values too), numbers are read
-// as 32-bit numbers (0 when they are none) and summed. A row always has one
-// value per item; a shorter one (given by a caller) leaves the missing
-// columns as they are.
-void DistinctMerger::fold(Group &group, const CsvRecord &survivor, const CsvRecord &duplicate)
+// as 32-bit numbers (0 when they are none) and summed.
+void DistinctMerger::fold(Merged &merged, const CsvRecord &duplicate) const
 {
-    if (group.merged < 0) {
-        group.merged = strings_.size();
-        QStringList strings;
-        strings.reserve(stringColumns_);
-        for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
-            if (merge.type == Merge::String)
-                strings.append(survivor.value(merge.column));
-            else
-                sums_.append(toInt32OrZero(survivor.view(merge.column)));
-        }
-        strings_.append(std::move(strings));
-    }
-    QStringList &strings = strings_[group.merged];
-    qint64 *sums = sums_.data() + group.merged * numberColumns_;
     int string = 0;
+    int number = 0;
     for (const MergeColumn &merge : qAsConst(mergeColumns_)) {
         if (merge.type == Merge::Number) {
-            *sums++ += toInt32OrZero(duplicate.view(merge.column));
+            merged.sums[number++] += toInt32OrZero(duplicate.view(merge.column));
             continue;
         }
-        QString &merged = strings[string++];
-        merged += merge.separator;
-        merged += duplicate.view(merge.column);
+        QString &joined = merged.strings[string++];
+        joined += merge.separator;
+        joined += duplicate.view(merge.column);
     }
 }
 
-int DistinctMerger::startFinishing(Groups *groups)
+// A row always has one value per item; a shorter one (given by a caller)
+// leaves the missing columns as they are.
+CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged) const
 {
-    if (groups)
-        groups->clear();
-    // Detached now, so that finishing rows only reads the containers.
-    rows_.detach();
-    groups_.detach();
-    strings_.detach();
-    sums_.detach();
-    if (groups && !keyColumns_.isEmpty()) {
-        groups->reserve(groups_.size());
-        for (const Group &group : qAsConst(groups_)) {
-            QVector<int> members;
-            members.reserve(1 + group.duplicates.size());
-            members.append(group.survivor);
-            members += group.duplicates;
-            groups->append(std::move(members));
-        }
-    }
-    return rows_.size();
-}
-
-CsvRecord DistinctMerger::finishRow(int g)
-{
-    CsvRecord built = std::move(rows_.data()[g]);
-    if (keyColumns_.isEmpty())
-        return built;
-    Group &group = groups_.data()[g];
-    const int merged = group.merged;
-    group = Group();
-    if (merged < 0 && !hasAfterRules_)
-        return built; // nothing changes: the row as it was built
-    QStringList strings;
-    const qint64 *sums = nullptr;
-    if (merged >= 0) {
-        strings = std::move(strings_.data()[merged]);
-        sums = sums_.constData() + merged * numberColumns_;
-    }
+    if (!merged && !hasAfterRules_)
+        return first; // nothing changes: the row as it was built
     // Each thread spells its rows into a buffer of its own.
     thread_local QString text;
     thread_local QVarLengthArray<int, 16> ends;
@@ -192,13 +159,14 @@ CsvRecord DistinctMerger::finishRow(int g)
     ends.clear();
     int string = 0;
     int number = 0;
-    for (int c = 0; c < built.size(); ++c) {
-        QStringView value = built.view(c);
+    for (int c = 0; c < first.size(); ++c) {
+        QStringView value = first.view(c);
         QString changed;
         const int m = mergeAt_.value(c, -1);
-        if (merged >= 0 && m >= 0) {
-            changed = mergeColumns_.at(m).type == Merge::String ? std::move(strings[string++])
-                                                                : QString::number(sums[number++]);
+        if (merged && m >= 0) {
+            changed = mergeColumns_.at(m).type == Merge::String
+                          ? merged->strings.at(string++)
+                          : QString::number(merged->sums[number++]);
             value = changed;
         }
         if (c < afterRules_.size() && !afterRules_.at(c).isEmpty()) {
@@ -215,20 +183,29 @@ void DistinctMerger::clear()
 {
     rows_ = QVector<CsvRecord>();
     groups_.clear();
-    strings_.clear();
+    merged_.clear();
     table_.clear();
     hashes_.clear();
-    sums_.clear();
     added_ = 0;
 }
 
 QList<QStringList> DistinctMerger::takeRows(Groups *groups)
 {
-    const int count = startFinishing(groups);
+    if (groups)
+        groups->clear();
     QList<QStringList> rows;
-    rows.reserve(count);
-    for (int g = 0; g < count; ++g)
-        rows.append(finishRow(g).toStringList());
+    rows.reserve(rows_.size());
+    for (int g = 0; g < rows_.size(); ++g) {
+        if (keyColumns_.isEmpty()) {
+            rows.append(rows_.at(g).toStringList());
+            continue;
+        }
+        const Group &group = groups_.at(g);
+        const Merged *merged = group.merged >= 0 ? &merged_.at(group.merged) : nullptr;
+        rows.append(finished(rows_.at(g), merged).toStringList());
+        if (groups)
+            groups->append(QVector<int>{group.survivor} + group.duplicates);
+    }
     clear();
     return rows;
 }

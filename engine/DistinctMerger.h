@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVector>
 
 // Removes the rows that repeat an earlier row on the key items, folds their
@@ -44,13 +45,21 @@ public:
     // afterwards. Groups as above.
     QList<QStringList> takeRows(Groups *groups = nullptr);
 
-    // takeRows in steps: once every row is added, startFinishing tells how
-    // many rows remain (and fills groups); then finishRow gives each of them,
-    // merged and with the after-merge rules. Different rows may be finished
-    // on different threads at once. clear() ends it.
-    int startFinishing(Groups *groups = nullptr);
-    CsvRecord finishRow(int row);
     void clear();
+
+    // Merging one group apart, for callers that know the groups themselves:
+    // start from the group's first row, fold each duplicate in row order,
+    // then take the row as it is written. Only reads the merger.
+    struct Merged
+    {
+        QStringList strings;             // per string merge column, joined so far
+        QVarLengthArray<qint64, 4> sums; // per number merge column, in 64 bits
+    };
+    Merged startMerging(const CsvRecord &first) const;
+    void fold(Merged &merged, const CsvRecord &duplicate) const;
+    // The first row with the merged values (a lone row has none: its
+    // numbers stay as written) and the after-merge rules.
+    CsvRecord finished(CsvRecord first, const Merged *merged) const;
 
 private:
     enum class Merge
@@ -79,15 +88,12 @@ private:
     bool sameKeys(const CsvRecord &a, const CsvRecord &b) const;
     // A table of size slots (a power of two) holding every group added so far.
     void rebuildTable(int size);
-    // Folds a duplicate's merge values into its group's merged values.
-    void fold(Group &group, const CsvRecord &survivor, const CsvRecord &duplicate);
 
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
     QVector<int> mergeAt_; // per column, its place among mergeColumns_, or -1
     QVector<CompiledRuleList> afterRules_;
     bool hasAfterRules_ = false;
-    QVector<int> touchedColumns_; // columns that merging or after-merge rules read
 
     // Surviving rows as built, each one block: most never meet a duplicate.
     QVector<CsvRecord> rows_;
@@ -96,12 +102,8 @@ private:
     // read from the surviving rows themselves, so no key is stored twice.
     QVector<int> table_;
     QVector<uint> hashes_; // per group
-    // Per group with duplicates: the string merge columns' values so far,
-    // which grow as duplicates fold in, and one running sum per number merge
-    // column, kept in 64 bits so that many large values cannot overflow.
-    QVector<QStringList> strings_;
-    QVector<qint64> sums_;
+    // Per group with duplicates, its merge values so far.
+    QVector<Merged> merged_;
     int stringColumns_ = 0;
-    int numberColumns_ = 0;
     int added_ = 0;
 };

@@ -11,8 +11,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
 
 namespace {
 
@@ -34,11 +32,21 @@ struct OutputStage::Chunk
 {
     int first = 0; // first input row
     int count = 0;
-    QVector<CsvRecord> kept; // per row, the kept columns' values
+    QVector<CsvRecord> kept; // per row of a group past the chunk, its kept values
     QByteArray bytes;        // the rows' lines one after the other
     QVector<int> lineEnds;   // per row; a row merged away has an empty line
-    QVector<int> gaps;
+    QVector<int> gaps;       // per line with gaps, where its open values go
     QVector<StatementRecord> records;
+};
+
+// A thread's buffers for building and spelling rows.
+struct OutputStage::Spelling
+{
+    QString text;
+    QString scratch;
+    QString keptText;
+    QVarLengthArray<int, 16> keptEnds;
+    QVector<int> gapsAt;
 };
 
 // The merger sees the keys and, when there are keys, the columns that merging
@@ -77,82 +85,139 @@ void OutputStage::setStatements(const StatementBuilder *builder, StatementList *
     statements_ = statements;
 }
 
-bool OutputStage::sameKeys(const CsvRecord &a, const CsvRecord &b) const
+CsvRecord OutputStage::keptValues(const InputRow &input, const OutputRowBuilder &builder,
+                                  Spelling &spelling) const
 {
-    for (int k : columns_.keySlots) {
-        if (a.view(k) != b.view(k))
-            return false;
+    spelling.keptText.resize(0);
+    spelling.keptEnds.clear();
+    for (int c : columns_.kept) {
+        spelling.keptText.append(builder.valueView(c, input, spelling.scratch));
+        spelling.keptEnds.append(spelling.keptText.size());
     }
-    return true;
+    return CsvRecord(spelling.keptText.constData(), spelling.keptEnds.constData(),
+                     spelling.keptEnds.size());
+}
+
+// The whole line first, then its bytes in one go between the gaps. The kept
+// columns come from values, except the open ones when gaps are wanted.
+void OutputStage::spell(Chunk &chunk, const InputRow &input, const CsvRecord &values, bool withGaps,
+                        const OutputRowBuilder &builder, CsvLineFormat &format,
+                        Spelling &spelling) const
+{
+    QString &text = spelling.text;
+    text.resize(0);
+    spelling.gapsAt.resize(0);
+    const int width = items_.size();
+    int open = 0;
+    int keptAt = 0;
+    for (int c = 0; c < width; ++c) {
+        if (c > 0)
+            text += QLatin1Char(',');
+        const bool isKept = keptAt < columns_.kept.size() && columns_.kept.at(keptAt) == c;
+        const bool isOpen = open < columns_.open.size() && columns_.open.at(open) == c;
+        if (isOpen)
+            ++open;
+        if (isOpen && withGaps) {
+            spelling.gapsAt.append(text.size()); // the value comes when the rows are merged
+            ++keptAt;
+            continue;
+        }
+        const QStringView value =
+            isKept ? values.view(keptAt++) : builder.valueView(c, input, spelling.scratch);
+        format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
+    }
+    text += format.lineEnd();
+    QByteArray &bytes = chunk.bytes;
+    const int lineStart = bytes.size();
+    int done = 0;
+    for (int at : qAsConst(spelling.gapsAt)) {
+        format.encode(QStringView(text).mid(done, at - done), bytes);
+        chunk.gaps.append(bytes.size() - lineStart);
+        done = at;
+    }
+    format.encode(QStringView(text).mid(done), bytes);
 }
 
 void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                         CsvLineFormat &format) const
 {
     chunk.lineEnds.reserve(chunk.count);
-    chunk.kept.reserve(columns_.kept.isEmpty() ? 0 : chunk.count);
-    chunk.gaps.reserve(chunk.count * columns_.open.size());
-    QString text;
-    QString scratch; // one buffer for the values built, each spelled at once
-    QString keptText;
-    QVarLengthArray<int, 16> keptEnds;
-    QVector<int> gapsAt;
-    const int width = items_.size();
-    // A row with the keys of the row before it in the chunk is surely merged
-    // away: only its kept values are built, and its line is never spelled.
-    // Rows of one order come together.
+    Spelling spelling;
     for (int r = 0; r < chunk.count; ++r) {
         const InputRow input = std::move(rows[std::size_t(chunk.first + r)]);
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
-        CsvRecord kept;
-        if (!columns_.kept.isEmpty()) {
-            keptText.resize(0);
-            keptEnds.clear();
-            for (int c : columns_.kept) {
-                keptText.append(builder.valueView(c, input, scratch));
-                keptEnds.append(keptText.size());
-            }
-            kept = CsvRecord(keptText.constData(), keptEnds.constData(), keptEnds.size());
-            const bool repeats = r > 0 && sameKeys(kept, chunk.kept.constLast());
-            chunk.kept.append(kept);
-            if (repeats) {
-                chunk.lineEnds.append(chunk.bytes.size());
-                chunk.gaps.resize(chunk.gaps.size() + columns_.open.size());
-                continue;
-            }
-        }
-        // The whole line first, then its bytes in one go between the gaps.
-        text.resize(0);
-        gapsAt.resize(0);
-        int open = 0;
-        int keptAt = 0;
-        for (int c = 0; c < width; ++c) {
-            if (c > 0)
-                text += QLatin1Char(',');
-            const bool isKept = keptAt < columns_.kept.size() && columns_.kept.at(keptAt) == c;
-            if (open < columns_.open.size() && columns_.open.at(open) == c) {
-                gapsAt.append(text.size()); // the value comes when the rows are merged
-                ++open;
-                ++keptAt;
-                continue;
-            }
-            const QStringView value =
-                isKept ? kept.view(keptAt++) : builder.valueView(c, input, scratch);
-            format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
-        }
-        text += format.lineEnd();
-        QByteArray &bytes = chunk.bytes;
-        const int lineStart = bytes.size();
-        int done = 0;
-        for (int at : qAsConst(gapsAt)) {
-            format.encode(QStringView(text).mid(done, at - done), bytes);
-            chunk.gaps.append(bytes.size() - lineStart);
-            done = at;
-        }
-        format.encode(QStringView(text).mid(done), bytes);
-        chunk.lineEnds.append(bytes.size());
+        spell(chunk, input, CsvRecord(), false, builder, format, spelling);
+        chunk.lineEnds.append(chunk.bytes.size());
     }
+}
+
+// Every row's kept values first, so that a group within the chunk is merged
+// before its first row is spelled; then the lines of the groups' first rows.
+void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
+                               const OutputRowBuilder &builder, CsvLineFormat &format) const
+{
+    const int begin = chunk.first;
+    const int end = begin + chunk.count;
+    chunk.lineEnds.reserve(chunk.count);
+    chunk.kept.resize(chunk.count);
+    Spelling spelling;
+    QVector<CsvRecord> kept(chunk.count);
+    for (int r = begin; r < end; ++r) {
+        const InputRow &input = rows[std::size_t(r)];
+        if (statementBuilder_)
+            chunk.records.append(statementBuilder_->buildStatementRecord(input));
+        kept[r - begin] = keptValues(input, builder, spelling);
+    }
+    for (int r = begin; r < end; ++r) {
+        const InputRow input = std::move(rows[std::size_t(r)]);
+        const bool within = groups_.within(r, begin, end);
+        const bool first = groups_.first(groups_.groupOf(r)) == r;
+        if (!within)
+            chunk.kept[r - begin] = std::move(kept[r - begin]);
+        if (first && within) {
+            const CsvRecord &values = kept.at(r - begin);
+            if (groups_.next(r) < 0) {
+                spell(chunk, input, merger_.finished(values, nullptr), false, builder, format,
+                      spelling);
+            } else {
+                DistinctMerger::Merged merged = merger_.startMerging(values);
+                for (int j = groups_.next(r); j >= 0; j = groups_.next(j))
+                    merger_.fold(merged, kept.at(j - begin));
+                spell(chunk, input, merger_.finished(values, &merged), false, builder, format,
+                      spelling);
+            }
+        } else if (first) {
+            spell(chunk, input, chunk.kept.at(r - begin), true, builder, format, spelling);
+        }
+        chunk.lineEnds.append(chunk.bytes.size());
+    }
+}
+
+void OutputStage::group(const std::vector<InputRow> &rows, const OutputRowBuilder &builder)
+{
+    QVector<int> keys;
+    for (int k : columns_.keySlots)
+        keys.append(columns_.kept.at(k));
+    QString a;
+    QString b;
+    groups_.find(
+        int(rows.size()),
+        [&](int r) {
+            thread_local QString scratch;
+            uint hash = 0;
+            for (int c : keys)
+                hash = hash * 31u + qHash(builder.valueView(c, rows[std::size_t(r)], scratch));
+            return hash;
+        },
+        [&](int x, int y) {
+            for (int c : keys) {
+                if (builder.valueView(c, rows[std::size_t(x)], a) !=
+                    builder.valueView(c, rows[std::size_t(y)], b))
+                    return false;
+            }
+            return true;
+        });
 }
 
 void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
@@ -161,8 +226,9 @@ void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
     const int count = int(rows.size());
     const OutputRowBuilder builder(items_, company_);
     const CsvLineFormat &format = writer.lineFormat();
-    const bool keep = merger_.hasKeys();
-    merger_.reserve(keep ? count : 0);
+    const bool keys = merger_.hasKeys();
+    if (keys)
+        group(rows, builder);
     const int chunkCount = (count + ChunkRows - 1) / ChunkRows;
     QVector<Chunk> chunks(chunkCount);
     OrderedChunks::run(
@@ -172,89 +238,151 @@ void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
             chunk.first = k * ChunkRows;
             chunk.count = qMin(ChunkRows, count - k * ChunkRows);
             CsvLineFormat ownFormat(format); // an encoder of this thread's own
-            build(chunk, rows, builder, ownFormat);
+            if (keys)
+                buildGrouped(chunk, rows, builder, ownFormat);
+            else
+                build(chunk, rows, builder, ownFormat);
         },
         [&](int k) {
             Chunk chunk = std::move(chunks[k]);
             chunks[k] = Chunk();
-            const int gapCount = columns_.open.size();
-            if (!keep) {
-                writer.writeEncoded(chunk.bytes.constData(), chunk.bytes.size());
-                written_ += chunk.count;
+            if (keys) {
+                takeGrouped(chunk, writer, rowDone);
+                return;
             }
+            writer.writeEncoded(chunk.bytes.constData(), chunk.bytes.size());
+            written_ += chunk.count;
             for (int r = 0; r < chunk.count; ++r) {
                 if (statements_)
                     statements_->append(chunk.records.at(r));
-                const int start = r > 0 ? chunk.lineEnds.at(r - 1) : 0;
-                const int size = chunk.lineEnds.at(r) - start;
-                if (keep && merger_.add(std::move(chunk.kept[r]))) {
-                    Q_ASSERT(size > 0); // the first row of its keys is always spelled
-                    lines_.append(chunk.bytes.constData() + start, size);
-                    for (int g = 0; g < gapCount; ++g)
-                        gaps_.append(chunk.gaps.at(r * gapCount + g));
-                }
                 rowDone();
             }
         });
     rows.clear();
 }
 
+// A final line goes to the writer unless lines wait before it; a line with
+// gaps waits until its group is finished, and every line after it with it.
+void OutputStage::takeGrouped(Chunk &chunk, CsvWriter &writer, const std::function<void()> &rowDone)
+{
+    const int begin = chunk.first;
+    const int end = begin + chunk.count;
+    const int gapCount = columns_.open.size();
+    int gapAt = 0;
+    // The final lines not yet written, back to back: lines lie in row order,
+    // and a line that waits ends the run before it.
+    int runStart = 0;
+    int runEnd = 0;
+    const auto writeRun = [&] {
+        if (runEnd > runStart)
+            writer.writeEncoded(chunk.bytes.constData() + runStart, runEnd - runStart);
+        runStart = runEnd;
+    };
+    for (int r = begin; r < end; ++r) {
+        if (statements_)
+            statements_->append(chunk.records.at(r - begin));
+        const int start = r > begin ? chunk.lineEnds.at(r - begin - 1) : 0;
+        const int lineEnd = chunk.lineEnds.at(r - begin);
+        const int g = groups_.groupOf(r);
+        const bool within = groups_.within(r, begin, end);
+        if (!within) {
+            CsvRecord values = std::move(chunk.kept[r - begin]);
+            if (groups_.first(g) == r) {
+                pending_.insert(g, Pending{std::move(values), {}, false});
+                ++unfinished_;
+            } else {
+                Pending &pending = pending_[g];
+                if (!pending.folded) {
+                    pending.merged = merger_.startMerging(pending.first);
+                    pending.folded = true;
+                }
+                merger_.fold(pending.merged, values);
+            }
+        }
+        if (lineEnd > start) {
+            if (within && lineGroups_.isEmpty()) {
+                runEnd = lineEnd;
+            } else {
+                writeRun();
+                runStart = runEnd = lineEnd;
+                lines_.append(chunk.bytes.constData() + start, lineEnd - start);
+                lineGroups_.append(within ? -1 : g);
+                if (!within) {
+                    for (int o = 0; o < gapCount; ++o)
+                        gaps_.append(chunk.gaps.at(gapAt + o));
+                    gapAt += gapCount;
+                }
+            }
+        }
+        if (!within && groups_.last(g) == r) {
+            Pending pending = pending_.take(g);
+            finished_.insert(g, merger_.finished(std::move(pending.first),
+                                                 pending.folded ? &pending.merged : nullptr));
+            if (--unfinished_ == 0)
+                writeWaiting(writer);
+        }
+        rowDone();
+    }
+    writeRun();
+}
+
+void OutputStage::writeWaiting(CsvWriter &writer)
+{
+    const int count = lines_.size();
+    const int width = items_.size();
+    const int gapCount = columns_.open.size();
+    CsvLineFormat format(writer.lineFormat());
+    QByteArray waiting;
+    QByteArray bytes;
+    QString text;
+    int gapAt = 0;
+    for (int first = 0; first < count && !lost_; first += ChunkRows) {
+        const int end = qMin(count, first + ChunkRows);
+        if (!lines_.read(first, end - first, waiting)) {
+            lost_ = true;
+            break;
+        }
+        bytes.resize(0);
+        for (int l = first; l < end; ++l) {
+            const char *line = waiting.constData() + (lines_.start(l) - lines_.start(first));
+            const int size = int(lines_.start(l + 1) - lines_.start(l));
+            const int g = lineGroups_.at(l);
+            if (g < 0) {
+                bytes.append(line, size);
+                continue;
+            }
+            const CsvRecord values = finished_.take(g);
+            int done = 0;
+            for (int o = 0; o < gapCount; ++o) {
+                const int gap = gaps_.at(gapAt++);
+                bytes.append(line + done, gap - done);
+                text.resize(0);
+                format.appendValue(text, values.view(columns_.openSlots.at(o)),
+                                   CsvLineFormat::recordEdges(columns_.open.at(o), width));
+                format.encode(text, bytes);
+                done = gap;
+            }
+            bytes.append(line + done, size - done);
+        }
+        writer.writeEncoded(bytes.constData(), bytes.size());
+    }
+    lines_.clear();
+    lineGroups_.clear();
+    gaps_.clear();
+    finished_.clear();
+}
+
 bool OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
                             const std::function<void()> &rowDone)
 {
     if (!merger_.hasKeys())
-        return true;
-    const int count = merger_.startFinishing(groups);
-    const int width = items_.size();
-    const int gapCount = columns_.open.size();
-    const CsvLineFormat &format = writer.lineFormat();
-    // Merging, the after-merge rules and spelling the merged values run on two
-    // threads too; the writer takes the finished lines in order.
-    const int chunkCount = (count + ChunkRows - 1) / ChunkRows;
-    QVector<QByteArray> finished(chunkCount);
-    std::atomic<bool> lost{false};
-    OrderedChunks::run(
-        chunkCount,
-        [&](int k) {
-            const int first = k * ChunkRows;
-            const int end = qMin(count, first + ChunkRows);
-            QByteArray kept;
-            if (!lines_.read(first, end - first, kept)) {
-                lost = true;
-                return;
-            }
-            CsvLineFormat ownFormat(format);
-            QByteArray &bytes = finished[k];
-            QString text;
-            for (int g = first; g < end; ++g) {
-                const char *line = kept.constData() + (lines_.start(g) - lines_.start(first));
-                const int size = int(lines_.start(g + 1) - lines_.start(g));
-                const CsvRecord values = merger_.finishRow(g);
-                int done = 0;
-                for (int o = 0; o < gapCount; ++o) {
-                    const int gap = gaps_.at(g * gapCount + o);
-                    bytes.append(line + done, gap - done);
-                    text.resize(0);
-                    ownFormat.appendValue(text, values.view(columns_.openSlots.at(o)),
-                                          CsvLineFormat::recordEdges(columns_.open.at(o), width));
-                    ownFormat.encode(text, bytes);
-                    done = gap;
-                }
-                bytes.append(line + done, size - done);
-            }
-        },
-        [&](int k) {
-            const QByteArray bytes = std::move(finished[k]);
-            finished[k] = QByteArray();
-            if (lost)
-                return;
-            writer.writeEncoded(bytes.constData(), bytes.size());
-            const int end = qMin(count, (k + 1) * ChunkRows);
-            for (int g = k * ChunkRows; g < end; ++g)
-                rowDone();
-        });
-    merger_.clear();
-    lines_.clear();
-    gaps_.clear();
-    return !lost;
+        return !lost_;
+    if (!lineGroups_.isEmpty())
+        writeWaiting(writer); // every group is finished once every row is taken
+    if (groups)
+        *groups = groups_.members();
+    for (int g = 0; g < groups_.count(); ++g)
+        rowDone();
+    groups_.clear();
+    return !lost_;
 }

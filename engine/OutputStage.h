@@ -2,10 +2,12 @@
 
 #include "engine/DistinctMerger.h"
 #include "engine/KeptLines.h"
+#include "engine/RowGroups.h"
 #include "settings/CompanyInfo.h"
 #include "settings/OutputItem.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QVector>
@@ -20,10 +22,14 @@ class StatementBuilder;
 class StatementList;
 
 // Turns the input rows of a run into the lines of the output file. Rows are
-// built and spelled in chunks on two threads and taken in row order. A row is
-// kept as its encoded line with gaps for the values that merging or the
-// after-merge rules may still change; without a key item nothing changes any
-// more, and the lines go straight to the writer.
+// built and spelled in chunks on two threads and taken in row order. Without a
+// key item each line goes straight to the writer. With keys, the rows that
+// merge are found first: a group that lies within one chunk is merged and
+// spelled whole by the thread that builds it; a group that reaches past its
+// chunk leaves its line with gaps for the values merging or the after-merge
+// rules may still change, and its values are folded as its rows are taken.
+// Lines wait (in memory, past a size in a temporary file) only while a group
+// before them is unfinished.
 class OutputStage
 {
 public:
@@ -37,36 +43,59 @@ public:
     // empty; rowDone is called on this thread after each row, in order.
     void convert(std::vector<InputRow> &input, CsvWriter &writer,
                  const std::function<void()> &rowDone);
-    // The rows kept for merging: how many there will be, and then writing
-    // them, merged, with rowDone after each. groups as DistinctMerger gives.
-    int rowCount() const { return merger_.hasKeys() ? lines_.size() : written_; }
-    // False, with errorString(), when the kept lines could not be read back.
+    // The rows written: how many there are, and then rowDone for each of
+    // them. groups as DistinctMerger gives. False, with errorString(), when
+    // lines that waited could not be read back.
+    int rowCount() const { return merger_.hasKeys() ? groups_.count() : written_; }
     bool writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
                    const std::function<void()> &rowDone);
     QString errorString() const { return lines_.errorString(); }
 
 private:
     struct Chunk;
+    struct Spelling;
     // Which columns the merger sees, made once from the items.
     struct Columns
     {
-        QVector<int> open;      // left as gaps in the kept lines
+        QVector<int> open;      // left as gaps in the lines that wait
         QVector<int> kept;      // the merger's: keys and open ones
         QVector<int> openSlots; // each open column's place among the kept ones
         QVector<int> keySlots;  // the key columns' places among the kept ones
     };
+    // A group whose rows reach past one chunk, while its rows are taken.
+    struct Pending
+    {
+        CsvRecord first; // its first row's kept values
+        DistinctMerger::Merged merged;
+        bool folded = false; // whether a duplicate came
+    };
     static Columns columnsOf(const QList<OutputItem> &items);
-    bool sameKeys(const CsvRecord &a, const CsvRecord &b) const;
+    void group(const std::vector<InputRow> &rows, const OutputRowBuilder &builder);
+    CsvRecord keptValues(const InputRow &input, const OutputRowBuilder &builder,
+                         Spelling &spelling) const;
+    void spell(Chunk &chunk, const InputRow &input, const CsvRecord &values, bool withGaps,
+               const OutputRowBuilder &builder, CsvLineFormat &format, Spelling &spelling) const;
     void build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                CsvLineFormat &format) const;
+    void buildGrouped(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
+                      CsvLineFormat &format) const;
+    void takeGrouped(Chunk &chunk, CsvWriter &writer, const std::function<void()> &rowDone);
+    // Writes the lines that waited, once no group before them is unfinished.
+    void writeWaiting(CsvWriter &writer);
 
     const QList<OutputItem> items_;
     const CompanyInfo company_;
     const Columns columns_;
-    DistinctMerger merger_;
+    const DistinctMerger merger_;
     const StatementBuilder *statementBuilder_ = nullptr;
     StatementList *statements_ = nullptr;
-    KeptLines lines_;   // per kept row
-    QVector<int> gaps_; // per kept row, where each open value goes in its line
+    RowGroups groups_;
+    QHash<int, Pending> pending_;    // by group
+    QHash<int, CsvRecord> finished_; // by group, the values of waiting lines
+    KeptLines lines_;                // that wait, in row order
+    QVector<int> lineGroups_;        // per waiting line, its group, or -1 when it is final
+    QVector<int> gaps_;              // per waiting line of a group, where its open values go
+    int unfinished_ = 0;             // groups among the waiting lines still to finish
+    bool lost_ = false;
     int written_ = 0;
 };

@@ -192,9 +192,11 @@ void TestConversionRun::manyRowsAsRowByRow_data()
 {
     QTest::addColumn<int>("keyEvery");  // a row's key repeats this many rows later; 0: no key
     QTest::addColumn<bool>("adjacent"); // rows of one key come together
-    QTest::newRow("no key") << 0 << true;
-    QTest::newRow("keys of neighbours") << 3 << true;
-    QTest::newRow("keys across the file") << 1500 << false;
+    QTest::addColumn<int>("block");     // otherwise they mix within blocks this long; 0: the file
+    QTest::newRow("no key") << 0 << true << 0;
+    QTest::newRow("keys of neighbours") << 3 << true << 0;
+    QTest::newRow("keys mixed within blocks") << 3 << false << 10;
+    QTest::newRow("keys across the file") << 1500 << false << 0;
 }
 
 // Thousands of rows, so that they are built in several pieces, give the bytes
@@ -203,6 +205,7 @@ void TestConversionRun::manyRowsAsRowByRow()
 {
     QFETCH(int, keyEvery);
     QFETCH(bool, adjacent);
+    QFETCH(int, block);
     TestWorkingFolder folder;
     const QStringList heads{"Key", "Name", "Qty", "Note"};
     ConvertSetting s = setting("many");
@@ -210,6 +213,8 @@ void TestConversionRun::manyRowsAsRowByRow()
     s.heads = heads;
     OutputItem key = inputItem("Key", {0});
     key.distinct = keyEvery > 0 ? "YES" : "NO";
+    if (block > 0)
+        key.rules = QStringList{"trim"}; // a key built by a rule, not a cell as it stands
     OutputItem name = inputItem("Name", {1});
     name.merge = "STRING";
     name.mergeSeparator = "/";
@@ -226,7 +231,10 @@ void TestConversionRun::manyRowsAsRowByRow()
     QByteArray input = "Key,Name,Qty,Note\n";
     const int rows = 5000;
     for (int r = 0; r < rows; ++r) {
-        const int k = keyEvery == 0 ? r : adjacent ? r / keyEvery : r % keyEvery;
+        const int k = keyEvery == 0 ? r
+                      : adjacent    ? r / keyEvery
+                      : block > 0   ? r / block * keyEvery + r % keyEvery
+                                    : r % keyEvery;
         const QString value = notes.at(r % notes.size());
         input += QStringLiteral("K%1,%2,%3,\"%4\"\n")
                      .arg(k)

@@ -1,0 +1,78 @@
+#include "RowGroups.h"
+
+#include "engine/OrderedChunks.h"
+
+namespace {
+
+constexpr int HashChunkRows = 4096;
+
+} // namespace
+
+void RowGroups::find(int rows, const std::function<uint(int)> &hashOf,
+                     const std::function<bool(int, int)> &sameKeys)
+{
+    clear();
+    QVector<uint> hashes(rows);
+    OrderedChunks::runAll((rows + HashChunkRows - 1) / HashChunkRows, [&](int k) {
+        const int end = qMin(rows, (k + 1) * HashChunkRows);
+        for (int r = k * HashChunkRows; r < end; ++r)
+            hashes[r] = hashOf(r);
+    });
+    group_.resize(rows);
+    next_.fill(-1, rows);
+    // Open addressing over group numbers (+1; 0 is a free slot); the table
+    // doubles as the groups come, so that it stays at most half full.
+    QVector<int> table(16, 0);
+    for (int r = 0; r < rows; ++r) {
+        if (2 * (first_.size() + 1) > table.size()) {
+            QVector<int> larger(2 * table.size(), 0);
+            const uint mask = uint(larger.size() - 1);
+            for (int g = 0; g < first_.size(); ++g) {
+                uint slot = hashes.at(first_.at(g)) & mask;
+                while (larger.at(int(slot)) != 0)
+                    slot = (slot + 1) & mask;
+                larger[int(slot)] = g + 1;
+            }
+            table = std::move(larger);
+        }
+        const uint hash = hashes.at(r);
+        const uint mask = uint(table.size() - 1);
+        for (uint slot = hash & mask;; slot = (slot + 1) & mask) {
+            const int g = table.at(int(slot)) - 1;
+            if (g < 0) {
+                table[int(slot)] = first_.size() + 1;
+                group_[r] = first_.size();
+                first_.append(r);
+                last_.append(r);
+                break;
+            }
+            if (hashes.at(first_.at(g)) == hash && sameKeys(first_.at(g), r)) {
+                group_[r] = g;
+                next_[last_.at(g)] = r;
+                last_[g] = r;
+                break;
+            }
+        }
+    }
+}
+
+DistinctMerger::Groups RowGroups::members() const
+{
+    DistinctMerger::Groups groups;
+    groups.reserve(count());
+    for (int g = 0; g < count(); ++g) {
+        QVector<int> rows;
+        for (int r = first_.at(g); r >= 0; r = next_.at(r))
+            rows.append(r);
+        groups.append(std::move(rows));
+    }
+    return groups;
+}
+
+void RowGroups::clear()
+{
+    group_.clear();
+    next_.clear();
+    first_.clear();
+    last_.clear();
+}
