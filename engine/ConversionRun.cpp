@@ -236,8 +236,8 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     }
 
     // Each input row is let go once its output line and record are built, and
-    // a duplicate is folded into the row it merges with: the run never holds every input
-    // row and every output row at once.
+    // a line waits only behind a group of rows not yet complete: the run never
+    // holds every input row and every output row at once.
     OutputStage output(items, company);
     if (statementBuilder)
         output.setStatements(statementBuilder.get(), &statements_);

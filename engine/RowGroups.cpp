@@ -13,30 +13,25 @@ void RowGroups::find(int rows, const std::function<uint(int)> &hashOf,
 {
     clear();
     QVector<uint> hashes(rows);
+    uint *const hashAt = hashes.data();
     OrderedChunks::runAll((rows + HashChunkRows - 1) / HashChunkRows, [&](int k) {
         const int end = qMin(rows, (k + 1) * HashChunkRows);
         for (int r = k * HashChunkRows; r < end; ++r)
-            hashes[r] = hashOf(r);
+            hashAt[r] = hashOf(r);
     });
     group_.resize(rows);
     next_.fill(-1, rows);
-    // Open addressing over group numbers (+1; 0 is a free slot); the table
-    // doubles as the groups come, so that it stays at most half full.
-    QVector<int> table(16, 0);
+    // Open addressing over group numbers (+1; 0 is a free slot), at most half
+    // full: there are never more groups than rows.
+    int size = 16;
+    while (size < 2 * rows)
+        size *= 2;
+    QVector<int> table(size, 0);
+    first_.reserve(rows);
+    last_.reserve(rows);
+    const uint mask = uint(size - 1);
     for (int r = 0; r < rows; ++r) {
-        if (2 * (first_.size() + 1) > table.size()) {
-            QVector<int> larger(2 * table.size(), 0);
-            const uint mask = uint(larger.size() - 1);
-            for (int g = 0; g < first_.size(); ++g) {
-                uint slot = hashes.at(first_.at(g)) & mask;
-                while (larger.at(int(slot)) != 0)
-                    slot = (slot + 1) & mask;
-                larger[int(slot)] = g + 1;
-            }
-            table = std::move(larger);
-        }
         const uint hash = hashes.at(r);
-        const uint mask = uint(table.size() - 1);
         for (uint slot = hash & mask;; slot = (slot + 1) & mask) {
             const int g = table.at(int(slot)) - 1;
             if (g < 0) {
