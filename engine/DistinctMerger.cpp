@@ -29,13 +29,7 @@ void DistinctMerger::reserve(int rows)
     if (keyColumns_.isEmpty())
         return;
     groups_.reserve(rows);
-    hashes_.reserve(rows);
-    int size = 16;
-    while (size < 2 * rows)
-        size *= 2;
-    // Groups already added keep their place in the larger table.
-    if (size > table_.size())
-        rebuildTable(size);
+    table_.reserve(rows);
 }
 
 uint DistinctMerger::keyHash(const CsvRecord &row) const
@@ -57,40 +51,6 @@ bool DistinctMerger::sameKeys(const CsvRecord &a, const CsvRecord &b) const
     return true;
 }
 
-void DistinctMerger::rebuildTable(int size)
-{
-    QVector<int> table(size, 0);
-    const uint mask = uint(table.size() - 1);
-    for (int g = 0; g < hashes_.size(); ++g) {
-        uint slot = hashes_.at(g) & mask;
-        while (table.at(int(slot)) != 0)
-            slot = (slot + 1) & mask;
-        table[int(slot)] = g + 1;
-    }
-    table_ = std::move(table);
-}
-
-int DistinctMerger::groupOf(const CsvRecord &row, int next)
-{
-    if (2 * (next + 1) > table_.size())
-        rebuildTable(qMax(16, table_.size() * 2));
-    const uint hash = keyHash(row);
-    const uint mask = uint(table_.size() - 1);
-    uint slot = hash & mask;
-    for (;;) {
-        const int entry = table_.at(int(slot));
-        if (entry == 0)
-            break;
-        const int group = entry - 1;
-        if (hashes_.at(group) == hash && sameKeys(rows_.at(group), row))
-            return group;
-        slot = (slot + 1) & mask;
-    }
-    table_[int(slot)] = next + 1;
-    hashes_.append(hash);
-    return next;
-}
-
 bool DistinctMerger::add(CsvRecord row)
 {
     const int index = added_++;
@@ -98,9 +58,9 @@ bool DistinctMerger::add(CsvRecord row)
         rows_.append(std::move(row));
         return true;
     }
-    const int next = groups_.size();
-    const int group = groupOf(row, next);
-    if (group == next) {
+    const int group =
+        table_.findOrAdd(keyHash(row), [&](int g) { return sameKeys(rows_.at(g), row); });
+    if (group == groups_.size()) {
         groups_.append(Group{index, -1, {}});
         rows_.append(std::move(row));
         return true;
@@ -185,7 +145,6 @@ void DistinctMerger::clear()
     groups_.clear();
     merged_.clear();
     table_.clear();
-    hashes_.clear();
     added_ = 0;
 }
 

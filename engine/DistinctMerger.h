@@ -2,6 +2,7 @@
 
 #include "language/CompiledRuleList.h"
 #include "settings/CsvRecord.h"
+#include "settings/GroupTable.h"
 #include "settings/OutputItem.h"
 
 #include <QList>
@@ -82,12 +83,8 @@ private:
         QVector<int> duplicates; // original indexes, in row order
     };
 
-    // The group of a row with these keys; next (a new group) when none has them.
-    int groupOf(const CsvRecord &row, int next);
     uint keyHash(const CsvRecord &row) const;
     bool sameKeys(const CsvRecord &a, const CsvRecord &b) const;
-    // A table of size slots (a power of two) holding every group added so far.
-    void rebuildTable(int size);
 
     QVector<int> keyColumns_;
     QVector<MergeColumn> mergeColumns_;
@@ -98,10 +95,8 @@ private:
     // Surviving rows as built, each one block: most never meet a duplicate.
     QVector<CsvRecord> rows_;
     QVector<Group> groups_;
-    // Open addressing over group numbers (+1; 0 is a free slot): the keys are
-    // read from the surviving rows themselves, so no key is stored twice.
-    QVector<int> table_;
-    QVector<uint> hashes_; // per group
+    // The groups by their keys, read from the surviving rows themselves.
+    GroupTable table_;
     // Per group with duplicates, its merge values so far.
     QVector<Merged> merged_;
     int stringColumns_ = 0;

@@ -1,6 +1,7 @@
 #include "RowGroups.h"
 
 #include "engine/OrderedChunks.h"
+#include "settings/GroupTable.h"
 
 namespace {
 
@@ -21,33 +22,21 @@ void RowGroups::find(int rows, const std::function<uint(int)> &hashOf,
     });
     group_.resize(rows);
     next_.fill(-1, rows);
-    // Open addressing over group numbers (+1; 0 is a free slot), at most half
-    // full: there are never more groups than rows.
-    int size = 16;
-    while (size < 2 * rows)
-        size *= 2;
-    QVector<int> table(size, 0);
+    GroupTable table;
+    table.reserve(rows); // never more groups than rows
     first_.reserve(rows);
     last_.reserve(rows);
-    const uint mask = uint(size - 1);
     for (int r = 0; r < rows; ++r) {
-        const uint hash = hashes.at(r);
-        for (uint slot = hash & mask;; slot = (slot + 1) & mask) {
-            const int g = table.at(int(slot)) - 1;
-            if (g < 0) {
-                table[int(slot)] = first_.size() + 1;
-                group_[r] = first_.size();
-                first_.append(r);
-                last_.append(r);
-                break;
-            }
-            if (hashes.at(first_.at(g)) == hash && sameKeys(first_.at(g), r)) {
-                group_[r] = g;
-                next_[last_.at(g)] = r;
-                last_[g] = r;
-                break;
-            }
+        const int g =
+            table.findOrAdd(hashAt[r], [&](int group) { return sameKeys(first_.at(group), r); });
+        group_[r] = g;
+        if (g == first_.size()) {
+            first_.append(r);
+            last_.append(r);
+            continue;
         }
+        next_[last_.at(g)] = r;
+        last_[g] = r;
     }
 }
 

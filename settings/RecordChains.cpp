@@ -27,62 +27,24 @@ QStringView RecordChains::valueOf(int record) const
 void RecordChains::build(int records)
 {
     next_.fill(-1, records);
-    QVector<int> last(records, -1); // per first record, the last of its chain
-    int heads = 0;
+    QVector<int> last; // per value, the last record of its chain
     for (int j = 1; j < records; ++j) {
-        if (2 * (heads + 1) > slots_.size())
-            grow();
         const QStringView value = valueOf(j);
-        const uint hash = qHash(value);
-        const uint mask = uint(slots_.size() - 1);
-        for (uint slot = hash & mask;; slot = (slot + 1) & mask) {
-            const int head = slots_.at(int(slot)) - 1;
-            if (head < 0) {
-                slots_[int(slot)] = j + 1;
-                hashes_[int(slot)] = hash;
-                last[j] = j;
-                ++heads;
-                break;
-            }
-            if (hashes_.at(int(slot)) == hash && valueOf(head) == value) {
-                next_[last.at(head)] = j;
-                last[head] = j;
-                break;
-            }
-        }
-    }
-}
-
-void RecordChains::grow()
-{
-    const QVector<int> slots = std::move(slots_);
-    const QVector<uint> hashes = std::move(hashes_);
-    const int size = qMax(16, 2 * slots.size());
-    slots_.fill(0, size);
-    hashes_.fill(0, size);
-    const uint mask = uint(size - 1);
-    for (int s = 0; s < slots.size(); ++s) {
-        if (slots.at(s) == 0)
+        const int g = values_.findOrAdd(
+            qHash(value), [&](int group) { return valueOf(firsts_.at(group)) == value; });
+        if (g == firsts_.size()) {
+            firsts_.append(j);
+            last.append(j);
             continue;
-        uint slot = hashes.at(s) & mask;
-        while (slots_.at(int(slot)) != 0)
-            slot = (slot + 1) & mask;
-        slots_[int(slot)] = slots.at(s);
-        hashes_[int(slot)] = hashes.at(s);
+        }
+        next_[last.at(g)] = j;
+        last[g] = j;
     }
 }
 
 int RecordChains::first(QStringView value) const
 {
-    if (slots_.isEmpty())
-        return -1;
-    const uint hash = qHash(value);
-    const uint mask = uint(slots_.size() - 1);
-    for (uint slot = hash & mask;; slot = (slot + 1) & mask) {
-        const int head = slots_.at(int(slot)) - 1;
-        if (head < 0)
-            return -1;
-        if (hashes_.at(int(slot)) == hash && valueOf(head) == value)
-            return head;
-    }
+    const int g =
+        values_.find(qHash(value), [&](int group) { return valueOf(firsts_.at(group)) == value; });
+    return g < 0 ? -1 : firsts_.at(g);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/CsvRecord.h"
+#include "settings/GroupTable.h"
 
 #include <QList>
 #include <QStringList>
@@ -23,15 +24,12 @@ public:
 private:
     QStringView valueOf(int record) const;
     void build(int records);
-    void grow();
 
     const QList<QStringList> *lists_ = nullptr;
     const QVector<CsvRecord> *records_ = nullptr;
     const int column_;
-    // Open addressing over each value's first record (+1; 0 is a free slot),
-    // with the value's hash beside it: the values themselves are read from
-    // the records, so none is stored twice.
-    QVector<int> slots_;
-    QVector<uint> hashes_;
+    // The distinct values, each read from its first record.
+    GroupTable values_;
+    QVector<int> firsts_; // per value
     QVector<int> next_;
 };
