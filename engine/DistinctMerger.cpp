@@ -1,8 +1,7 @@
 #include "DistinctMerger.h"
 
 #include "language/NumberText.h"
-
-#include <QVarLengthArray>
+#include "settings/CsvRecordBuilder.h"
 
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
 {
@@ -113,10 +112,8 @@ CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged) const
     if (!merged && !hasAfterRules_)
         return first; // nothing changes: the row as it was built
     // Each thread spells its rows into a buffer of its own.
-    thread_local QString text;
-    thread_local QVarLengthArray<int, 16> ends;
-    text.resize(0);
-    ends.clear();
+    thread_local CsvRecordBuilder row;
+    row.clear();
     int string = 0;
     int number = 0;
     for (int c = 0; c < first.size(); ++c) {
@@ -133,10 +130,9 @@ CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged) const
             changed = afterRules_.at(c).apply(changed.isNull() ? value.toString() : changed);
             value = changed;
         }
-        text.append(value);
-        ends.append(text.size());
+        row.append(value);
     }
-    return CsvRecord(text.constData(), ends.constData(), ends.size());
+    return row.record();
 }
 
 void DistinctMerger::clear()

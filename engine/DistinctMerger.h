@@ -16,9 +16,9 @@
 // first occurrences; duplicates fold in row order. Linear in the rows: equal
 // keys are found through a hash of their values.
 //
-// Rows can be given one by one as they are built (add, then takeRows): a
-// duplicate is folded into its surviving row at once and only its index is
-// kept, so a run never holds every row.
+// Rows can be given one by one (add, then takeRows): a duplicate is folded
+// into its group at once and only its index is kept, so only the surviving
+// rows are held.
 class DistinctMerger
 {
 public:

@@ -4,11 +4,10 @@
 #include "engine/CsvWriter.h"
 #include "engine/OrderedChunks.h"
 #include "engine/OutputRowBuilder.h"
+#include "settings/CsvRecordBuilder.h"
 #include "settings/InputRow.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementList.h"
-
-#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -44,8 +43,7 @@ struct OutputStage::Spelling
 {
     QString text;
     QString scratch;
-    QString keptText;
-    QVarLengthArray<int, 16> keptEnds;
+    CsvRecordBuilder kept;
     QVector<int> gapsAt;
 };
 
@@ -88,14 +86,10 @@ void OutputStage::setStatements(const StatementBuilder *builder, StatementList *
 CsvRecord OutputStage::keptValues(const InputRow &input, const OutputRowBuilder &builder,
                                   Spelling &spelling) const
 {
-    spelling.keptText.resize(0);
-    spelling.keptEnds.clear();
-    for (int c : columns_.kept) {
-        spelling.keptText.append(builder.valueView(c, input, spelling.scratch));
-        spelling.keptEnds.append(spelling.keptText.size());
-    }
-    return CsvRecord(spelling.keptText.constData(), spelling.keptEnds.constData(),
-                     spelling.keptEnds.size());
+    spelling.kept.clear();
+    for (int c : columns_.kept)
+        spelling.kept.append(builder.valueView(c, input, spelling.scratch));
+    return spelling.kept.record();
 }
 
 // The whole line first, then its bytes in one go between the gaps. The kept
@@ -177,16 +171,14 @@ void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
             chunk.kept[r - begin] = std::move(kept[r - begin]);
         if (first && within) {
             const CsvRecord &values = kept.at(r - begin);
-            if (groups_.next(r) < 0) {
-                spell(chunk, input, merger_.finished(values, nullptr), false, builder, format,
-                      spelling);
-            } else {
-                DistinctMerger::Merged merged = merger_.startMerging(values);
-                for (int j = groups_.next(r); j >= 0; j = groups_.next(j))
-                    merger_.fold(merged, kept.at(j - begin));
-                spell(chunk, input, merger_.finished(values, &merged), false, builder, format,
-                      spelling);
+            std::optional<DistinctMerger::Merged> merged; // a lone row has none
+            for (int j = groups_.next(r); j >= 0; j = groups_.next(j)) {
+                if (!merged)
+                    merged = merger_.startMerging(values);
+                merger_.fold(*merged, kept.at(j - begin));
             }
+            spell(chunk, input, merger_.finished(values, merged ? &*merged : nullptr), false,
+                  builder, format, spelling);
         } else if (first) {
             spell(chunk, input, chunk.kept.at(r - begin), true, builder, format, spelling);
         }
@@ -288,15 +280,13 @@ void OutputStage::takeGrouped(Chunk &chunk, CsvWriter &writer, const std::functi
         if (!within) {
             CsvRecord values = std::move(chunk.kept[r - begin]);
             if (groups_.first(g) == r) {
-                pending_.insert(g, Pending{std::move(values), {}, false});
+                pending_.insert(g, Pending{std::move(values), {}});
                 ++unfinished_;
             } else {
                 Pending &pending = pending_[g];
-                if (!pending.folded) {
+                if (!pending.merged)
                     pending.merged = merger_.startMerging(pending.first);
-                    pending.folded = true;
-                }
-                merger_.fold(pending.merged, values);
+                merger_.fold(*pending.merged, values);
             }
         }
         if (lineEnd > start) {
@@ -317,7 +307,7 @@ void OutputStage::takeGrouped(Chunk &chunk, CsvWriter &writer, const std::functi
         if (!within && groups_.last(g) == r) {
             Pending pending = pending_.take(g);
             finished_.insert(g, merger_.finished(std::move(pending.first),
-                                                 pending.folded ? &pending.merged : nullptr));
+                                                 pending.merged ? &*pending.merged : nullptr));
             if (--unfinished_ == 0)
                 writeWaiting(writer);
         }

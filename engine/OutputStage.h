@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CsvLineFormat;
@@ -65,9 +66,8 @@ private:
     // A group whose rows reach past one chunk, while its rows are taken.
     struct Pending
     {
-        CsvRecord first; // its first row's kept values
-        DistinctMerger::Merged merged;
-        bool folded = false; // whether a duplicate came
+        CsvRecord first;                              // its first row's kept values
+        std::optional<DistinctMerger::Merged> merged; // once a duplicate came
     };
     static Columns columnsOf(const QList<OutputItem> &items);
     void group(const std::vector<InputRow> &rows, const OutputRowBuilder &builder);

@@ -1,7 +1,8 @@
 #include "settings/CsvRecord.h"
 
+#include "settings/CsvRecordBuilder.h"
+
 #include <QAtomicInt>
-#include <QVarLengthArray>
 
 #include <cstdlib>
 #include <cstring>
@@ -55,13 +56,10 @@ CsvRecord::CsvRecord(const QChar *text, const int *ends, int cells)
 
 CsvRecord::CsvRecord(const QStringList &cells)
 {
-    QString text;
-    QVarLengthArray<int, 32> ends;
-    for (const QString &cell : cells) {
-        text += cell;
-        ends.append(text.size());
-    }
-    *this = CsvRecord(text.constData(), ends.constData(), ends.size());
+    CsvRecordBuilder builder;
+    for (const QString &cell : cells)
+        builder.append(cell);
+    *this = builder.record();
 }
 
 CsvRecord::CsvRecord(const CsvRecord &other) noexcept : d_(other.d_)
