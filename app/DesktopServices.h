@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ProgramFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,4 +34,6 @@ public:
     // Starts a program not tied to this one.
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
     virtual bool openUrl(const QUrl &url) = 0;
+    // Where the program's own files (the manual, the updater) are looked for.
+    virtual QStringList programFolders() const { return programFileFolders(); }
 };

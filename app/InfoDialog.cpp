@@ -17,6 +17,7 @@ InfoDialog::InfoDialog(QWidget *parent) : QDialog(parent), ui(std::make_unique<U
     ui->versionLabel->setText(tr("Version : ") + QCoreApplication::applicationVersion());
     const QString address = QStringLiteral(ROWSMITH_WEB_ADDRESS);
     ui->urlLabel->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(address.toHtmlEscaped()));
+    ui->urlLabel->setVisible(!address.isEmpty());
 }
 
 InfoDialog::~InfoDialog() = default;

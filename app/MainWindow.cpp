@@ -6,6 +6,7 @@
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
 #include "engine/ConversionRun.h"
+#include "engine/ProgramFiles.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/UserPreferences.h"
 #include "ui_MainWindow.h"
@@ -76,6 +77,9 @@ MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent
     progressBar_->setTextVisible(false);
     statusBar()->addPermanentWidget(progressBar_);
     progressBar_->hide();
+
+    // A build without a maker's web address links nowhere.
+    ui->action_veltra->setVisible(!QStringLiteral(ROWSMITH_WEB_ADDRESS).isEmpty());
 
     auto *updater = new Updater(this);
     connect(updater, &Updater::updateAvailable, this, &MainWindow::updateAlert);
@@ -284,22 +288,34 @@ void MainWindow::on_openFolderButton_clicked()
 
 void MainWindow::on_action_help_triggered()
 {
-    const QDir folder = QDir::current();
-#ifndef Q_OS_WIN
-    // Few desktops besides Windows open compiled help; the same pages lie
-    // beside it as plain HTML.
-    const QString manual = folder.filePath(QStringLiteral("manual/index.html"));
-    if (QFileInfo::exists(manual)) {
-        desktop_->openUrl(QUrl::fromLocalFile(manual));
-        return;
-    }
+    // Compiled help opens on Windows; elsewhere few desktops open it, and the
+    // same pages lie beside it as plain HTML.
+#ifdef Q_OS_WIN
+    const QStringList manuals{QStringLiteral("rowsmith.chm"), QStringLiteral("manual/index.html")};
+#else
+    const QStringList manuals{QStringLiteral("manual/index.html"), QStringLiteral("rowsmith.chm")};
 #endif
-    desktop_->openUrl(QUrl::fromLocalFile(folder.filePath(QStringLiteral("rowsmith.chm"))));
+    const QStringList folders = desktop_->programFolders();
+    for (const QString &manual : manuals) {
+        const QString path = findProgramFile(manual, folders);
+        if (!path.isEmpty()) {
+            desktop_->openUrl(QUrl::fromLocalFile(path));
+            return;
+        }
+    }
+    QStringList places;
+    for (const QString &folder : folders)
+        places.append(QDir::toNativeSeparators(folder));
+    desktop_->warning(this, tr("Help"),
+                      tr("The manual was not found. It was looked for in:\n%1")
+                          .arg(places.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::on_action_veltra_triggered()
 {
     progressBar_->hide();
+    if (QStringLiteral(ROWSMITH_WEB_ADDRESS).isEmpty())
+        return;
     desktop_->openUrl(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
 }
 
@@ -381,8 +397,11 @@ void MainWindow::startUpdater(const QString &version)
 #else
     const QString name = QStringLiteral("Updater");
 #endif
+    QString updater = findProgramFile(name, desktop_->programFolders());
+    if (updater.isEmpty())
+        updater = QDir(QCoreApplication::applicationDirPath()).filePath(name);
     // A failed start is not reported; the program ends all the same.
-    desktop_->startDetached(QDir(QCoreApplication::applicationDirPath()).filePath(name), {version});
+    desktop_->startDetached(updater, {version});
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,8 +1,8 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "engine/ProgramFiles.h"
 #include "engine/StartupTranslation.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QTranslator>
 
@@ -58,8 +58,7 @@ int main(int argc, char *argv[])
     // batch job on a Japanese system writes a Japanese statement. languages/
     // beside the program comes first, so the working folder may be any.
     QTranslator translator;
-    loadTranslation(translator, systemLanguageName(),
-                    {QCoreApplication::applicationDirPath(), QDir::currentPath()});
+    loadTranslation(translator, systemLanguageName(), programFileFolders());
     QCoreApplication::installTranslator(&translator);
 #ifdef Q_OS_WIN
     // Qt reads the UTF-16 command line itself.

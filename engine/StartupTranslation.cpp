@@ -1,5 +1,8 @@
 #include "engine/StartupTranslation.h"
 
+#include "engine/ProgramFiles.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -33,17 +36,18 @@ const Language *languageNamed(const QString &name)
 
 } // namespace
 
-QString translationFileFor(const QString &languageName)
+QString translationFileFor(const QString &languageName, const QString &stem)
 {
     const Language *language = languageNamed(languageName);
-    return language ? QStringLiteral("languages/lang_") + QLatin1String(language->fileSuffix)
+    return language ? QStringLiteral("languages/") + stem + QLatin1Char('_') +
+                          QLatin1String(language->fileSuffix)
                     : QString();
 }
 
 bool loadTranslation(QTranslator &translator, const QString &languageName,
-                     const QStringList &folders)
+                     const QStringList &folders, const QString &stem)
 {
-    const QString file = translationFileFor(languageName);
+    const QString file = translationFileFor(languageName, stem);
     if (file.isEmpty())
         return false;
     for (const QString &folder : folders) {
@@ -65,4 +69,17 @@ bool loadQtTranslation(QTranslator &translator, const QString &languageName,
             return true;
     }
     return translator.load(file, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+}
+
+void installStartupTranslations(const QString &stem)
+{
+    const QString language = systemLanguageName();
+    const QStringList folders = programFileFolders();
+    // Installed even when nothing loaded: a missing file leaves the source texts.
+    auto *own = new QTranslator(QCoreApplication::instance());
+    loadTranslation(*own, language, folders, stem);
+    QCoreApplication::installTranslator(own);
+    auto *qt = new QTranslator(QCoreApplication::instance());
+    loadQtTranslation(*qt, language, folders);
+    QCoreApplication::installTranslator(qt);
 }

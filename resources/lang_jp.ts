@@ -1171,6 +1171,16 @@ Please check the input file(s).</source>
         <translation>入力ファイルに %3 の文字として読み取れないバイトがあります:
 %1 (%2 行目)</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>The manual was not found. It was looked for in:
+%1</source>
+        <translation>マニュアルが見つかりません。次の場所を探しました:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>

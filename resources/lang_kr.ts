@@ -1169,6 +1169,16 @@ Please check the input file(s).</source>
         <translation>입력파일에 %3 문자로 읽을 수 없는 바이트가 있습니다:
 %1 (%2번째 줄)</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>The manual was not found. It was looked for in:
+%1</source>
+        <translation>설명서를 찾을 수 없습니다. 다음 위치에서 찾았습니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>

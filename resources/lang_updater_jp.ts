@@ -95,5 +95,25 @@
         <source>You canceled update process.</source>
         <translation>アップデートをキャンセルしました。</translation>
     </message>
+    <message>
+        <source>The version information from the server could not be verified.</source>
+        <translation>サーバーのバージョン情報が正しいものか確認できませんでした。</translation>
+    </message>
+    <message>
+        <source>(The release notes are longer; the rest is not shown.)</source>
+        <translation>(更新内容はまだ続きますが、以降は表示していません。)</translation>
+    </message>
+    <message>
+        <source>The server stopped responding.</source>
+        <translation>サーバーから応答がありません。</translation>
+    </message>
+    <message>
+        <source>Failed to download file &apos;%1&apos;: %2</source>
+        <translation>ファイル &apos;%1&apos; をダウンロードできませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Some files of the previous version could not be put back. Please install Rowsmith again.</source>
+        <translation>以前のバージョンのファイルを一部元に戻せませんでした。Rowsmith をインストールし直してください。</translation>
+    </message>
 </context>
 </TS>

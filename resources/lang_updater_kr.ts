@@ -95,5 +95,25 @@
         <source>You canceled update process.</source>
         <translation>업데이트를 취소했습니다.</translation>
     </message>
+    <message>
+        <source>The version information from the server could not be verified.</source>
+        <translation>서버의 버전 정보가 올바른지 확인하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>(The release notes are longer; the rest is not shown.)</source>
+        <translation>(업데이트 내용이 더 있지만 나머지는 표시하지 않습니다.)</translation>
+    </message>
+    <message>
+        <source>The server stopped responding.</source>
+        <translation>서버가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to download file &apos;%1&apos;: %2</source>
+        <translation>파일 &apos;%1&apos;을(를) 내려받지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Some files of the previous version could not be put back. Please install Rowsmith again.</source>
+        <translation>이전 버전의 파일 일부를 되돌리지 못했습니다. 로우스미스를 다시 설치해 주십시오.</translation>
+    </message>
 </context>
 </TS>

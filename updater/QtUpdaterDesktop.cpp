@@ -8,7 +8,8 @@ void QtUpdaterDesktop::warning(QWidget *parent, const QString &title, const QStr
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }
 
-bool QtUpdaterDesktop::startDetached(const QString &program, const QStringList &arguments)
+bool QtUpdaterDesktop::startDetached(const QString &program, const QStringList &arguments,
+                                     const QString &workingFolder)
 {
-    return QProcess::startDetached(program, arguments);
+    return QProcess::startDetached(program, arguments, workingFolder);
 }

@@ -7,5 +7,6 @@ class QtUpdaterDesktop : public UpdaterDesktop
 {
 public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
-    bool startDetached(const QString &program, const QStringList &arguments) override;
+    bool startDetached(const QString &program, const QStringList &arguments,
+                       const QString &workingFolder) override;
 };

@@ -1,14 +1,15 @@
 #include "updater/UpdateDialog.h"
 
 #include "ui_UpdateDialog.h"
-#include "updater/FileReplacement.h"
 #include "updater/QtUpdaterDesktop.h"
+#include "updater/StalledTransfer.h"
 #include "updater/UpdateFileName.h"
+#include "updater/UpdateInstallation.h"
 #include "updater/UpdateServer.h"
+#include "updater/VersionFetch.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTemporaryDir>
 #include <climits>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
@@ -26,24 +28,30 @@ static void initUpdaterResources()
 
 namespace {
 
-QString mainProgramPath()
+// Release notes longer than this are cut: a plain-text box lays out a huge
+// line for seconds, and no real note is that long.
+constexpr int NotesLimit = 64 * 1024;
+
+QString mainProgramName()
 {
 #ifdef Q_OS_WIN
-    const QString name = QStringLiteral("Rowsmith.exe");
+    return QStringLiteral("Rowsmith.exe");
 #else
-    const QString name = QStringLiteral("Rowsmith");
+    return QStringLiteral("Rowsmith");
 #endif
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
 }
 
 } // namespace
 
 UpdateDialog::UpdateDialog(QWidget *parent)
-    : UpdateDialog(std::make_unique<QtUpdaterDesktop>(), parent)
+    : UpdateDialog(std::make_unique<QtUpdaterDesktop>(), UpdateOptions(), parent)
 {}
 
-UpdateDialog::UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::UpdateDialog>()), desktop_(std::move(desktop))
+UpdateDialog::UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, const UpdateOptions &options,
+                           QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::UpdateDialog>()), desktop_(std::move(desktop)),
+      options_(options), programFolder_(QCoreApplication::applicationDirPath()),
+      workingFolder_(QDir::currentPath())
 {
     initUpdaterResources();
     ui->setupUi(this);
@@ -53,9 +61,9 @@ UpdateDialog::UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, QWidget *par
     connect(loading_, &QMovie::frameChanged, this, &UpdateDialog::updateLoadingImage);
     loading_->start();
 
-    auto *manager = new QNetworkAccessManager(this);
-    connect(manager, &QNetworkAccessManager::finished, this, &UpdateDialog::readXML);
-    manager->get(QNetworkRequest(UpdateServer::versionDocumentUrl()));
+    fetch_ = new VersionFetch(options_, this);
+    connect(fetch_, &VersionFetch::finished, this, &UpdateDialog::readXML);
+    fetch_->start(UpdateServer::versionDocumentUrl());
 }
 
 UpdateDialog::~UpdateDialog() = default;
@@ -65,21 +73,29 @@ void UpdateDialog::setCurrentVersion(const QString &version)
     currentVersion_ = version;
 }
 
+void UpdateDialog::setProgramFolder(const QString &folder)
+{
+    programFolder_ = folder;
+}
+
 void UpdateDialog::updateLoadingImage()
 {
     ui->loadingLabel->setPixmap(loading_->currentPixmap());
 }
 
-void UpdateDialog::readXML(QNetworkReply *reply)
+void UpdateDialog::readXML()
 {
-    reply->deleteLater();
     loading_->stop();
-    const std::optional<VersionDocument> document = VersionDocument::parse(reply->readAll());
-    if (!document || document->version.isEmpty()) {
-        showVersionFailure();
+    if (fetch_->outcome() == VersionFetch::Unverified) {
+        showVersionFailure(tr("The version information from the server could not be verified."));
         return;
     }
-    latestVersion_ = document->version;
+    const VersionDocument &document = fetch_->document();
+    if (fetch_->outcome() != VersionFetch::Fetched || document.version.isEmpty()) {
+        showVersionFailure(tr("Failed to retrieve version information from the server."));
+        return;
+    }
+    latestVersion_ = document.version;
     if (!isNewerVersion(latestVersion_, currentVersion_)) {
         ui->versionCheckLabel->setText(tr("You are using latest version of Rowsmith."));
         ui->loadingLabel->hide();
@@ -87,14 +103,20 @@ void UpdateDialog::readXML(QNetworkReply *reply)
     }
     ui->currentVersionLabel->setText(currentVersion_);
     ui->latestVersionLabel->setText(latestVersion_);
-    ui->plainTextEdit->setPlainText(document->info);
-    files_ = document->files;
+    QString notes = document.info;
+    if (notes.size() > NotesLimit) {
+        const int cut = notes.at(NotesLimit - 1).isHighSurrogate() ? NotesLimit - 1 : NotesLimit;
+        notes = notes.left(cut) + QStringLiteral("\n\n") +
+                tr("(The release notes are longer; the rest is not shown.)");
+    }
+    ui->plainTextEdit->setPlainText(notes);
+    files_ = document.files;
     ui->stackedWidget->setCurrentWidget(ui->page_1);
 }
 
-void UpdateDialog::showVersionFailure()
+void UpdateDialog::showVersionFailure(const QString &message)
 {
-    ui->versionCheckLabel->setText(tr("Failed to retrieve version information from the server."));
+    ui->versionCheckLabel->setText(message);
     ui->loadingLabel->hide();
 }
 
@@ -122,25 +144,15 @@ void UpdateDialog::on_updateButton_clicked()
             return;
         }
     }
-    if (!prepareTemporaryFolder()) {
+    // A new folder that only this user may enter, under a name nobody knows
+    // beforehand: nobody else can plant a link in it or swap a file there.
+    temporaryFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                       QStringLiteral("/RowsmithUpdate-XXXXXX"));
+    if (!temporaryFolder_->isValid()) {
         failUpdate(tr("Cannot create folder in temp folder"));
         return;
     }
     downloadNext();
-}
-
-bool UpdateDialog::prepareTemporaryFolder()
-{
-    temporaryFolder_ = QDir::tempPath() + QStringLiteral("/RowsmithUpdate/");
-    // Stale files of an earlier attempt must not mix with this one. A link in
-    // its place is removed, never followed.
-    const QString folder = QDir::cleanPath(temporaryFolder_);
-    const QFileInfo info(folder);
-    if (info.isSymLink())
-        QFile::remove(folder);
-    else if (info.exists())
-        QDir(folder).removeRecursively();
-    return QDir().mkpath(folder) && !QFileInfo(folder).isSymLink();
 }
 
 void UpdateDialog::downloadNext()
@@ -164,6 +176,7 @@ void UpdateDialog::downloadFile(const UpdateFile &file)
     downloads_ = new QNetworkAccessManager(this);
     reply_ =
         downloads_->get(QNetworkRequest(UpdateServer::updateFileUrl(latestVersion_, file.name)));
+    abortWhenStalled(reply_, options_.stallTimeoutMs);
     connect(reply_, &QNetworkReply::downloadProgress, this, &UpdateDialog::updateDownloadProgress);
     connect(reply_, &QNetworkReply::finished, this, &UpdateDialog::saveFile);
 }
@@ -184,60 +197,78 @@ void UpdateDialog::saveFile()
         return;
     reply_ = nullptr;
     reply->deleteLater();
-    const QByteArray body = reply->readAll();
-    const bool transferred = reply->error() == QNetworkReply::NoError;
-    reply->close();
     const QString name = downloading_.name;
 
     // A failed or broken-off transfer must never be installed, whatever part
     // of the file it delivered.
-    if (!transferred || body.isEmpty()) {
+    if (reply->error() != QNetworkReply::NoError) {
+        const QString reason =
+            stalled(reply) ? tr("The server stopped responding.") : reply->errorString();
+        failUpdate(tr("Failed to download file '%1': %2").arg(name, reason));
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    reply->close();
+    if (body.isEmpty()) {
         failUpdate(tr("Failed to save downloaded file '%1'").arg(name));
         return;
     }
-    if (downloading_.sha256 && QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() !=
-                                   *downloading_.sha256) {
+    if (!storeDownload(body))
+        return;
+    ui->totalProgressBar->setValue(ui->totalProgressBar->value() + 1);
+    downloadNext();
+}
+
+bool UpdateDialog::storeDownload(const QByteArray &body)
+{
+    const QString name = downloading_.name;
+    const QByteArray sha256 = QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
+    if (downloading_.sha256 && sha256 != *downloading_.sha256) {
         failUpdate(tr("Downloaded file '%1' is damaged.").arg(name));
-        return;
+        return false;
     }
-    const QString path = temporaryFolder_ + name;
-    const int slash = name.lastIndexOf(QLatin1Char('/'));
-    if (slash >= 0)
-        QDir().mkpath(temporaryFolder_ + name.left(slash)); // a failure fails the opening below
+    const QString path = temporaryFolder_->filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath()); // a failure fails the opening below
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         failUpdate(tr("Failed to create temporary file '%1'").arg(name));
-        return;
+        return false;
     }
     if (file.write(body) != body.size() || !file.flush()) {
         file.close();
         file.remove();
         failUpdate(tr("Failed to save downloaded file '%1'").arg(name));
-        return;
+        return false;
     }
     file.close();
-    downloaded_.append(path);
-    ui->totalProgressBar->setValue(ui->totalProgressBar->value() + 1);
-    downloadNext();
+    // What is installed is checked against what was received here.
+    downloaded_.append({name, path, sha256});
+    return true;
 }
 
 void UpdateDialog::replaceFiles()
 {
-    const QString targetFolder = QDir::currentPath();
-    for (const QString &path : qAsConst(downloaded_)) {
-        const QString name = path.mid(temporaryFolder_.size());
-        ui->statusLabel->setText(tr("Copying file '%1'...").arg(name));
-        const QString target = targetFolder + QLatin1Char('/') + name;
-        if (name.contains(QLatin1Char('/')))
-            QDir().mkpath(QFileInfo(target).absolutePath()); // a failure fails the copy below
-        if (QFileInfo::exists(target))
-            qDebug() << "exist";
-        if (!replaceFile(path, target)) {
-            failUpdate(tr("Failed to copy downloaded file '%1'").arg(name));
+    UpdateInstallation::removeLeftovers(programFolder_);
+    UpdateInstallation installation(programFolder_);
+    for (const Downloaded &file : qAsConst(downloaded_)) {
+        ui->statusLabel->setText(tr("Copying file '%1'...").arg(file.name));
+        if (!installation.stage(file.path, file.name, file.sha256)) {
+            failUpdate(installation.damaged()
+                           ? tr("Downloaded file '%1' is damaged.").arg(file.name)
+                           : tr("Failed to copy downloaded file '%1'").arg(file.name));
             return;
         }
         ui->totalProgressBar->setValue(ui->totalProgressBar->value() + 1);
     }
+    if (!installation.commit()) {
+        QString message = tr("Failed to copy downloaded file '%1'").arg(installation.failedName());
+        if (!installation.restored())
+            message += QLatin1Char('\n') + tr("Some files of the previous version could not be "
+                                              "put back. Please install Rowsmith again.");
+        failUpdate(message);
+        return;
+    }
+    temporaryFolder_.reset();
     ui->statusLabel->setText(tr("Done."));
     ui->resultLabel->setText(tr("Successfully updated."));
     ui->cancelButton->setEnabled(false);
@@ -246,38 +277,36 @@ void UpdateDialog::replaceFiles()
 
 void UpdateDialog::failUpdate(const QString &message)
 {
-    stopDownload();
-    downloaded_.clear();
-    pending_.clear();
-    downloading_ = UpdateFile();
+    abandonUpdate();
     ui->resultLabel->setText(message);
     ui->cancelButton->setEnabled(false);
     ui->doneButton->setEnabled(true);
 }
 
-void UpdateDialog::stopDownload()
+void UpdateDialog::abandonUpdate()
 {
-    if (!reply_)
-        return;
-    // Disconnected first: the aborted reply must not reach saveFile().
-    reply_->disconnect(this);
-    reply_->abort();
-    reply_->deleteLater();
-    reply_ = nullptr;
+    if (reply_) {
+        // Disconnected first: the aborted reply must not reach saveFile().
+        reply_->disconnect(this);
+        reply_->abort();
+        reply_->deleteLater();
+        reply_ = nullptr;
+    }
+    pending_.clear();
+    downloaded_.clear();
+    downloading_ = UpdateFile();
+    temporaryFolder_.reset(); // with everything downloaded so far
 }
 
 void UpdateDialog::on_cancelButton_clicked()
 {
-    stopDownload();
-    pending_.clear();
-    downloaded_.clear();
-    downloading_ = UpdateFile();
+    abandonUpdate();
     desktop_->warning(this, tr("Cancel"), tr("You canceled update process."));
     ui->stackedWidget->setCurrentWidget(ui->page_1);
 }
 
 void UpdateDialog::on_doneButton_clicked()
 {
-    desktop_->startDetached(mainProgramPath(), {});
+    desktop_->startDetached(QDir(programFolder_).filePath(mainProgramName()), {}, workingFolder_);
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "updater/UpdateOptions.h"
 #include "updater/VersionDocument.h"
 
 #include <QDialog>
@@ -12,7 +13,9 @@
 class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTemporaryDir;
 class UpdaterDesktop;
+class VersionFetch;
 
 namespace Ui {
 class UpdateDialog;
@@ -20,22 +23,28 @@ class UpdateDialog;
 
 // The updater's only window: checks the version document, shows the current
 // and the latest version with the release notes, downloads every file of the
-// new version into a temporary folder one after another, copies them into
-// the program folder (the working folder) and restarts the main program.
+// new version into a private temporary folder one after another, installs
+// them all at once into the program folder (this program's own) and restarts
+// the main program there, in the working folder the updater was started in.
 class UpdateDialog : public QDialog
 {
     Q_OBJECT
 public:
     explicit UpdateDialog(QWidget *parent = nullptr);
-    // Tests pass a fake desktop (warning box, process start).
-    explicit UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, QWidget *parent = nullptr);
+    // Tests pass a fake desktop (warning box, process start) and options of
+    // their own (signing key, time-out).
+    explicit UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop,
+                          const UpdateOptions &options = UpdateOptions(),
+                          QWidget *parent = nullptr);
     ~UpdateDialog() override;
 
     // The main program's version, from the command line; empty counts as 0.
     void setCurrentVersion(const QString &version);
+    // Where the update goes: this program's folder unless a test says otherwise.
+    void setProgramFolder(const QString &folder);
 
 private Q_SLOTS:
-    void readXML(QNetworkReply *reply);
+    void readXML();
     void updateLoadingImage();
     void on_updateButton_clicked();
     void updateDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
@@ -45,23 +54,35 @@ private Q_SLOTS:
     void on_doneButton_clicked();
 
 private:
-    void showVersionFailure();
+    struct Downloaded
+    {
+        QString name;
+        QString path;      // in the temporary folder
+        QByteArray sha256; // of the bytes received, in hex
+    };
+
+    void showVersionFailure(const QString &message);
     void downloadFile(const UpdateFile &file);
     void failUpdate(const QString &message);
-    void stopDownload();
-    bool prepareTemporaryFolder();
+    // Stops the transfer and drops what this update downloaded.
+    void abandonUpdate();
     void downloadNext();
+    bool storeDownload(const QByteArray &body);
 
     std::unique_ptr<Ui::UpdateDialog> ui;
     std::unique_ptr<UpdaterDesktop> desktop_;
+    UpdateOptions options_;
+    QString programFolder_;
+    QString workingFolder_; // where the main program is restarted
     QString currentVersion_;
     QString latestVersion_;
+    VersionFetch *fetch_ = nullptr;
     QList<UpdateFile> files_;   // every file of the version document
     QList<UpdateFile> pending_; // not yet downloaded in this update
-    QStringList downloaded_;    // full paths in the temporary folder
+    QList<Downloaded> downloaded_;
     QMovie *loading_ = nullptr;
     UpdateFile downloading_;
-    QString temporaryFolder_; // ends with "/"
+    std::unique_ptr<QTemporaryDir> temporaryFolder_; // private to this user, gone with the update
     QNetworkAccessManager *downloads_ = nullptr;
     QNetworkReply *reply_ = nullptr;
 };

@@ -27,7 +27,22 @@ QUrl UpdateServer::versionDocumentUrl()
     const QUrl configured = fromEnvironment("ROWSMITH_UPDATE_URL");
     if (!configured.isEmpty())
         return configured;
-    return QUrl(QStringLiteral(UPDATE_HTTP_HOST "/products/Rowsmith/latest"));
+    const QString host = QStringLiteral(UPDATE_HTTP_HOST);
+    if (host.isEmpty())
+        return QUrl();
+    return QUrl(host + QStringLiteral("/products/Rowsmith/latest"));
+}
+
+QUrl UpdateServer::signatureUrl(const QUrl &documentUrl)
+{
+    QUrl url = documentUrl;
+    url.setPath(url.path() + QStringLiteral(".sig"));
+    return url;
+}
+
+QByteArray UpdateServer::publicKey()
+{
+    return QByteArray::fromBase64(QByteArrayLiteral(UPDATE_PUBLIC_KEY));
 }
 
 QUrl UpdateServer::updateFileUrl(const QString &version, const QString &name)

@@ -1,30 +1,36 @@
 #include "updater/Updater.h"
 
 #include "updater/UpdateServer.h"
-#include "updater/VersionDocument.h"
+#include "updater/VersionFetch.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QDebug>
 
-Updater::Updater(QObject *parent) : QObject(parent) {}
+Updater::Updater(QObject *parent) : Updater(UpdateOptions(), parent) {}
+
+Updater::Updater(const UpdateOptions &options, QObject *parent) : QObject(parent), options_(options)
+{}
 
 void Updater::checkForUpdate()
 {
-    auto *manager = new QNetworkAccessManager(this);
-    connect(manager, &QNetworkAccessManager::finished, this, &Updater::readXML);
-    manager->get(QNetworkRequest(UpdateServer::versionDocumentUrl()));
+    const QUrl url = UpdateServer::versionDocumentUrl();
+    if (url.isEmpty()) {
+        qDebug("no update server: no version check");
+        return;
+    }
+    fetch_ = new VersionFetch(options_, this);
+    connect(fetch_, &VersionFetch::finished, this, &Updater::readXML);
+    fetch_->start(url);
 }
 
-void Updater::readXML(QNetworkReply *reply)
+void Updater::readXML()
 {
-    reply->deleteLater();
-    // A failed request has a body that does not parse, so it ends here too.
-    const std::optional<VersionDocument> document = VersionDocument::parse(reply->readAll());
-    if (!document || document->version.isEmpty())
+    fetch_->deleteLater();
+    // A failed request has no document, so it ends here too.
+    if (fetch_->outcome() != VersionFetch::Fetched || fetch_->document().version.isEmpty())
         return;
+    const QString latest = fetch_->document().version;
     const QString current = QCoreApplication::applicationVersion();
-    if (isNewerVersion(document->version, current))
-        emit updateAvailable(current, document->version);
+    if (isNewerVersion(latest, current))
+        emit updateAvailable(current, latest);
 }

@@ -14,6 +14,8 @@ public:
 
     // A modal warning box with an OK button; returns when it was closed.
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
-    // Starts a program that keeps running after the updater has ended.
-    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+    // Starts a program in `workingFolder` that keeps running after the
+    // updater has ended.
+    virtual bool startDetached(const QString &program, const QStringList &arguments,
+                               const QString &workingFolder) = 0;
 };

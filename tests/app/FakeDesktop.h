@@ -43,6 +43,7 @@ public:
     QList<int> exitCodes;
     QList<Process> processes;
     QList<QUrl> urls;
+    QStringList programFolderList; // empty: the real ones
 
     QStringList getOpenFileNames(QWidget *, const QString &caption, const QString &folder,
                                  const QString &filter) override
@@ -73,6 +74,10 @@ public:
         return question(parent, title, text);
     }
     void quit(int exitCode) override { exitCodes.append(exitCode); }
+    QStringList programFolders() const override
+    {
+        return programFolderList.isEmpty() ? DesktopServices::programFolders() : programFolderList;
+    }
     bool startDetached(const QString &program, const QStringList &arguments) override
     {
         processes.append({program, arguments});

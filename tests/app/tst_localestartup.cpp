@@ -1,6 +1,7 @@
 #include "FakeDesktop.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
+#include "engine/ProgramFiles.h"
 #include "engine/StartupTranslation.h"
 #include "support/ProcessRunner.h"
 #include "support/TestWorkingFolder.h"
@@ -34,10 +35,10 @@ bool copyFolder(const QString &from, const QString &to, const QStringList &filte
 
 } // namespace
 
-// The program started on a Japanese, a Korean and another system: the start-up
-// picks the translation by the locale's language from languages/ in the
-// working folder, and the window, its dialogs, the run's messages and the
-// statement's labels follow it.
+// The program started in a fresh data folder on a Japanese, a Korean and
+// another system: the start-up picks the translation by the locale's language
+// from languages/ beside the program, and the window, its dialogs, the run's
+// messages and the statement's labels follow it; help opens the manual there.
 class LocaleStartupTest : public QObject
 {
     Q_OBJECT
@@ -100,19 +101,20 @@ void LocaleStartupTest::startsInTheLocalesLanguage()
     QFETCH(QString, statementLabel);
     QFETCH(QString, yesButton);
 
-    // The demo working folder, with languages/ as delivered beside the program.
+    // A data folder that holds the user's settings and exports only: this
+    // test program lies beside the programs, with languages/ and manual/, as
+    // an installation puts them.
     TestWorkingFolder folder;
     QVERIFY(copyFolder(QStringLiteral(TEST_SOURCE_DIR "/examples/demo"), folder.path(), {"*"}));
-    QVERIFY(copyFolder(QStringLiteral(TEST_BUILD_DIR "/languages"), folder.filePath("languages"),
-                       {"*.qm"}));
+    QVERIFY(!QFileInfo::exists(folder.filePath("languages")));
 
     // As the program's start-up does it, for this locale.
     QTranslator translator;
     const QString language = QLocale::languageToString(QLocale(locale).language());
-    QCOMPARE(loadTranslation(translator, language, {QString()}), locale != "en_US");
+    QCOMPARE(loadTranslation(translator, language, programFileFolders()), locale != "en_US");
     QCoreApplication::installTranslator(&translator);
     QTranslator qtTranslator;
-    QCOMPARE(loadQtTranslation(qtTranslator, language, {QString()}), locale != "en_US");
+    QCOMPARE(loadQtTranslation(qtTranslator, language, programFileFolders()), locale != "en_US");
     QCoreApplication::installTranslator(&qtTranslator);
     auto removeTranslators = qScopeGuard([&translator, &qtTranslator] {
         QCoreApplication::removeTranslator(&qtTranslator);
@@ -146,6 +148,15 @@ void LocaleStartupTest::startsInTheLocalesLanguage()
 
     window.showError(QStringLiteral("x"));
     QCOMPARE(desktop->warnings.last().title, errorTitle);
+
+    window.findChild<QAction *>(QStringLiteral("action_help"))->trigger();
+#ifdef Q_OS_WIN
+    const QString manual = QStringLiteral("rowsmith.chm");
+#else
+    const QString manual = QStringLiteral("manual/index.html");
+#endif
+    QCOMPARE(desktop->urls.last(),
+             QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(manual)));
 }
 
 QTEST_MAIN(LocaleStartupTest)

@@ -185,7 +185,9 @@ void MainWindowTest::buttonsAndActions_data()
     row("action_exit", "프로그램 종료", "프로그램을 종료합니다", "exit.png", true);
     row("action_help", "도움말", "도움말을 실행합니다", "help.png", true);
     row("action_info", "로우스미스 정보", "로우스미스 정보를 보여줍니다", "information.png", true);
-    row("action_veltra", "벨트라", "벨트라 홈페이지로 연결합니다", "veltra.png", true);
+    // Hidden, and so disabled, in a build without the maker's address.
+    row("action_veltra", "벨트라", "벨트라 홈페이지로 연결합니다", "veltra.png",
+        !QStringLiteral(ROWSMITH_WEB_ADDRESS).isEmpty());
     row("action_company_config", "회사정보설정", "회사정보를 설정합니다", "cog.png", true);
     row("action_convert_config", "변환설정", "변환설정을 관리합니다", "table_gear.png", true);
 }
@@ -606,27 +608,39 @@ void MainWindowTest::desktopCommands()
     QCOMPARE(f.desktop->urls.size(), 1);
     QVERIFY(f.window->progressBar()->isVisible());
 
+    // A build without the maker's address shows no link that goes nowhere.
+    const QString address = QStringLiteral(ROWSMITH_WEB_ADDRESS);
+    QCOMPARE(f.child<QAction>("action_veltra")->isVisible(), !address.isEmpty());
     f.child<QAction>("action_veltra")->trigger();
-    QCOMPARE(f.desktop->urls.size(), 2);
-    QCOMPARE(f.desktop->urls.last(), QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
+    QCOMPARE(f.desktop->urls.size(), address.isEmpty() ? 1 : 2);
+    QCOMPARE(f.desktop->urls.last(), address.isEmpty() ? f.desktop->urls.first() : QUrl(address));
     QVERIFY(!f.window->progressBar()->isVisible());
     QVERIFY(f.desktop->processes.isEmpty());
 }
 
 void MainWindowTest::helpFile_data()
 {
+    // Files below the program's folder ("program/...") and the working folder
+    // ("work/..."); the one opened, or "" for the warning that none was found.
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("opened");
 #ifdef Q_OS_WIN
-    const QString pages = QStringLiteral("rowsmith.chm");
+    const QString pages = QStringLiteral("program/rowsmith.chm");
 #else
-    const QString pages = QStringLiteral("manual/index.html");
+    const QString pages = QStringLiteral("program/manual/index.html");
 #endif
-    QTest::newRow("compiled help only") << QStringList{"rowsmith.chm"} << "rowsmith.chm";
-    QTest::newRow("nothing: left to the desktop") << QStringList{} << "rowsmith.chm";
-    QTest::newRow("manual folder") << QStringList{"rowsmith.chm", "manual/index.html"} << pages;
+    QTest::newRow("compiled help only")
+        << QStringList{"program/rowsmith.chm"} << "program/rowsmith.chm";
+    QTest::newRow("manual folder")
+        << QStringList{"program/rowsmith.chm", "program/manual/index.html"} << pages;
     QTest::newRow("manual folder without its first page")
-        << QStringList{"rowsmith.chm", "manual/statement.html"} << "rowsmith.chm";
+        << QStringList{"program/rowsmith.chm", "program/manual/statement.html"}
+        << "program/rowsmith.chm";
+    QTest::newRow("beside the program first")
+        << QStringList{"program/rowsmith.chm", "work/rowsmith.chm"} << "program/rowsmith.chm";
+    QTest::newRow("else in the working folder")
+        << QStringList{"work/rowsmith.chm"} << "work/rowsmith.chm";
+    QTest::newRow("nowhere: said so") << QStringList{} << "";
 }
 
 void MainWindowTest::helpFile()
@@ -635,13 +649,32 @@ void MainWindowTest::helpFile()
     QFETCH(QString, opened);
 
     Fixture f;
+    QTemporaryDir program;
+    QVERIFY(QDir::current().mkpath(QStringLiteral("work")));
+    const QDir root = QDir::current();
+    auto place = [&](const QString &name) {
+        return name.startsWith(QLatin1String("program/")) ? program.filePath(name.mid(8))
+                                                          : root.filePath(name);
+    };
+    f.desktop->programFolderList = QStringList{program.path(), root.filePath("work")};
     for (const QString &name : files) {
-        QVERIFY(QDir::current().mkpath(QFileInfo(name).path()));
-        QFile file(name);
+        QVERIFY(QDir().mkpath(QFileInfo(place(name)).path()));
+        QFile file(place(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     f.child<QAction>("action_help")->trigger();
-    QCOMPARE(f.desktop->urls, QList<QUrl>{QUrl::fromLocalFile(QDir::current().filePath(opened))});
+    if (opened.isEmpty()) {
+        QVERIFY(f.desktop->urls.isEmpty());
+        QCOMPARE(f.desktop->warnings.size(), 1);
+        QCOMPARE(f.desktop->warnings.first().title, QStringLiteral("Help"));
+        QCOMPARE(f.desktop->warnings.first().text,
+                 QStringLiteral("The manual was not found. It was looked for in:\n%1\n%2")
+                     .arg(QDir::toNativeSeparators(program.path()),
+                          QDir::toNativeSeparators(root.filePath(QStringLiteral("work")))));
+        return;
+    }
+    QCOMPARE(f.desktop->urls, QList<QUrl>{QUrl::fromLocalFile(place(opened))});
+    QVERIFY(f.desktop->warnings.isEmpty());
 }
 
 void MainWindowTest::positionOnClose_data()

@@ -130,12 +130,17 @@ void ManualTest::everyErrorExplained_data()
 
     const QStringList updater{"You are using latest version of Rowsmith.",
                               "Failed to retrieve version information from the server.",
+                              "The version information from the server could not be verified.",
+                              "Failed to download file '%1': %2",
+                              "The server stopped responding.",
                               "Invalid file name in version information: '%1'",
                               "Cannot create folder in temp folder",
                               "Failed to save downloaded file '%1'",
                               "Downloaded file '%1' is damaged.",
                               "Failed to create temporary file '%1'",
                               "Failed to copy downloaded file '%1'",
+                              "Some files of the previous version could not be put back. "
+                              "Please install Rowsmith again.",
                               "You canceled update process."};
     for (const QString &message : updater)
         QTest::newRow(qPrintable(message)) << "lang_updater_jp"

@@ -24,6 +24,9 @@ void StartupTranslationTest::fileByLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("file");
 
+    QTest::newRow("updater, Japanese")
+        << QLocale::languageToString(QLocale::Japanese) << "languages/lang_updater_jp";
+    QTest::newRow("updater, English") << QLocale::languageToString(QLocale::English) << "";
     QTest::newRow("Korean") << QLocale::languageToString(QLocale::Korean) << "languages/lang_kr";
     QTest::newRow("Japanese") << QLocale::languageToString(QLocale::Japanese)
                               << "languages/lang_jp";
@@ -38,7 +41,10 @@ void StartupTranslationTest::fileByLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, file);
-    QCOMPARE(translationFileFor(language), file);
+    if (QByteArray(QTest::currentDataTag()).startsWith("updater"))
+        QCOMPARE(translationFileFor(language, QStringLiteral("lang_updater")), file);
+    else
+        QCOMPARE(translationFileFor(language), file);
 }
 
 void StartupTranslationTest::firstFolderThatHoldsIt_data()

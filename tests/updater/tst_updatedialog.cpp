@@ -1,7 +1,11 @@
+#include "engine/ProgramFiles.h"
+#include "engine/StartupTranslation.h"
+#include "support/FolderSnapshot.h"
 #include "support/LocalServer.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
 #include "updater/UpdaterDesktop.h"
+#include "updater/VersionFetch.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -19,10 +23,12 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
+#include <sodium.h>
 
 namespace {
 
@@ -30,26 +36,19 @@ class FakeUpdaterDesktop : public UpdaterDesktop
 {
 public:
     QStringList warnings;         // "title|text"
-    QList<QStringList> processes; // program, then its arguments
+    QList<QStringList> processes; // working folder, program, then its arguments
 
     void warning(QWidget *, const QString &title, const QString &text) override
     {
         warnings << title + QLatin1Char('|') + text;
     }
-    bool startDetached(const QString &program, const QStringList &arguments) override
+    bool startDetached(const QString &program, const QStringList &arguments,
+                       const QString &workingFolder) override
     {
-        processes << QStringList{program} + arguments;
+        processes << QStringList{workingFolder, program} + arguments;
         return true;
     }
 };
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // Bytes that differ from file to file and compress badly.
 QByteArray filler(int size, quint32 seed)
@@ -62,31 +61,14 @@ QByteArray filler(int size, quint32 seed)
     return bytes;
 }
 
-QByteArray sha256(const QByteArray &bytes)
+QByteArray contents(const QString &path)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Every entry below a folder ("name/" for folders) with its bytes.
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString name = QDir(folder).relativeFilePath(path);
-        QFile file(path);
-        if (it.fileInfo().isDir())
-            entries.insert(name + QLatin1Char('/'), QByteArray());
-        else if (file.open(QIODevice::ReadOnly))
-            entries.insert(name, file.readAll());
-    }
-    return entries;
-}
-
-// A program folder (the working folder) and a system temporary folder of
-// its own for one update.
+// A program folder, a working folder (the user's data, entered) and a system
+// temporary folder of their own for one update.
 struct Sandbox
 {
     Sandbox() : hadTemp(qEnvironmentVariableIsSet("TMPDIR")), previousTemp(qgetenv("TMPDIR"))
@@ -100,9 +82,16 @@ struct Sandbox
         else
             qunsetenv("TMPDIR");
     }
-    QString updateFolder() const { return temp.path() + QStringLiteral("/RowsmithUpdate"); }
+    // What updates left in the temporary folder.
+    QStringList updateFolders() const
+    {
+        return QDir(temp.path())
+            .entryList({QStringLiteral("RowsmithUpdate*")},
+                       QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 
-    TestWorkingFolder program;
+    QTemporaryDir program;
+    TestWorkingFolder working;
     QTemporaryDir temp;
     bool hadTemp;
     QByteArray previousTemp;
@@ -111,15 +100,18 @@ struct Sandbox
 // The updater window after its version check.
 struct Session
 {
-    explicit Session(const QString &current, bool withArgument = true)
+    explicit Session(const QString &current, bool withArgument = true,
+                     const UpdateOptions &options = UpdateOptions(),
+                     const QString &programFolder = QString())
     {
         auto fake = std::make_unique<FakeUpdaterDesktop>();
         desktop = fake.get();
-        dialog = std::make_unique<UpdateDialog>(std::move(fake));
+        dialog = std::make_unique<UpdateDialog>(std::move(fake), options);
         if (withArgument)
             dialog->setCurrentVersion(current);
-        QSignalSpy answered(dialog->findChild<QNetworkAccessManager *>(),
-                            &QNetworkAccessManager::finished);
+        if (!programFolder.isEmpty())
+            dialog->setProgramFolder(programFolder);
+        QSignalSpy answered(dialog->findChild<VersionFetch *>(), &VersionFetch::finished);
         checked = answered.wait(10000);
     }
     template <typename T> T *child(const char *name) const
@@ -144,6 +136,40 @@ struct Session
     bool checked = false;
 };
 
+// An Ed25519 key pair made for one test.
+struct SigningKey
+{
+    SigningKey()
+    {
+        publicKey.resize(crypto_sign_PUBLICKEYBYTES);
+        secretKey.resize(crypto_sign_SECRETKEYBYTES);
+        if (sodium_init() < 0 ||
+            crypto_sign_keypair(reinterpret_cast<unsigned char *>(publicKey.data()),
+                                reinterpret_cast<unsigned char *>(secretKey.data())) != 0)
+            qFatal("no key pair");
+    }
+    // The base64 text published beside the document.
+    QByteArray sign(const QByteArray &document) const
+    {
+        QByteArray signature(crypto_sign_BYTES, Qt::Uninitialized);
+        crypto_sign_detached(reinterpret_cast<unsigned char *>(signature.data()), nullptr,
+                             reinterpret_cast<const unsigned char *>(document.constData()),
+                             static_cast<unsigned long long>(document.size()),
+                             reinterpret_cast<const unsigned char *>(secretKey.constData()));
+        return signature.toBase64() + '\n';
+    }
+
+    QByteArray publicKey;
+    QByteArray secretKey;
+};
+
+UpdateOptions withKey(const QByteArray &publicKey)
+{
+    UpdateOptions options;
+    options.publicKey = publicKey;
+    return options;
+}
+
 } // namespace
 
 class UpdateDialogTest : public QObject
@@ -160,11 +186,17 @@ private Q_SLOTS:
     void update();
     void failures_data();
     void failures();
+    void signatures_data();
+    void signatures();
+    void longNotes();
+    void silentServer_data();
+    void silentServer();
     void cancelStaysCancelled();
     void japaneseTranslation();
 
 private:
-    void publish(const QByteArray &document);
+    // The version document, and its signature when one is given.
+    void publish(const QByteArray &document, const QByteArray &signature = QByteArray());
     QString release(const QString &name = QString()) const;
 
     QTemporaryDir web_;
@@ -189,9 +221,14 @@ void UpdateDialogTest::init()
     qputenv("ROWSMITH_UPDATE_FTP_URL", ftpServer_->url(QStringLiteral("ftp")).toUtf8());
 }
 
-void UpdateDialogTest::publish(const QByteArray &document)
+void UpdateDialogTest::publish(const QByteArray &document, const QByteArray &signature)
 {
     writeFile(web_.filePath(QStringLiteral("products/Rowsmith/latest")), document);
+    const QString signatureFile = web_.filePath(QStringLiteral("products/Rowsmith/latest.sig"));
+    if (signature.isEmpty())
+        QFile::remove(signatureFile);
+    else
+        writeFile(signatureFile, signature);
 }
 
 // The update folder of version 1.01 on the FTP server.
@@ -268,26 +305,46 @@ void UpdateDialogTest::versionCheck()
 void UpdateDialogTest::update()
 {
     Sandbox box;
-    // The new version on the FTP server, its document made by the publishing script.
+    // The new version on the FTP server, its document made and signed by the
+    // publishing script with a key of this test's.
     const QByteArray program = filler(300000, 1);
     const QByteArray translation = filler(5000, 2);
     writeFile(release(QStringLiteral("Rowsmith")), program);
     writeFile(release(QStringLiteral("languages/lang_updater_jp.qm")), translation);
     const QString notes = box.temp.filePath(QStringLiteral("notes.txt"));
     writeFile(notes, "Faster conversion.\n");
-    QProcess script;
-    script.start(QStringLiteral(TEST_PYTHON3),
-                 {QStringLiteral(TEST_SOURCE_DIR "/scripts/make-update-manifest"),
-                  QStringLiteral("1.01"), release(), notes});
-    QVERIFY(script.waitForFinished(20000) && script.exitCode() == 0);
-    publish(script.readAllStandardOutput());
+    const QString script = QStringLiteral(TEST_SOURCE_DIR "/scripts/make-update-manifest");
+    const QString secret = box.temp.filePath(QStringLiteral("update.key"));
+    const QString signature = box.temp.filePath(QStringLiteral("latest.sig"));
+    QProcess keys;
+    keys.start(QStringLiteral(TEST_PYTHON3), {script, QStringLiteral("--new-key"), secret});
+    QVERIFY(keys.waitForFinished(20000) && keys.exitCode() == 0);
+    const QByteArray publicKey = QByteArray::fromBase64(keys.readAllStandardOutput().trimmed());
+    QProcess manifest;
+    manifest.start(QStringLiteral(TEST_PYTHON3),
+                   {script, QStringLiteral("--key"), secret, QStringLiteral("--signature"),
+                    signature, QStringLiteral("1.01"), release(), notes});
+    QVERIFY(manifest.waitForFinished(20000) && manifest.exitCode() == 0);
+    QFile signatureText(signature);
+    QVERIFY(signatureText.open(QIODevice::ReadOnly));
+    publish(manifest.readAllStandardOutput(), signatureText.readAll());
 
-    // The installed version, and what an earlier attempt left behind.
+    // The installed version beside the updater; the user's data in the
+    // working folder, which the update leaves alone.
     writeFile(box.program.filePath(QStringLiteral("Rowsmith")), "old program");
-    writeFile(box.program.filePath(QStringLiteral("rowsmith.dat")), "[SettingInfo]\n");
-    writeFile(box.updateFolder() + QStringLiteral("/languages/lang_kr.qm"), "stale");
+    writeFile(box.working.filePath(QStringLiteral("rowsmith.dat")), "[SettingInfo]\n");
+    const QMap<QString, QByteArray> data = folderSnapshot(box.working.path());
+    // Another user's shared folder under the old fixed name, with a link to
+    // one of this user's files: neither is used nor touched.
+    const QString shared = box.temp.filePath(QStringLiteral("RowsmithUpdate"));
+    const QString victim = box.temp.filePath(QStringLiteral("victim.txt"));
+    writeFile(victim, "mine");
+    QVERIFY(QDir().mkpath(shared + QStringLiteral("/languages")));
+    QVERIFY(QFile::setPermissions(shared, QFile::Permissions(0x7777)));
+    QVERIFY(QFile::link(victim, shared + QStringLiteral("/Rowsmith")));
+    QVERIFY(QFile::link(victim, shared + QStringLiteral("/languages/lang_updater_jp.qm")));
 
-    Session s(QStringLiteral("1.00"));
+    Session s(QStringLiteral("1.00"), true, withKey(publicKey), box.program.path());
     QVERIFY(s.checked);
     QCOMPARE(s.page(), 1);
     QCOMPARE(s.child<QPlainTextEdit>("plainTextEdit")->toPlainText(),
@@ -303,16 +360,19 @@ void UpdateDialogTest::update()
     QCOMPARE(s.bar("totalProgressBar")->value(), 4);
     QVERIFY(s.bar("unitProgressBar")->maximum() > 0);
     QCOMPARE(s.bar("unitProgressBar")->value(), s.bar("unitProgressBar")->maximum());
-    const QMap<QString, QByteArray> installed{{"Rowsmith", program},
-                                              {"languages/", {}},
-                                              {"languages/lang_updater_jp.qm", translation},
-                                              {"rowsmith.dat", "[SettingInfo]\n"}};
-    QCOMPARE(snapshot(box.program.path()), installed);
-    QVERIFY(!QFile::exists(box.updateFolder() + QStringLiteral("/languages/lang_kr.qm")));
+    const QMap<QString, QByteArray> installed{
+        {"Rowsmith", program}, {"languages/", {}}, {"languages/lang_updater_jp.qm", translation}};
+    QCOMPARE(folderSnapshot(box.program.path()), installed);
+    QCOMPARE(folderSnapshot(box.working.path()), data);
+    QCOMPARE(contents(victim), QByteArray("mine"));
+    QCOMPARE(QFileInfo(shared + QStringLiteral("/Rowsmith")).symLinkTarget(), victim);
+    // The private download folder went with the update.
+    QCOMPARE(box.updateFolders(), QStringList{"RowsmithUpdate"});
 
+    // The program restarts from its folder, in the user's data folder.
     s.click("doneButton");
-    const QString main = QDir(QCoreApplication::applicationDirPath()).filePath("Rowsmith");
-    QCOMPARE(s.desktop->processes, (QList<QStringList>{{main}}));
+    QCOMPARE(s.desktop->processes,
+             (QList<QStringList>{{box.working.path(), box.program.filePath("Rowsmith")}}));
     QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
 }
 
@@ -321,16 +381,24 @@ void UpdateDialogTest::failures_data()
     // A file entry is a name, optionally followed by "#good" or "#bad" for a
     // right or wrong sha256 attribute, or "<unnamed>" for no name attribute.
     QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("folderInTheWay"); // a folder where the program file goes
+    QTest::addColumn<QString>("message"); // ending in "*": its start
+    // What stands in the program folder instead of an old Rowsmith: a folder
+    // where the program file goes, or a file where a folder goes.
+    QTest::addColumn<QString>("inTheWay");
 
     QTest::newRow("missing on the server")
-        << QStringList{"Rowsmith", "missing.dll"} << "Failed to save downloaded file 'missing.dll'"
-        << false;
+        << QStringList{"Rowsmith", "missing.dll"} << "Failed to download file 'missing.dll': *"
+        << "";
     QTest::newRow("damaged") << QStringList{"Rowsmith#good", "languages/lang_kr.qm#bad"}
-                             << "Downloaded file 'languages/lang_kr.qm' is damaged." << false;
+                             << "Downloaded file 'languages/lang_kr.qm' is damaged."
+                             << "";
     QTest::newRow("copy fails") << QStringList{"Rowsmith"}
-                                << "Failed to copy downloaded file 'Rowsmith'" << true;
+                                << "Failed to copy downloaded file 'Rowsmith'"
+                                << "Rowsmith/inside.txt";
+    // The first file is ready when the second cannot be: neither is installed.
+    QTest::newRow("second copy fails") << QStringList{"Rowsmith", "languages/lang_kr.qm"}
+                                       << "Failed to copy downloaded file 'languages/lang_kr.qm'"
+                                       << "languages";
 
     const QStringList refused{"",
                               "/Rowsmith",
@@ -346,17 +414,18 @@ void UpdateDialogTest::failures_data()
     for (const QString &name : refused) {
         QTest::addRow("refused '%s'", qPrintable(name))
             << QStringList{"Rowsmith", name}
-            << QStringLiteral("Invalid file name in version information: '%1'").arg(name) << false;
+            << QStringLiteral("Invalid file name in version information: '%1'").arg(name) << "";
     }
-    QTest::newRow("refused: no name") << QStringList{"Rowsmith", "<unnamed>"}
-                                      << "Invalid file name in version information: ''" << false;
+    QTest::newRow("refused: no name")
+        << QStringList{"Rowsmith", "<unnamed>"} << "Invalid file name in version information: ''"
+        << "";
 }
 
 void UpdateDialogTest::failures()
 {
     QFETCH(QStringList, entries);
     QFETCH(QString, message);
-    QFETCH(bool, folderInTheWay);
+    QFETCH(QString, inTheWay);
 
     Sandbox box;
     const QMap<QString, QByteArray> served{{"Rowsmith", filler(20000, 3)},
@@ -375,28 +444,134 @@ void UpdateDialogTest::failures()
         document += "<file name=\"" + name.toHtmlEscaped().toUtf8() + '"';
         if (!check.isEmpty())
             document += " sha256=\"" +
-                        (check == QLatin1String("good") ? sha256(served.value(name))
-                                                        : sha256("something else")) +
+                        (check == QLatin1String("good") ? sha256Hex(served.value(name))
+                                                        : sha256Hex("something else")) +
                         '"';
         document += "/>";
     }
     publish(document + "</r>");
-    if (folderInTheWay)
-        writeFile(box.program.filePath(QStringLiteral("Rowsmith/inside.txt")), "keep");
-    else
+    if (!inTheWay.startsWith(QLatin1String("Rowsmith")))
         writeFile(box.program.filePath(QStringLiteral("Rowsmith")), "old program");
-    const QMap<QString, QByteArray> before = snapshot(box.program.path());
+    if (!inTheWay.isEmpty())
+        writeFile(box.program.filePath(inTheWay), "keep");
+    const QMap<QString, QByteArray> before = folderSnapshot(box.program.path());
 
-    Session s(QStringLiteral("1.00"));
+    Session s(QStringLiteral("1.00"), true, UpdateOptions(), box.program.path());
     QVERIFY(s.checked);
     s.click("updateButton");
     QVERIFY(s.waitUntilFinished());
-    QCOMPARE(s.text("resultLabel"), message);
+    if (message.endsWith(QLatin1Char('*')))
+        QVERIFY2(s.text("resultLabel").startsWith(message.chopped(1)),
+                 qPrintable(s.text("resultLabel")));
+    else
+        QCOMPARE(s.text("resultLabel"), message);
     QVERIFY(!s.child<QPushButton>("cancelButton")->isEnabled());
-    // Nothing copied, nothing half-written beside the program's files.
-    QCOMPARE(snapshot(box.program.path()), before);
-    if (message.startsWith(QLatin1String("Invalid")))
-        QVERIFY(!QFileInfo::exists(box.updateFolder())); // refused before anything was written
+    // Nothing copied, nothing half-written beside the program's files, and
+    // nothing left of the downloads.
+    QCOMPARE(folderSnapshot(box.program.path()), before);
+    QCOMPARE(box.updateFolders(), QStringList());
+}
+
+void UpdateDialogTest::signatures_data()
+{
+    QTest::addColumn<QString>("change"); // what differs from a rightly signed document
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("signed") << "" << true;
+    QTest::newRow("a byte changed after signing") << "byte" << false;
+    QTest::newRow("no signature") << "unsigned" << false;
+    QTest::newRow("signed by another key") << "other key" << false;
+    QTest::newRow("not base64") << "garbage" << false;
+    QTest::newRow("a file without sha256") << "no sha256" << false;
+}
+
+void UpdateDialogTest::signatures()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, accepted);
+
+    const SigningKey key;
+    const SigningKey other;
+    QByteArray document =
+        "<r><version>1.01</version><file name=\"Rowsmith\" sha256=\"" + sha256Hex("x") + "\"/>";
+    if (change == QLatin1String("no sha256"))
+        document += "<file name=\"lang_jp.qm\"/>";
+    document += "</r>";
+    QByteArray signature = (change == QLatin1String("other key") ? other : key).sign(document);
+    if (change == QLatin1String("byte"))
+        document.replace("1.01", "1.02");
+    else if (change == QLatin1String("unsigned"))
+        signature.clear();
+    else if (change == QLatin1String("garbage"))
+        signature = "not a signature\n";
+    publish(document, signature);
+    if (!accepted)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^version document: ")));
+
+    Session s(QStringLiteral("1.00"), true, withKey(key.publicKey));
+    QVERIFY(s.checked);
+    QCOMPARE(s.page(), accepted ? 1 : 0);
+    if (!accepted) {
+        QCOMPARE(s.text("versionCheckLabel"),
+                 QStringLiteral("The version information from the server could not be verified."));
+        QVERIFY(s.child<QLabel>("loadingLabel")->isHidden());
+    }
+}
+
+void UpdateDialogTest::longNotes()
+{
+    // Five megabytes on one line: shown cut, so the window stays usable.
+    const QByteArray notes(5 * 1024 * 1024, 'a');
+    publish("<r><version>1.01</version><info>" + notes + "</info></r>");
+    Session s(QStringLiteral("1.00"));
+    QVERIFY(s.checked);
+    const QString shown = s.child<QPlainTextEdit>("plainTextEdit")->toPlainText();
+    QVERIFY(shown.startsWith(QString(64 * 1024, u'a') + QStringLiteral("\n\n")));
+    QVERIFY(
+        shown.endsWith(QStringLiteral("(The release notes are longer; the rest is not shown.)")));
+    QVERIFY(shown.size() < 65 * 1024);
+    s.child<QPushButton>("exitButton")->click();
+    QCOMPARE(s.dialog->result(), int(QDialog::Rejected));
+}
+
+void UpdateDialogTest::silentServer_data()
+{
+    QTest::addColumn<bool>("duringDownload"); // else during the version check
+    QTest::newRow("version check") << false;
+    QTest::newRow("download") << true;
+}
+
+void UpdateDialogTest::silentServer()
+{
+    QFETCH(bool, duringDownload);
+
+    Sandbox box;
+    // Takes connections and never says a word.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    const QByteArray address = "://127.0.0.1:" + QByteArray::number(silent.serverPort()) + '/';
+    if (duringDownload) {
+        publish("<r><version>1.01</version><file name=\"Rowsmith\"/></r>");
+        qputenv("ROWSMITH_UPDATE_FTP_URL", "ftp" + address);
+    } else {
+        qputenv("ROWSMITH_UPDATE_URL", "http" + address + "products/Rowsmith/latest");
+    }
+    UpdateOptions options;
+    options.stallTimeoutMs = 300;
+
+    Session s(QStringLiteral("1.00"), true, options, box.program.path());
+    QVERIFY(s.checked);
+    if (!duringDownload) {
+        QCOMPARE(s.page(), 0);
+        QCOMPARE(s.text("versionCheckLabel"),
+                 QStringLiteral("Failed to retrieve version information from the server."));
+        return;
+    }
+    s.click("updateButton");
+    QVERIFY(s.waitUntilFinished());
+    QCOMPARE(s.text("resultLabel"),
+             QStringLiteral("Failed to download file 'Rowsmith': The server stopped responding."));
+    QCOMPARE(folderSnapshot(box.program.path()), (QMap<QString, QByteArray>{}));
 }
 
 void UpdateDialogTest::cancelStaysCancelled()
@@ -414,21 +589,24 @@ void UpdateDialogTest::cancelStaysCancelled()
     publish("<r><version>1.01</version><file name=\"Rowsmith\"/>"
             "<file name=\"languages/lang_kr.qm\"/></r>");
     writeFile(box.program.filePath(QStringLiteral("Rowsmith")), "old program");
-    const QMap<QString, QByteArray> before = snapshot(box.program.path());
+    const QMap<QString, QByteArray> before = folderSnapshot(box.program.path());
 
-    Session s(QStringLiteral("1.00"));
+    Session s(QStringLiteral("1.00"), true, UpdateOptions(), box.program.path());
     QVERIFY(s.checked);
     s.click("updateButton");
     QTRY_VERIFY_WITH_TIMEOUT(s.bar("unitProgressBar")->value() > 0, 15000);
     s.click("cancelButton");
     QCOMPARE(s.desktop->warnings, QStringList{"Cancel|You canceled update process."});
     QCOMPARE(s.page(), 1);
+    // The transfer stops at once, not when it would have ended.
+    const QList<QNetworkReply *> replies = s.dialog->findChildren<QNetworkReply *>();
+    for (const QNetworkReply *reply : replies)
+        QVERIFY(!reply->isRunning());
 
     // The broken-off transfer is neither saved nor continued.
     QTest::qWait(1500);
-    QCOMPARE(snapshot(box.program.path()), before);
-    QVERIFY(!QFileInfo::exists(box.updateFolder() + QStringLiteral("/Rowsmith")));
-    QVERIFY(!QFileInfo::exists(box.updateFolder() + QStringLiteral("/languages")));
+    QCOMPARE(folderSnapshot(box.program.path()), before);
+    QCOMPARE(box.updateFolders(), QStringList());
 
     // Update again starts from the whole list.
     s.click("updateButton");
@@ -442,17 +620,28 @@ void UpdateDialogTest::cancelStaysCancelled()
 
 void UpdateDialogTest::japaneseTranslation()
 {
+    // Started in a data folder on a Japanese system: its translations and
+    // Qt's come from beside the program, where this test lies too.
+    TestWorkingFolder data;
+    const QString japanese = QLocale::languageToString(QLocale::Japanese);
     QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(TEST_BUILD_DIR "/languages/lang_updater_jp")));
+    QVERIFY(loadTranslation(translator, japanese, programFileFolders(),
+                            QStringLiteral("lang_updater")));
     QCoreApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    QVERIFY(loadQtTranslation(qtTranslator, japanese, programFileFolders()));
+    QCoreApplication::installTranslator(&qtTranslator);
     publish("<r><version>1.00</version></r>");
     Session s(QStringLiteral("1.00"));
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    QCoreApplication::removeTranslator(&qtTranslator);
     QCoreApplication::removeTranslator(&translator);
     QVERIFY(s.checked);
     QCOMPARE(s.dialog->windowTitle(), QStringLiteral("Rowsmith アップデーター"));
     QCOMPARE(s.child<QPushButton>("updateButton")->text(), QStringLiteral("アップデート"));
     QCOMPARE(s.text("versionCheckLabel"),
              QStringLiteral("最新バージョンの Rowsmith をお使いです。"));
+    QCOMPARE(cancel, QStringLiteral("キャンセル"));
 }
 
 QTEST_MAIN(UpdateDialogTest)

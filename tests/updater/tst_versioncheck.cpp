@@ -1,5 +1,7 @@
 #include "support/LocalServer.h"
+#include "updater/UpdateServer.h"
 #include "updater/Updater.h"
+#include "updater/VersionFetch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <sodium.h>
 
 // The main program's version check against a web server on 127.0.0.1.
 class VersionCheckTest : public QObject
@@ -21,6 +24,9 @@ private Q_SLOTS:
     void initTestCase();
     void check_data();
     void check();
+    void signedDocument_data();
+    void signedDocument();
+    void noServer();
 
 private:
     QTemporaryDir web_;
@@ -88,9 +94,9 @@ void VersionCheckTest::check()
     Updater updater;
     QSignalSpy offers(&updater, &Updater::updateAvailable);
     updater.checkForUpdate();
-    auto *manager = updater.findChild<QNetworkAccessManager *>();
-    QVERIFY(manager);
-    QSignalSpy answered(manager, &QNetworkAccessManager::finished);
+    auto *fetch = updater.findChild<VersionFetch *>();
+    QVERIFY(fetch);
+    QSignalSpy answered(fetch, &VersionFetch::finished);
     QVERIFY(answered.wait(10000));
 
     if (offered.isEmpty()) {
@@ -100,6 +106,65 @@ void VersionCheckTest::check()
     QCOMPARE(offers.count(), 1);
     QCOMPARE(offers.first().at(0).toString(), current);
     QCOMPARE(offers.first().at(1).toString(), offered);
+}
+
+void VersionCheckTest::signedDocument_data()
+{
+    QTest::addColumn<bool>("rightlySigned");
+    QTest::newRow("signed: offered") << true;
+    QTest::newRow("signature wrong: ignored") << false;
+}
+
+void VersionCheckTest::signedDocument()
+{
+    QFETCH(bool, rightlySigned);
+
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
+    unsigned char secretKey[crypto_sign_SECRETKEYBYTES];
+    QVERIFY(sodium_init() >= 0 && crypto_sign_keypair(publicKey, secretKey) == 0);
+    const QByteArray document = "<r><version>1.01</version></r>";
+    QByteArray signature(crypto_sign_BYTES, Qt::Uninitialized);
+    crypto_sign_detached(reinterpret_cast<unsigned char *>(signature.data()), nullptr,
+                         reinterpret_cast<const unsigned char *>(document.constData()),
+                         static_cast<unsigned long long>(document.size()), secretKey);
+    if (!rightlySigned)
+        signature[0] = char(signature[0] ^ 1);
+    for (const auto &[name, bytes] :
+         {std::make_pair("latest", document), std::make_pair("latest.sig", signature.toBase64())}) {
+        QFile file(web_.filePath(QStringLiteral("products/Rowsmith/") + QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    qputenv("ROWSMITH_UPDATE_URL",
+            server_->url(QStringLiteral("http")).toUtf8() + "products/Rowsmith/latest");
+    if (!rightlySigned)
+        QTest::ignoreMessage(QtDebugMsg, "version document: signature missing or wrong");
+
+    UpdateOptions options;
+    options.publicKey = QByteArray(reinterpret_cast<const char *>(publicKey), sizeof publicKey);
+    Updater updater(options);
+    QSignalSpy offers(&updater, &Updater::updateAvailable);
+    updater.checkForUpdate();
+    QSignalSpy answered(updater.findChild<VersionFetch *>(), &VersionFetch::finished);
+    QVERIFY(answered.wait(10000));
+    QCOMPARE(offers.count(), rightlySigned ? 1 : 0);
+}
+
+void VersionCheckTest::noServer()
+{
+    // A build that names no server asks nobody.
+    const QByteArray configured = qgetenv("ROWSMITH_UPDATE_URL");
+    qunsetenv("ROWSMITH_UPDATE_URL");
+    if (!UpdateServer::versionDocumentUrl().isEmpty()) {
+        qputenv("ROWSMITH_UPDATE_URL", configured);
+        QSKIP("this build names an update server");
+    }
+    Updater updater;
+    QTest::ignoreMessage(QtDebugMsg, "no update server: no version check");
+    updater.checkForUpdate();
+    qputenv("ROWSMITH_UPDATE_URL", configured);
+    QVERIFY(!updater.findChild<VersionFetch *>());
 }
 
 QTEST_GUILESS_MAIN(VersionCheckTest)

@@ -4,14 +4,13 @@
 // The document is handed over as a data: URL, so nothing goes over the network.
 // The texts are in the system locale's language, from languages/ beside this
 // program.
+#include "engine/StartupTranslation.h"
 #include "updater/UpdateDialog.h"
-#include "updater/UpdaterTranslation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStackedWidget>
 #include <QTextStream>
 #include <QTranslator>
@@ -22,11 +21,11 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTranslator translator;
-    const QString translation =
-        updaterTranslationFileFor(QLocale::languageToString(QLocale::system().language()));
-    if (!translation.isEmpty() &&
-        !translator.load(translation, QCoreApplication::applicationDirPath()))
-        QTextStream(stderr) << "no " << translation << " beside the program\n";
+    const QString language = systemLanguageName();
+    if (!translationFileFor(language, QStringLiteral("lang_updater")).isEmpty() &&
+        !loadTranslation(translator, language, {QCoreApplication::applicationDirPath()},
+                         QStringLiteral("lang_updater")))
+        QTextStream(stderr) << "no updater translation beside the program\n";
     QCoreApplication::installTranslator(&translator);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4) {
