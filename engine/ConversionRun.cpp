@@ -8,6 +8,8 @@
 #include "engine/OutputStage.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/PendingFile.h"
+#include "settings/Settings.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementWriter.h"
 
@@ -20,10 +22,19 @@
 
 namespace {
 
-QString statementError(const QString &pdfPath)
+// With the system's reason when there is one.
+QString statementError(const QString &pdfPath, const QString &reason = QString())
 {
-    return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-        .arg(pdfPath);
+    if (reason.isEmpty())
+        return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
+            .arg(pdfPath);
+    return QCoreApplication::translate("MainWindow", "Cannot write statement file %1:\n%2.")
+        .arg(QDir::toNativeSeparators(pdfPath), reason);
+}
+
+QString outputError(const QString &reason)
+{
+    return QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.").arg(reason);
 }
 
 bool sameFilePath(const QString &a, const QString &b)
@@ -42,6 +53,11 @@ ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
 void ConversionRun::setOutputDevice(QIODevice *device)
 {
     outputDevice_ = device;
+}
+
+void ConversionRun::setRename(FileReplacement::Rename rename)
+{
+    rename_ = std::move(rename);
 }
 
 const InputTable &ConversionRun::inputTable() const
@@ -139,6 +155,12 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
             "MainWindow", "Output file must not be one of the input files."));
         return result;
     }
+    // Nor the settings file the run is about to read, under any name.
+    if (namesInputFile(outputFile, {Settings().fileName()})) {
+        reporter.showError(QCoreApplication::translate(
+            "MainWindow", "Output file must not be the settings file."));
+        return result;
+    }
     if (settingName.isEmpty()) {
         reporter.showError(QCoreApplication::translate("MainWindow", "Choose a convert setting."));
         return result;
@@ -166,9 +188,19 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
             "The statement needs an output file: the setting cannot write to standard output."));
         return result;
     }
+    // The statement lies beside a file; a FIFO or a device has no "beside".
+    if (generateStatement && PendingFile::isStreamTarget(outputFile)) {
+        reporter.showError(
+            QCoreApplication::translate(
+                "MainWindow",
+                "The statement goes beside the output file, which must be a regular file:\n%1.")
+                .arg(QDir::toNativeSeparators(outputFile)));
+        return result;
+    }
     // The statement's place is checked before anything is read or written.
     const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
-    if (generateStatement && !canWriteStatement(pdfPath, inputFiles)) {
+    if (generateStatement &&
+        !canWriteStatement(pdfPath, inputFiles + QStringList{Settings().fileName()})) {
         reporter.showError(statementError(pdfPath));
         return result;
     }
@@ -252,9 +284,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         DistinctMerger::Groups groups;
         if (!output.writeKept(writer, generateStatement ? &groups : nullptr,
                               [&] { reporter.setProgressValue(++progress); })) {
-            reporter.showError(
-                QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
-                    .arg(output.errorString()));
+            reporter.showError(outputError(output.errorString()));
             return result;
         }
         if (generateStatement && !groups.isEmpty())
@@ -273,22 +303,31 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
             reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
         });
         if (!statementWriter.prepare(pdfPath)) {
-            reporter.showError(statementError(pdfPath));
+            reporter.showError(statementError(pdfPath, statementWriter.errorString()));
             return result;
         }
     }
-    if (!writer.commit()) {
-        reporter.showError(
-            QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
-                .arg(writer.errorString()));
+    if (!writer.finish()) {
+        reporter.showError(outputError(writer.errorString()));
+        return result;
+    }
+    // Both files take their places together, or neither does.
+    FileReplacement replacement(rename_);
+    for (const PendingFile *file : {writer.pendingFile(), statementWriter.pendingFile()}) {
+        if (file && !file->isDirect())
+            replacement.add(file->stagedPath(), file->target());
+    }
+    if (!replacement.commit()) {
+        const bool statementFailed =
+            generateStatement &&
+            replacement.failedTarget() == statementWriter.pendingFile()->target();
+        reporter.showError(statementFailed ? statementError(pdfPath, replacement.errorString())
+                                           : outputError(replacement.errorString()));
         return result;
     }
     result.outputFile = outputFile;
     if (generateStatement) {
-        if (!statementWriter.commit()) {
-            reporter.showError(statementError(pdfPath));
-            return result;
-        }
+        reporter.setProgressValue(++progress);
         result.statementWritten = true;
         result.statementFile = pdfPath;
     }

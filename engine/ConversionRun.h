@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/FileReplacement.h"
 #include "settings/InputTable.h"
 #include "settings/OutputItem.h"
 #include "statement/StatementList.h"
@@ -49,6 +50,8 @@ public:
     // output file, whose name then only names it; a setting that makes a
     // statement is refused, for the statement goes beside an output file.
     void setOutputDevice(QIODevice *device);
+    // How the new files are moved into place; tests fail it on purpose.
+    void setRename(FileReplacement::Rename rename);
 
     // The last run's combined header and input forms; its rows are not kept.
     const InputTable &inputTable() const;
@@ -64,6 +67,7 @@ private:
                const ConvertSetting &setting, ConversionReporter &reporter);
 
     QIODevice *outputDevice_ = nullptr;
+    FileReplacement::Rename rename_;
     InputTable inputTable_;
     QList<OutputItem> outputItems_;
     int outputRowCount_ = 0;

@@ -1,14 +1,11 @@
 #include "CsvWriter.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "settings/FileReplacement.h"
+#include "settings/PendingFile.h"
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
+#include <QCoreApplication>
+#include <QFile>
+
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #endif
@@ -21,21 +18,6 @@ constexpr int FlushSize = 1 << 16;
 
 // Bytes written between two hints that the system may start putting them on disk.
 constexpr qint64 WritebackBytes = 8 << 20;
-
-// A FIFO or a character device takes the bytes as they come; renaming a new
-// file over it would replace it with a plain file.
-bool isStreamTarget(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return false;
-    return S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode);
-#else
-    Q_UNUSED(path);
-    return false;
-#endif
-}
 
 } // namespace
 
@@ -63,23 +45,12 @@ QString CsvWriter::platformLineEnd()
 bool CsvWriter::open()
 {
     if (!device_) {
-        const QFileInfo target(path_);
-        if (isStreamTarget(path_)) {
-            file_ = std::make_unique<QFile>(path_);
-        } else if (target.exists() && !target.isFile()) {
-            error_ = QCoreApplication::translate("CsvWriter", "%1 is not a regular file")
-                         .arg(QDir::toNativeSeparators(path_));
-            return false;
-        } else {
-            auto saveFile = std::make_unique<QSaveFile>(path_);
-            saveFile_ = saveFile.get();
-            file_ = std::move(saveFile);
-        }
-        if (!file_->open(QIODevice::WriteOnly)) {
+        file_ = std::make_unique<PendingFile>(path_);
+        if (!file_->open()) {
             error_ = file_->errorString();
             return false;
         }
-        device_ = file_.get();
+        device_ = &file_->file();
     } else if (!device_->isWritable()) {
         error_ = QCoreApplication::translate("CsvWriter", "The device is not open for writing");
         return false;
@@ -152,12 +123,13 @@ void CsvWriter::writeBytes(const char *data, qint64 size)
 void CsvWriter::startWriteback()
 {
 #ifdef Q_OS_LINUX
-    if (!saveFile_)
+    if (!file_ || file_->isDirect())
         return;
-    const qint64 written = saveFile_->pos();
-    if (written - writebackStart_ < WritebackBytes || !saveFile_->flush())
+    QFile &file = file_->file();
+    const qint64 written = file.pos();
+    if (written - writebackStart_ < WritebackBytes || !file.flush())
         return;
-    ::sync_file_range(saveFile_->handle(), writebackStart_, written - writebackStart_,
+    ::sync_file_range(file.handle(), writebackStart_, written - writebackStart_,
                       SYNC_FILE_RANGE_WRITE);
     writebackStart_ = written;
 #endif
@@ -182,34 +154,44 @@ void CsvWriter::writeRow(const QStringList &values)
 
 bool CsvWriter::commit()
 {
+    if (!finish())
+        return false;
+    if (!file_ || file_->isDirect())
+        return true;
+    FileReplacement replacement;
+    replacement.add(file_->stagedPath(), file_->target());
+    if (replacement.commit())
+        return true;
+    error_ = replacement.errorString();
+    return false;
+}
+
+bool CsvWriter::finish()
+{
     flush();
     if (failed_) {
         cancel();
         return false;
     }
-    if (saveFile_) {
-        if (saveFile_->commit())
+    if (file_) {
+        if (file_->finish())
             return true;
-        error_ = saveFile_->errorString();
+        error_ = file_->errorString();
         return false;
     }
-    // Written directly: the bytes only have to leave the device's buffer.
+    // Written to a device: the bytes only have to leave its buffer.
     auto *file = qobject_cast<QFileDevice *>(device_);
     if (file && !file->flush()) {
         error_ = file->errorString();
         return false;
     }
-    if (file_)
-        file_->close();
     return true;
 }
 
 void CsvWriter::cancel()
 {
-    if (saveFile_)
-        saveFile_->cancelWriting();
-    else if (file_)
-        file_->close();
+    file_.reset(); // the new file goes with it; the target stays as it was
+    device_ = nullptr;
 }
 
 QString CsvWriter::errorString() const

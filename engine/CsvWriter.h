@@ -7,9 +7,8 @@
 #include <QStringList>
 #include <memory>
 
-class QFileDevice;
+class PendingFile;
 class QIODevice;
-class QSaveFile;
 
 // Writes the output CSV file. Text is encoded with the locale codec, without a
 // byte-order mark; lines end with the platform's line end, and so does every
@@ -21,9 +20,9 @@ class CsvWriter
 {
 public:
     // A regular file, or a new one, is replaced only once the whole new file
-    // has been written, and keeps the old one's permissions. An existing FIFO
-    // or character device is written directly; any other existing target that
-    // is not a regular file is refused by open().
+    // has been written, and keeps the old one's permissions and owner. An
+    // existing FIFO or character device is written directly; any other
+    // existing target that is not a regular file is refused by open().
     explicit CsvWriter(const QString &path);
     // Writes to a device already open for writing, such as standard output.
     explicit CsvWriter(QIODevice *device);
@@ -47,6 +46,12 @@ public:
     // Writes what is left and, for a regular file, replaces the target; false
     // on any failure on the way, a regular target then being left as it was.
     bool commit();
+    // Writes what is left and completes the new file without replacing the
+    // target yet: that is left to the caller, through pendingFile(), when
+    // several files must take their places together.
+    bool finish();
+    // The new file of a path target; null when writing to a device.
+    PendingFile *pendingFile() const { return file_.get(); }
     // Drops the new file; a regular target stays as it was.
     void cancel();
     QString errorString() const;
@@ -59,8 +64,7 @@ private:
     void startWriteback();
 
     const QString path_;
-    std::unique_ptr<QFileDevice> file_; // owned: the save file or the direct one
-    QSaveFile *saveFile_ = nullptr;     // file_, when it replaces the target
+    std::unique_ptr<PendingFile> file_; // of a path target
     QIODevice *device_ = nullptr;       // where the bytes go
     std::unique_ptr<CsvLineFormat> format_;
     QString text_;     // the line being spelled

@@ -1181,6 +1181,22 @@ Please check the input file(s).</source>
         <translation>マニュアルが見つかりません。次の場所を探しました:
 %1</translation>
     </message>
+    <message>
+        <source>Cannot write statement file %1:
+%2.</source>
+        <translation>納品書ファイル %1 を書き込めません:
+%2</translation>
+    </message>
+    <message>
+        <source>Output file must not be the settings file.</source>
+        <translation>設定ファイルを出力ファイルに指定することはできません。</translation>
+    </message>
+    <message>
+        <source>The statement goes beside the output file, which must be a regular file:
+%1.</source>
+        <translation>納品書は出力ファイルと同じフォルダーに作成するため、出力先には通常のファイルを指定してください:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>

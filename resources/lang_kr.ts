@@ -1179,6 +1179,22 @@ Please check the input file(s).</source>
         <translation>설명서를 찾을 수 없습니다. 다음 위치에서 찾았습니다:
 %1</translation>
     </message>
+    <message>
+        <source>Cannot write statement file %1:
+%2.</source>
+        <translation>명세서 파일 %1을(를) 쓸 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>Output file must not be the settings file.</source>
+        <translation>설정파일을 출력파일로 지정할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The statement goes beside the output file, which must be a regular file:
+%1.</source>
+        <translation>명세서는 출력파일과 같은 폴더에 만들어지므로 출력파일은 일반 파일이어야 합니다:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>

@@ -1,5 +1,7 @@
 #include "statement/StatementWriter.h"
 
+#include "settings/FileReplacement.h"
+#include "settings/PendingFile.h"
 #include "settings/StatementField.h"
 #include "statement/DrawnCharacters.h"
 #include "statement/PageDocuments.h"
@@ -13,7 +15,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextDocument>
 
@@ -136,6 +137,7 @@ bool StatementWriter::writeStatement(const QString &pdfPath)
 bool StatementWriter::prepare(const QString &pdfPath)
 {
     file_.reset();
+    error_.clear();
     // Fonts and painting need the GUI application object.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()) || pdfPath.isEmpty())
         return false;
@@ -156,9 +158,11 @@ bool StatementWriter::prepare(const QString &pdfPath)
     if (!isCompletePdf(pdf))
         return false;
     PdfTextMapRepair::repair(pdf, intended);
-    auto file = std::make_unique<QSaveFile>(target.absoluteFilePath());
-    if (!file->open(QIODevice::WriteOnly) || file->write(pdf) != pdf.size() || !file->flush())
+    auto file = std::make_unique<PendingFile>(target.absoluteFilePath());
+    if (!file->open() || file->file().write(pdf) != pdf.size() || !file->finish()) {
+        error_ = file->errorString().isEmpty() ? file->file().errorString() : file->errorString();
         return false;
+    }
     file_ = std::move(file);
     return true;
 }
@@ -167,7 +171,13 @@ bool StatementWriter::commit()
 {
     if (!file_)
         return false;
-    const bool committed = file_->commit();
+    bool committed = file_->isDirect();
+    if (!committed) {
+        FileReplacement replacement;
+        replacement.add(file_->stagedPath(), file_->target());
+        committed = replacement.commit();
+        error_ = replacement.errorString();
+    }
     file_.reset();
     if (committed && progress_)
         progress_();

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
+class PendingFile;
 class QIODevice;
-class QSaveFile;
 
 // Paints the statement list into a PDF file, one A4 page per record.
 class StatementWriter
@@ -29,11 +29,16 @@ public:
     StatementWriter &operator=(const StatementWriter &) = delete;
 
     // Paints every page and writes the file beside pdfPath, not yet in its
-    // place; false when it cannot be written.
+    // place (a FIFO there takes it at once); false when it cannot be
+    // written, with errorString() when the system said why.
     bool prepare(const QString &pdfPath);
     // Puts the prepared file in the place of pdfPath, replacing an older one
     // atomically; false when that fails, and then the older one stays.
     bool commit();
+    // The prepared file, for a caller that replaces several files together;
+    // null before prepare() succeeded.
+    PendingFile *pendingFile() const { return file_.get(); }
+    QString errorString() const { return error_; }
     // Both steps at once; the PDF is never left half-written.
     bool writeStatement(const QString &pdfPath);
 
@@ -47,5 +52,6 @@ private:
     CompanyInfo company_;
     std::function<void()> progress_;
     std::function<void()> saving_;
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<PendingFile> file_;
+    QString error_;
 };

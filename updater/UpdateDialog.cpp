@@ -248,7 +248,7 @@ bool UpdateDialog::storeDownload(const QByteArray &body)
 
 void UpdateDialog::replaceFiles()
 {
-    UpdateInstallation::removeLeftovers(programFolder_);
+    FileReplacement::removeLeftovers(programFolder_);
     UpdateInstallation installation(programFolder_);
     for (const Downloaded &file : qAsConst(downloaded_)) {
         ui->statusLabel->setText(tr("Copying file '%1'...").arg(file.name));

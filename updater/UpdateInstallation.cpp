@@ -4,29 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
-
-const QLatin1String NewSuffix(".rowsmith-new-");
-const QLatin1String OldSuffix(".rowsmith-old-");
-
-// A name beside `target` that nobody else uses: hidden, and random so that it
-// is not known before it is made.
-QString besideName(const QString &target, QLatin1String suffix)
-{
-    const QFileInfo info(target);
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + suffix +
-           QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, u'0');
-}
-
-bool exists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 // Copies `source` into the new file `target` (never through a link or over
 // anything) and gives the SHA-256 of what was written; empty on failure.
@@ -56,12 +36,9 @@ QByteArray copyNew(const QString &source, const QString &target)
 
 } // namespace
 
-UpdateInstallation::UpdateInstallation(const QString &programFolder, Rename rename)
-    : programFolder_(programFolder), rename_(std::move(rename))
-{
-    if (!rename_)
-        rename_ = [](const QString &from, const QString &to) { return QFile::rename(from, to); };
-}
+UpdateInstallation::UpdateInstallation(const QString &programFolder, FileReplacement::Rename rename)
+    : programFolder_(programFolder), replacement_(std::move(rename))
+{}
 
 UpdateInstallation::~UpdateInstallation()
 {
@@ -70,70 +47,37 @@ UpdateInstallation::~UpdateInstallation()
 
 bool UpdateInstallation::stage(const QString &source, const QString &name, const QByteArray &sha256)
 {
-    Entry entry;
-    entry.name = name;
-    entry.target = QDir(programFolder_).filePath(name);
-    const QFileInfo target(entry.target);
-    if (target.isDir() || !makeFolder(target.absolutePath()))
+    const QString target = QDir(programFolder_).filePath(name);
+    const QFileInfo info(target);
+    if (info.isDir() || !makeFolder(info.absolutePath()))
         return false;
-    entry.staged = besideName(entry.target, NewSuffix);
-    const QByteArray written = copyNew(source, entry.staged);
+    const QString staged = FileReplacement::newFileBeside(target);
+    const QByteArray written = copyNew(source, staged);
     if (written != sha256) {
         damaged_ = !written.isEmpty();
-        QFile::remove(entry.staged);
+        QFile::remove(staged);
         return false;
     }
     // The new file takes the old one's permissions (an executable stays one).
-    if (target.exists())
-        QFile::setPermissions(entry.staged, QFile::permissions(entry.target));
-    entries_.append(entry);
+    if (info.exists())
+        QFile::setPermissions(staged, QFile::permissions(target));
+    replacement_.add(staged, target);
     return true;
 }
 
 bool UpdateInstallation::commit()
 {
-    for (int i = 0; i < entries_.size(); ++i) {
-        Entry &entry = entries_[i];
-        if (exists(entry.target)) {
-            const QString aside = besideName(entry.target, OldSuffix);
-            if (!rename_(entry.target, aside)) {
-                failedName_ = entry.name;
-                restored_ = rollBack(i - 1);
-                discard();
-                return false;
-            }
-            entry.aside = aside;
-        }
-        if (!rename_(entry.staged, entry.target)) {
-            failedName_ = entry.name;
-            restored_ = rollBack(i);
-            discard();
-            return false;
-        }
-        entry.moved = true;
+    if (replacement_.commit()) {
+        createdFolders_.clear();
+        return true;
     }
-    // The old files go now; one still running stays until a later update.
-    for (const Entry &entry : qAsConst(entries_)) {
-        if (!entry.aside.isEmpty())
-            QFile::remove(entry.aside);
-    }
-    entries_.clear();
-    createdFolders_.clear();
-    return true;
+    discard();
+    return false;
 }
 
-bool UpdateInstallation::rollBack(int upTo)
+QString UpdateInstallation::failedName() const
 {
-    bool whole = true;
-    for (int i = upTo; i >= 0; --i) {
-        Entry &entry = entries_[i];
-        if (entry.moved && QFile::remove(entry.target))
-            entry.moved = false;
-        if (!entry.moved && !entry.aside.isEmpty() && QFile::rename(entry.aside, entry.target))
-            entry.aside.clear();
-        whole = whole && !entry.moved && entry.aside.isEmpty();
-    }
-    return whole;
+    return QDir(programFolder_).relativeFilePath(replacement_.failedTarget());
 }
 
 bool UpdateInstallation::makeFolder(const QString &folder)
@@ -149,11 +93,7 @@ bool UpdateInstallation::makeFolder(const QString &folder)
 
 void UpdateInstallation::discard()
 {
-    for (const Entry &entry : qAsConst(entries_)) {
-        if (!entry.moved)
-            QFile::remove(entry.staged);
-    }
-    entries_.clear();
+    replacement_.discard();
     // Folders made for files that did not stay go too, inner ones first
     // (a folder goes only while empty).
     std::sort(createdFolders_.begin(), createdFolders_.end(),
@@ -161,19 +101,4 @@ void UpdateInstallation::discard()
     for (const QString &folder : qAsConst(createdFolders_))
         QDir().rmdir(folder);
     createdFolders_.clear();
-}
-
-void UpdateInstallation::removeLeftovers(const QString &programFolder)
-{
-    static const QRegularExpression leftover(
-        QStringLiteral("^\\.(.+)\\.rowsmith-(new|old)-[0-9a-f]{8}$"));
-    QDir folder(programFolder);
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        const QRegularExpressionMatch match = leftover.match(name);
-        // An old file stays while nothing has taken its place.
-        if (match.hasMatch() && (match.captured(2) == QLatin1String("new") ||
-                                 exists(folder.filePath(match.captured(1)))))
-            folder.remove(name);
-    }
 }

@@ -106,6 +106,7 @@ void ManualTest::everyErrorExplained_data()
         "Output file is required.",
         "Choose a convert setting.",
         "Output file must not be one of the input files.",
+        "Output file must not be the settings file.",
         "There is no input file information in setting. Please check convert settings.",
         "Cannot open input file:\n%1.",
         "Input file has a malformed record:\n%1 (line %2).",
@@ -115,6 +116,8 @@ void ManualTest::everyErrorExplained_data()
         "Cannot open output file:\n%1.",
         "Cannot write output file:\n%1.",
         "Cannot write statement file:\n%1.",
+        "Cannot write statement file %1:\n%2.",
+        "The statement goes beside the output file, which must be a regular file:\n%1.",
         "Not enough memory to convert the input files.",
         "An error has occurred"};
     for (const QString &message : run)

@@ -11,8 +11,13 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTextCodec>
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace EngineTest;
 
@@ -123,6 +128,12 @@ private slots:
     void statementWithoutCsvExtension();
     void statementThatCannotBeWritten_data();
     void statementThatCannotBeWritten();
+    void bothFilesOrNeither_data();
+    void bothFilesOrNeither();
+    void specialTargets();
+    void replacedFilesKeepTheirOwner();
+    void fullDisk_data();
+    void fullDisk();
 };
 
 void TestConversionRun::joinedOrders()
@@ -505,15 +516,21 @@ void TestConversionRun::outputThatCannotBeWritten()
 void TestConversionRun::outputMustNotBeAnInput_data()
 {
     QTest::addColumn<QString>("output");
-    QTest::newRow("same path") << "orders.csv";
-    QTest::newRow("another spelling") << "./sub/../orders.csv";
-    QTest::newRow("absolute path") << QString();
-    QTest::newRow("symbolic link") << "link.csv";
+    QTest::addColumn<QString>("error");
+    const QString input = QStringLiteral("Output file must not be one of the input files.");
+    const QString settings = QStringLiteral("Output file must not be the settings file.");
+    QTest::newRow("same path") << "orders.csv" << input;
+    QTest::newRow("another spelling") << "./sub/../orders.csv" << input;
+    QTest::newRow("absolute path") << QString() << input;
+    QTest::newRow("symbolic link") << "link.csv" << input;
+    QTest::newRow("the settings file") << "rowsmith.dat" << settings;
+    QTest::newRow("a link to the settings file") << "settings-link.csv" << settings;
 }
 
 void TestConversionRun::outputMustNotBeAnInput()
 {
     QFETCH(QString, output);
+    QFETCH(QString, error);
     TestWorkingFolder folder;
     if (output.isEmpty())
         output = folder.filePath("orders.csv");
@@ -521,14 +538,17 @@ void TestConversionRun::outputMustNotBeAnInput()
     copyData("orders.csv", "orders.csv");
     QVERIFY(QDir().mkdir("sub"));
     QVERIFY(QFile::link("orders.csv", "link.csv"));
+    QVERIFY(QFile::link("rowsmith.dat", "settings-link.csv"));
     const QByteArray inputBytes = readBytes("orders.csv");
+    const QByteArray settingsBytes = readBytes("rowsmith.dat");
 
     ConversionRun run;
     RecordingReporter reporter;
     QVERIFY(!run.convert({"orders.csv"}, output, "simple", reporter).succeeded);
-    QCOMPARE(reporter.errors, QStringList{"Output file must not be one of the input files."});
+    QCOMPARE(reporter.errors, QStringList{error});
     QCOMPARE(reporter.statuses, QStringList{"Checking all fields..."});
     QCOMPARE(readBytes("orders.csv"), inputBytes);
+    QCOMPARE(readBytes("rowsmith.dat"), settingsBytes);
 }
 
 void TestConversionRun::statementFileFor_data()
@@ -662,6 +682,182 @@ void TestConversionRun::statementThatCannotBeWritten()
     QCOMPARE(readBytes("out.csv"), OldOutput);
     if (inputNamedLikeIt)
         QCOMPARE(readBytes("out.pdf"), readBytes(dataPath("lines.csv")));
+}
+
+namespace {
+
+const QByteArray OldStatement("%PDF old statement, must survive");
+
+// The statement run of the demo orders, over an old output and statement.
+struct StatementRun
+{
+    StatementRun()
+    {
+        writeCompany();
+        ConvertSettingStore::save(statementSetting());
+        copyData("orders.csv", "orders.csv");
+        copyData("lines.csv", "lines.csv");
+        writeBytes("out.csv", OldOutput);
+        writeBytes("out.pdf", OldStatement);
+    }
+    ConversionRun::Result convert(const QString &output = QStringLiteral("out.csv"))
+    {
+        return run.convert({"orders.csv", "lines.csv"}, output, "orders", reporter);
+    }
+    // Nothing but the files the test made is left in the folder.
+    static QStringList files() { return QDir().entryList(QDir::Files | QDir::Hidden); }
+
+    ConversionRun run;
+    RecordingReporter reporter;
+};
+
+const QStringList StatementRunFiles{"lines.csv", "orders.csv", "out.csv", "out.pdf",
+                                    "rowsmith.dat"};
+
+} // namespace
+
+void TestConversionRun::bothFilesOrNeither_data()
+{
+    // The moves of the commit: the old CSV aside (1), the new one in (2), the
+    // old statement aside (3), the new one in (4).
+    QTest::addColumn<int>("failingRename"); // 0: none fails
+    QTest::addColumn<QString>("error");
+    QTest::newRow("all moves succeed") << 0 << "";
+    const QString csv = QStringLiteral("Cannot write output file:\nInput/output error.");
+    const QString pdf = QStringLiteral("Cannot write statement file out.pdf:\nInput/output error.");
+    QTest::newRow("old CSV cannot move aside") << 1 << csv;
+    QTest::newRow("new CSV cannot move in") << 2 << csv;
+    QTest::newRow("old statement cannot move aside") << 3 << pdf;
+    QTest::newRow("new statement cannot move in") << 4 << pdf;
+    // Its path passes the early check, then cannot be opened.
+    QTest::newRow("statement behind a link into a missing folder") << -1 << "";
+}
+
+void TestConversionRun::bothFilesOrNeither()
+{
+    QFETCH(int, failingRename);
+    QFETCH(QString, error);
+    TestWorkingFolder folder;
+    StatementRun r;
+    QStringList files = StatementRunFiles;
+    if (failingRename < 0) {
+        QVERIFY(QFile::remove("out.pdf") && QFile::link("missing/out.pdf", "out.pdf"));
+        files.removeOne("out.pdf"); // a dangling link, which entryList leaves out
+    }
+    int renames = 0;
+    r.run.setRename([&](const QString &from, const QString &to, QString &reason) {
+        if (++renames != failingRename)
+            return FileReplacement::rename(from, to, reason);
+        reason = QStringLiteral("Input/output error");
+        return false;
+    });
+
+    const ConversionRun::Result result = r.convert();
+    QCOMPARE(StatementRun::files(), files);
+    if (failingRename == 0) {
+        QVERIFY2(result.succeeded, qPrintable(r.reporter.errors.join('\n')));
+        QCOMPARE(renames, 4);
+        QCOMPARE(readBytes("out.csv"), readBytes(dataPath("expected_join.csv")));
+        QVERIFY(readBytes("out.pdf").startsWith("%PDF-"));
+        return;
+    }
+    QVERIFY(!result.succeeded);
+    QCOMPARE(r.reporter.errors.size(), 1);
+    if (failingRename < 0)
+        QVERIFY2(r.reporter.errors.first().startsWith("Cannot write statement file out.pdf:\n"),
+                 qPrintable(r.reporter.errors.first()));
+    else
+        QCOMPARE(r.reporter.errors.first(), error);
+    QCOMPARE(readBytes("out.csv"), OldOutput);
+    if (failingRename > 0)
+        QCOMPARE(readBytes("out.pdf"), OldStatement);
+}
+
+void TestConversionRun::specialTargets()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("FIFOs and /dev/null are Unix's");
+#else
+    TestWorkingFolder folder;
+    StatementRun r;
+    // A FIFO where the statement goes takes it as it is written, and stays.
+    QVERIFY(QFile::remove("out.pdf"));
+    QVERIFY(::mkfifo("out.pdf", 0600) == 0);
+    QProcess reader;
+    reader.setStandardOutputFile(folder.filePath("read.pdf"));
+    reader.start("cat", {"out.pdf"});
+    QVERIFY(reader.waitForStarted());
+    QVERIFY2(r.convert().succeeded, qPrintable(r.reporter.errors.join('\n')));
+    QVERIFY(reader.waitForFinished(10000));
+    QVERIFY(readBytes("read.pdf").startsWith("%PDF-"));
+    struct stat status;
+    QVERIFY(::stat("out.pdf", &status) == 0 && S_ISFIFO(status.st_mode));
+
+    // A device as the output has no place beside it for the statement.
+    QVERIFY(!QFileInfo::exists("/dev/null.pdf"));
+    QVERIFY(!r.convert("/dev/null").succeeded);
+    QCOMPARE(r.reporter.errors.last(), "The statement goes beside the output file, which must "
+                                       "be a regular file:\n/dev/null.");
+    QVERIFY(!QFileInfo::exists("/dev/null.pdf"));
+#endif
+}
+
+void TestConversionRun::replacedFilesKeepTheirOwner()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("owners are Unix's");
+#else
+    if (::geteuid() != 0)
+        QSKIP("only root can give files to another user");
+    TestWorkingFolder folder;
+    StatementRun r;
+    for (const char *name : {"out.csv", "out.pdf"}) {
+        QVERIFY(::chown(name, 1234, 5678) == 0);
+        QVERIFY(::chmod(name, 0600) == 0);
+    }
+    QVERIFY2(r.convert().succeeded, qPrintable(r.reporter.errors.join('\n')));
+    for (const char *name : {"out.csv", "out.pdf"}) {
+        struct stat status;
+        QVERIFY(::stat(name, &status) == 0);
+        QCOMPARE(int(status.st_uid), 1234);
+        QCOMPARE(int(status.st_gid), 5678);
+        QCOMPARE(int(status.st_mode & 07777), 0600);
+    }
+    QVERIFY(readBytes("out.pdf").startsWith("%PDF-"));
+#endif
+}
+
+void TestConversionRun::fullDisk_data()
+{
+    QTest::addColumn<QString>("full"); // what lies on a full disk
+    QTest::newRow("the output") << "csv";
+    QTest::newRow("the statement") << "pdf";
+}
+
+void TestConversionRun::fullDisk()
+{
+    QFETCH(QString, full);
+#ifndef Q_OS_LINUX
+    QSKIP("the full disk is Linux's /dev/full");
+#else
+    TestWorkingFolder folder;
+    StatementRun r;
+    // Writing to /dev/full fails as a full disk does.
+    const QString target = full == QLatin1String("csv") ? "full.csv" : "out.pdf";
+    QFile::remove(target);
+    QVERIFY(QFile::link("/dev/full", target));
+    if (full == QLatin1String("csv")) {
+        QVERIFY(ConvertSettingStore::save(simpleSetting(OrderHeads)));
+        QVERIFY(!r.run.convert({"orders.csv"}, "full.csv", "simple", r.reporter).succeeded);
+        QCOMPARE(r.reporter.errors,
+                 QStringList{"Cannot write output file:\nNo space left on device."});
+        return;
+    }
+    QVERIFY(!r.convert().succeeded);
+    QCOMPARE(r.reporter.errors,
+             QStringList{"Cannot write statement file out.pdf:\nNo space left on device."});
+    QCOMPARE(readBytes("out.csv"), OldOutput);
+#endif
 }
 
 QTEST_MAIN(TestConversionRun)

@@ -50,9 +50,10 @@ void UpdateInstallationTest::allOrNothing()
                                            {"languages/lang_jp.qm", "new translation"},
                                            {"manual/index.html", "<p>new</p>"}};
     int renames = 0;
-    UpdateInstallation installation(program.path(), [&](const QString &from, const QString &to) {
-        return ++renames != failingRename && QFile::rename(from, to);
-    });
+    UpdateInstallation installation(
+        program.path(), [&](const QString &from, const QString &to, QString &error) {
+            return ++renames != failingRename && FileReplacement::rename(from, to, error);
+        });
     for (const QString &name :
          QStringList{"Rowsmith", "languages/lang_jp.qm", "manual/index.html"}) {
         writeFile(download.filePath(name), update.value(name));
@@ -110,7 +111,7 @@ void UpdateInstallationTest::leftovers()
     writeFile(program.filePath(".Rowsmith.rowsmith-new-12345678"), "half");
     writeFile(program.filePath(".Rowsmith.rowsmith-old-87654321"), "only copy");
     writeFile(program.filePath(".hidden.rowsmith-old-x"), "not ours");
-    UpdateInstallation::removeLeftovers(program.path());
+    FileReplacement::removeLeftovers(program.path());
     QCOMPARE(folderSnapshot(program.path()),
              (QMap<QString, QByteArray>{{"Updater", "new updater"},
                                         {".Rowsmith.rowsmith-old-87654321", "only copy"},
