@@ -73,6 +73,7 @@ EditConditionsDialog::EditConditionsDialog(OutputModeModel *model, const QModelI
     connect(ui->maxComboBox, comboChanged, this, &EditConditionsDialog::numberConditionChanged);
     connect(ui->minSpinBox, spinChanged, this, &EditConditionsDialog::numberConditionChanged);
     connect(ui->maxSpinBox, spinChanged, this, &EditConditionsDialog::numberConditionChanged);
+    resetFields();
 }
 
 EditConditionsDialog::~EditConditionsDialog() = default;
@@ -162,14 +163,14 @@ void EditConditionsDialog::on_okButton_clicked()
 
 void EditConditionsDialog::resetFields()
 {
-    ui->saveButton->setEnabled(false);
     ui->typeComboBox->setCurrentIndex(TextType);
     ui->findComboBox->setCurrentIndex(0);
     ui->findLineEdit->clear();
-    ui->minSpinBox->setValue(0);
-    ui->minComboBox->setCurrentIndex(0);
-    ui->maxSpinBox->setValue(0);
-    ui->maxComboBox->setCurrentIndex(0);
+    // Unbounded both ways, so a number test applied as it comes holds every
+    // number instead of none.
+    ui->minComboBox->setCurrentIndex(Unlimited);
+    ui->maxComboBox->setCurrentIndex(Unlimited);
+    ui->saveButton->setEnabled(false);
 }
 
 void EditConditionsDialog::showCondition(const QString &condition)

@@ -1813,11 +1813,11 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>문자열 내의 모든 공백을 제거합니다</source>
-        <translation>文字列内のすべての空白を削除します</translation>
+        <translation>前後の空白を削除し、連続した空白を半角スペース 1 つにまとめます</translation>
     </message>
     <message>
         <source>모든 공백</source>
-        <translation>すべての空白</translation>
+        <translation>前後と連続した空白</translation>
     </message>
 </context>
 </TS>

@@ -1811,11 +1811,11 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>문자열 내의 모든 공백을 제거합니다</source>
-        <translation type="unfinished"></translation>
+        <translation>앞뒤의 공백을 제거하고 연속된 공백을 공백 하나로 줄입니다</translation>
     </message>
     <message>
         <source>모든 공백</source>
-        <translation type="unfinished"></translation>
+        <translation>앞뒤와 연속된 공백</translation>
     </message>
 </context>
 </TS>

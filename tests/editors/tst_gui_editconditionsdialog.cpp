@@ -87,22 +87,22 @@ void EditConditionsDialogTest::storedConditionRoundTrip_data()
     QTest::addColumn<QString>("applied"); // what apply stores from the shown widgets
 
     QTest::newRow("startsWith") << "startsWith(090)"
-                                << "type 0 | '090' 4 | min 0 0 | max 0 0"
+                                << "type 0 | '090' 4 | min 2 0 off | max 2 0 off"
                                 << "startsWith(090)";
     QTest::newRow("notEndsWith") << "notEndsWith(-)"
-                                 << "type 0 | '-' 7 | min 0 0 | max 0 0"
+                                 << "type 0 | '-' 7 | min 2 0 off | max 2 0 off"
                                  << "notEndsWith(-)";
     QTest::newRow("comma and parentheses") << "contains(a,(b))"
-                                           << "type 0 | 'a,(b)' 2 | min 0 0 | max 0 0"
+                                           << "type 0 | 'a,(b)' 2 | min 2 0 off | max 2 0 off"
                                            << "contains(a,(b))";
     QTest::newRow("empty text") << "equalTo()"
-                                << "type 0 | '' 0 | min 0 0 | max 0 0"
+                                << "type 0 | '' 0 | min 2 0 off | max 2 0 off"
                                 << "equalTo()";
     QTest::newRow("no test") << ""
-                             << "type 0 | '' 0 | min 0 0 | max 0 0"
+                             << "type 0 | '' 0 | min 2 0 off | max 2 0 off"
                              << "equalTo()";
     QTest::newRow("unknown test") << "between(1)"
-                                  << "type 0 | '1' 0 | min 0 0 | max 0 0"
+                                  << "type 0 | '1' 0 | min 2 0 off | max 2 0 off"
                                   << "equalTo(1)";
     QTest::newRow("at least, no upper bound") << "range(notLessThan(1),unLimit)"
                                               << "type 1 | '' 0 | min 1 1 | max 2 0 off"
@@ -114,8 +114,8 @@ void EditConditionsDialogTest::storedConditionRoundTrip_data()
                                              << "type 1 | '' 0 | min 2 0 off | max 1 999999999"
                                              << "range(unLimit,notGreaterThan(999999999))";
     QTest::newRow("unknown bound") << "range(over(5),lessThan(7))"
-                                   << "type 1 | '' 0 | min 0 0 | max 0 7"
-                                   << "range(greaterThan(0),lessThan(7))";
+                                   << "type 1 | '' 0 | min 2 0 off | max 0 7"
+                                   << "range(unLimit,lessThan(7))";
 }
 
 // A stored condition shows in the widgets, apply stays off until the user
@@ -162,6 +162,10 @@ void EditConditionsDialogTest::builtConditions_data()
         << "4";
     QTest::newRow("unlimited both ways") << number(7, 2, 9, 2) << "range(unLimit,unLimit)"
                                          << "abc" << QString();
+    // Applied as it comes, a number test keeps every value.
+    QTest::newRow("number test untouched")
+        << QVariantMap{{"typeComboBox", 1}} << "range(unLimit,unLimit)"
+        << "-5" << QString();
     QTest::newRow("text with comma")
         << QVariantMap{{"findLineEdit", "a,b"}, {"findComboBox", 2}} << "contains(a,b)"
         << "xa,by"
@@ -261,7 +265,7 @@ void EditConditionsDialogTest::otherRowDiscardsEdit()
     child<QLineEdit>(&dialog, "findLineEdit")->setText("changed");
     list->setCurrentRow(1);
     list->setCurrentRow(0);
-    QCOMPARE(shown(&dialog), QStringLiteral("type 0 | 'a' 0 | min 0 0 | max 0 0"));
+    QCOMPARE(shown(&dialog), QStringLiteral("type 0 | 'a' 0 | min 2 0 off | max 2 0 off"));
     QCOMPARE(model.item(0).condRules, (QStringList{"equalTo(a)", "equalTo(b)"}));
 }
 
@@ -341,7 +345,7 @@ void EditConditionsDialogTest::selectLastRowAfterDrop()
     auto *list = child<QListWidget>(&dialog, "itemListWidget");
     QCOMPARE(list->currentRow(), 1);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("電話番号"));
-    QCOMPARE(shown(&dialog), QStringLiteral("type 0 | '' 0 | min 0 0 | max 0 0"));
+    QCOMPARE(shown(&dialog), QStringLiteral("type 0 | '' 0 | min 2 0 off | max 2 0 off"));
     QVERIFY(!applyButton(&dialog)->isEnabled());
 }
 
