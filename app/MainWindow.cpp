@@ -220,10 +220,17 @@ void MainWindow::del_file()
 
 void MainWindow::set_file()
 {
-    const QString path = desktop_->getSaveFileName(
-        this, tr("Output File"), UserPreferences::lastDirectory(), tr("CSV File (*.csv)"));
+    // The dialog opens on the current output file, so a small change of its
+    // name is a small edit.
+    const QString start = outputFile_.isEmpty() ? UserPreferences::lastDirectory() : outputFile_;
+    QString path =
+        desktop_->getSaveFileName(this, tr("Output File"), start, tr("CSV File (*.csv)"));
     if (path.isEmpty())
         return;
+    // A name typed without an ending gets the filter's, as the statement's
+    // name is made from it.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += path.endsWith(QLatin1Char('.')) ? QStringLiteral("csv") : QStringLiteral(".csv");
     UserPreferences::rememberFolderOf(path);
     ui->targetFile->setText(path);
     setOutputFile(path);

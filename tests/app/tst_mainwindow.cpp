@@ -393,7 +393,7 @@ void MainWindowTest::fileDialogsRememberTheFolder()
 
     f.chooseOutput({});
     QCOMPARE(f.desktop->saveDialogs.at(0).caption, QStringLiteral("Output File"));
-    QCOMPARE(f.desktop->saveDialogs.at(0).folder, inFolder);
+    QCOMPARE(f.desktop->saveDialogs.at(0).folder, f.window->outputFile()); // opens on it
     QCOMPARE(f.desktop->saveDialogs.at(0).filter, QStringLiteral("CSV File (*.csv)"));
 
     // The output file does not exist yet; its folder is remembered all the same.
@@ -467,6 +467,16 @@ void MainWindowTest::chooseOutputFile()
     f.chooseOutput(QString());
     QCOMPARE(f.window->outputFile(), QStringLiteral("/out/x.csv"));
     QCOMPARE(f.states(), QStringLiteral("Cc---"));
+    QCOMPARE(f.desktop->saveDialogs.last().folder, QStringLiteral("/out/x.csv"));
+
+    // A name without an ending gets ".csv"; one with another ending keeps it.
+    for (const auto &[typed, taken] :
+         {std::pair{"/out/y", "/out/y.csv"}, std::pair{"/out/z.", "/out/z.csv"},
+          std::pair{"/out/w.txt", "/out/w.txt"}}) {
+        f.chooseOutput(QString::fromLatin1(typed));
+        QCOMPARE(f.window->outputFile(), QString::fromLatin1(taken));
+        QCOMPARE(f.target()->text(), QString::fromLatin1(taken));
+    }
 }
 
 void MainWindowTest::typedOutputBecomesOutputFile()
