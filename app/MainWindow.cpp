@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidgetItem>
 #include <QProgressBar>
 #include <QScreen>
@@ -72,6 +73,12 @@ MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent
 
     restorePosition();
     fillSettingNames();
+
+    // The last run's result stays in sight: a message of the status bar
+    // gives way to the status tip of any widget under the pointer.
+    runResult_ = new QLabel(this);
+    runResult_->setObjectName(QStringLiteral("runResultLabel"));
+    statusBar()->addPermanentWidget(runResult_);
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setTextVisible(false);
@@ -201,6 +208,8 @@ void MainWindow::add_file()
     }
     if (outputFile_.isEmpty())
         ui->targetFile->setText(defaultOutputName(firstAdded));
+    if (added)
+        runResult_->clear();
     checkFields();
 }
 
@@ -210,6 +219,7 @@ void MainWindow::del_file()
     if (row < 0)
         return;
     delete ui->sourceFileList->takeItem(row);
+    runResult_->clear();
 
     if (inputFiles_.isEmpty())
         ui->targetFile->clear();
@@ -254,11 +264,15 @@ void MainWindow::checkFields()
 
 void MainWindow::convert_file()
 {
+    runResult_->clear();
     StatusBarReporter reporter(statusBar(), progressBar_,
                                [this](const QString &text) { showError(text); });
     const ConversionRun::Result result =
         run_->convert(inputFiles_, outputFile_, ui->convertSetting->currentText(), reporter);
     reporter.finish();
+    // The result moves from the passing message to the label that stays.
+    runResult_->setText(statusBar()->currentMessage());
+    statusBar()->clearMessage();
 
     // Printing opens this run's statement only: never an older one that a
     // failed or statement-less run left behind.

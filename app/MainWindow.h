@@ -8,6 +8,7 @@
 class ConversionRun;
 class DesktopServices;
 struct DialogServices;
+class QLabel;
 class QProgressBar;
 class QStringListModel;
 
@@ -77,5 +78,6 @@ private:
     QString outputFile_;
     QString statementFile_;
     ConversionRun *run_ = nullptr;
+    QLabel *runResult_ = nullptr;         // the last run's result, until files change
     QProgressBar *progressBar_ = nullptr; // made last; checkFields may run before
 };

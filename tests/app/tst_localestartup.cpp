@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QSettings>
@@ -139,7 +140,7 @@ void LocaleStartupTest::startsInTheLocalesLanguage()
     window.findChild<QPushButton *>(QStringLiteral("convertButton"))->click();
     QVERIFY2(desktop->warnings.isEmpty(),
              qPrintable(desktop->warnings.isEmpty() ? QString() : desktop->warnings.first().text));
-    QCOMPARE(window.statusBar()->currentMessage(), runMessage);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("runResultLabel"))->text(), runMessage);
 
     const ProcessResult text =
         runProcess(QStringLiteral("pdftotext"), {window.statementFile(), "-"});

@@ -10,11 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QToolButton>
@@ -198,7 +201,13 @@ void MainWindowRunTest::sameBytesAsTheCommandLine()
     for (const FakeDesktop::Warning &warning : desktop->warnings)
         qWarning() << "run error:" << warning.text;
     QVERIFY(desktop->warnings.isEmpty());
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Converting succeeded."));
+    // The result stays when a status tip passes over it, until the files change.
+    auto *result = window.findChild<QLabel *>(QStringLiteral("runResultLabel"));
+    QCOMPARE(result->text(), QStringLiteral("Converting succeeded."));
+    QStatusTipEvent tip(QStringLiteral("a tool tip"));
+    QCoreApplication::sendEvent(openFolder, &tip);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("a tool tip"));
+    QCOMPARE(result->text(), QStringLiteral("Converting succeeded."));
     QVERIFY(openFolder->isEnabled());
     QCOMPARE(print->isEnabled(), statement);
     QCOMPARE(window.findChild<QAction *>(QStringLiteral("action_print"))->isEnabled(), statement);
@@ -240,6 +249,13 @@ void MainWindowRunTest::sameBytesAsTheCommandLine()
     QVERIFY(desktop->processes.isEmpty());
     QCOMPARE(desktop->urls.last(), QUrl::fromLocalFile(outputFolder));
 #endif
+
+    // A new file list clears the last result.
+    QVERIFY(!result->text().isEmpty());
+    auto *list = window.findChild<QListWidget *>(QStringLiteral("sourceFileList"));
+    list->setCurrentRow(list->count() - 1);
+    window.findChild<QToolButton *>(QStringLiteral("removeButton"))->click();
+    QVERIFY(result->text().isEmpty());
 
     // Emptying the output field takes every command back.
     window.findChild<QLineEdit *>(QStringLiteral("targetFile"))->clear();
@@ -312,7 +328,8 @@ void MainWindowRunTest::failedRunsReportThroughTheErrorChannel()
     QCOMPARE(desktop->warnings.first().title, QStringLiteral("Error"));
     QVERIFY2(desktop->warnings.first().text.startsWith(message),
              qPrintable(desktop->warnings.first().text));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("An error has occurred"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("runResultLabel"))->text(),
+             QStringLiteral("An error has occurred"));
     QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("openFolderButton"))->isEnabled());
     QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("printButton"))->isEnabled());
     QCOMPARE(readFile(output), outputBefore);
