@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "ui_ConfigDialog.h"
 
+#include <QRegularExpressionValidator>
 #include <QStringListModel>
 #include <algorithm>
 
@@ -47,6 +48,13 @@ ConfigDialog::ConfigDialog(QStringListModel *settingNames, QWidget *parent)
     ui->setupUi(this);
     addStatusBar();
     ui->settingListView->setModel(settingNames_);
+
+    // Numbers group differently by area and carrier (03-1234-5678,
+    // 0541-23-4567, 090-1234-5678): digits and hyphens in any grouping.
+    auto *phone =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9-]*")), this);
+    ui->TelEdit->setValidator(phone);
+    ui->FaxEdit->setValidator(phone);
 
     const CompanyInfo company = CompanyInfo::read();
     const QList<QLineEdit *> edits = companyEdits();

@@ -48,14 +48,6 @@
         <translation>電話番号</translation>
     </message>
     <message>
-        <source>99-0999-9999; </source>
-        <translation>99-0999-9999; </translation>
-    </message>
-    <message>
-        <source>##-####-####</source>
-        <translation>##-####-####</translation>
-    </message>
-    <message>
         <source>팩스번호</source>
         <translation>FAX番号</translation>
     </message>
@@ -128,6 +120,10 @@
 Discard the changes?</source>
         <translation>会社情報が変更されています。
 変更を破棄しますか?</translation>
+    </message>
+    <message>
+        <source>02-1234-5678</source>
+        <translation>03-1234-5678</translation>
     </message>
 </context>
 <context>

@@ -48,14 +48,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>99-0999-9999; </source>
-        <translation>99-0999-9999; </translation>
-    </message>
-    <message>
-        <source>##-####-####</source>
-        <translation>##-####-####</translation>
-    </message>
-    <message>
         <source>팩스번호</source>
         <translation type="unfinished"></translation>
     </message>
@@ -128,6 +120,10 @@
 Discard the changes?</source>
         <translation>회사정보가 변경되었습니다.
 변경사항을 버리시겠습니까?</translation>
+    </message>
+    <message>
+        <source>02-1234-5678</source>
+        <translation>02-1234-5678</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,10 @@ void MainWindowSettingsTest::firstSettingFromNothing()
     auto *config = openDialog<ConfigDialog>(&window);
     QCOMPARE(child<QTabWidget>(config, "tabWidget")->currentIndex(), 0);
     child<QLineEdit>(config, "StoreNameEdit")->insert(QStringLiteral("みどり茶園"));
-    QTest::keyClicks(child<QLineEdit>(config, "TelEdit"), "0541234567");
+    QTest::keyClicks(child<QLineEdit>(config, "TelEdit"), "054-123-4567");
     click(config, "okButton");
     QCOMPARE(CompanyInfo::read().value(1), QStringLiteral("みどり茶園"));
-    QCOMPARE(CompanyInfo::read().value(5), QStringLiteral("05-4123-4567"));
+    QCOMPARE(CompanyInfo::read().value(5), QStringLiteral("054-123-4567"));
 
     // A new setting from the two sample files, joined on the shared order number.
     child<QAction>(&window, "action_convert_config")->trigger();

@@ -136,15 +136,15 @@ void ConfigDialogTest::company_data()
     QTest::addColumn<bool>("asked");
 
     const QStringList shop{"有限会社みどり茶園", "みどり茶園",          "https://shop.example.jp",
-                           "422-8001",           "静岡県静岡市",        "05-4123-4567",
-                           "05-4123-4568",       "info@shop.example.jp"};
+                           "422-8001",           "静岡県静岡市",        "054-123-4567",
+                           "054-123-4568",       "info@shop.example.jp"};
     QStringList typed = shop;
     typed[1] = "みどり茶園 本店";
     QStringList empty;
     for (int i = 0; i < CompanyInfo::FieldCount; ++i)
         empty << QString();
     QStringList foreignTel = shop;
-    foreignTel[5] = "0120-123-456"; // does not fit the mask
+    foreignTel[5] = "0120-123-456";
 
     QTest::newRow("ok writes all eight") << shop << "1=みどり茶園 本店"
                                          << "ok" << false << typed << false;
@@ -158,12 +158,19 @@ void ConfigDialogTest::company_data()
                                       << "escape" << false << shop << false;
     QTest::newRow("untouched masked fields store nothing") << QStringList{} << ""
                                                            << "ok" << false << empty << false;
-    QTest::newRow("typed into masks")
-        << QStringList{} << "3=4228001|5=0541234567"
-        << "ok" << false << QStringList{"", "", "", "422-8001", "", "05-4123-4567", "", ""}
+    QTest::newRow("typed into the mask")
+        << QStringList{} << "3=4228001"
+        << "ok" << false << QStringList{"", "", "", "422-8001", "", "", "", ""} << false;
+    // Telephone and fax take digits and hyphens in any grouping, as typed.
+    QTest::newRow("numbers as they are written")
+        << QStringList{} << "5=054-123-4567|6=09012345678"
+        << "ok" << false << QStringList{"", "", "", "", "", "054-123-4567", "09012345678", ""}
         << false;
-    QTest::newRow("a stored value beyond its mask is kept") << foreignTel << ""
-                                                            << "ok" << false << foreignTel << false;
+    QTest::newRow("no letters or spaces in numbers")
+        << QStringList{} << "5=03 1234-56a78"
+        << "ok" << false << QStringList{"", "", "", "", "", "031234-5678", "", ""} << false;
+    QTest::newRow("a stored number kept as it is") << foreignTel << ""
+                                                   << "ok" << false << foreignTel << false;
 }
 
 // Company information is edited in place and written by OK only; typed
