@@ -119,7 +119,7 @@
         <source>The company information has changed.
 Discard the changes?</source>
         <translation>会社情報が変更されています。
-変更を破棄しますか?</translation>
+変更を破棄しますか？</translation>
     </message>
     <message>
         <source>02-1234-5678</source>
@@ -150,7 +150,7 @@ Discard the changes?</source>
     </message>
     <message>
         <source>선택된 양식파일의 첫 항목으로 이동합니다</source>
-        <translation>選択したフォーマットのファイルの先頭の項目へ移動します</translation>
+        <translation>選択した入力フォーマットの最初の項目を表示します</translation>
     </message>
     <message>
         <source>입력될 양식을 파일에서 불러와 추가합니다</source>
@@ -390,7 +390,7 @@ Discard the changes?</source>
         <source>A convert setting named &apos;%1&apos; already exists.
 Replace it?</source>
         <translation>変換設定「%1」はすでにあります。
-上書きしますか?</translation>
+上書きしますか？</translation>
     </message>
     <message>
         <source>Cannot write the settings file &apos;%1&apos;.</source>
@@ -404,7 +404,7 @@ Replace it?</source>
         <source>The convert setting has changed.
 Discard the changes?</source>
         <translation>変換設定が変更されています。
-変更を破棄しますか?</translation>
+変更を破棄しますか？</translation>
     </message>
 </context>
 <context>
@@ -415,7 +415,7 @@ Discard the changes?</source>
     </message>
     <message>
         <source>The device is not open for writing</source>
-        <translation>書き込み用に開かれていません</translation>
+        <translation>ファイルを書き込み可能な状態で開けませんでした</translation>
     </message>
 </context>
 <context>
@@ -726,7 +726,7 @@ Discard the changes?</source>
     </message>
     <message>
         <source>제작일 : 2011-10-04</source>
-        <translation>作成日 : 2011-10-04</translation>
+        <translation>リリース日 : 2011-10-04</translation>
     </message>
     <message>
         <source>저작권 정보</source>
@@ -851,12 +851,12 @@ Discard the changes?</source>
     </message>
     <message>
         <source>생성된 명세서를 출력합니다.</source>
-        <translation>作成した納品書を開いて印刷します。</translation>
+        <translation>作成した納品書 (PDF) を開きます。印刷は PDF ビューアーから行います。</translation>
     </message>
     <message>
         <source>명세서
 출력</source>
-        <translation>納品書
+        <translation>納品書を
 印刷</translation>
     </message>
     <message>
@@ -923,7 +923,7 @@ Discard the changes?</source>
     </message>
     <message>
         <source>벨트라</source>
-        <translation>Veltra ホームページ</translation>
+        <translation>Veltra のホームページ</translation>
     </message>
     <message>
         <source>벨트라 홈페이지로 연결합니다</source>
@@ -973,7 +973,7 @@ Do you want to update now?
 Current version : %1
 Latest version : %2</source>
         <translation>新しいバージョンが公開されています。
-今すぐアップデートしますか?
+今すぐアップデートしますか？
 (Rowsmith の再起動が必要です。)
 
 現在のバージョン : %1
@@ -1153,7 +1153,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>The statement needs an output file: the setting cannot write to standard output.</source>
-        <translation>納品書を作成するには出力ファイルが必要です。この変換設定では標準出力に書き出せません。</translation>
+        <translation>この変換設定は納品書を作成するため、出力先に標準出力 (-) は指定できません。</translation>
     </message>
     <message>
         <source>Input file mixes text encodings:
@@ -1164,7 +1164,7 @@ Please check the input file(s).</source>
     <message>
         <source>Input file has bytes that are not text in %3:
 %1 (line %2).</source>
-        <translation>入力ファイルに %3 の文字として読み取れないバイトがあります:
+        <translation>入力ファイルに %3 として読み取れない文字があります:
 %1 (%2 行目)</translation>
     </message>
     <message>
@@ -1222,7 +1222,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>연결자</source>
-        <translation>区切り</translation>
+        <translation>区切り文字</translation>
     </message>
     <message>
         <source>문자열 병합시 항목사이에 추가될 연결자 유형을 선택합니다</source>
@@ -1277,7 +1277,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>Double click to edit output items for &apos;%1&apos;</source>
-        <translation>ダブルクリックで「%1」の出力項目を編集します</translation>
+        <translation>ダブルクリックで「%1」に使う項目を編集します</translation>
     </message>
     <message>
         <source>Double click to edit conditions for &apos;%1&apos;</source>
@@ -1289,7 +1289,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>Check to delete duplication for &apos;%1&apos;</source>
-        <translation>チェックすると「%1」が同じ行を重複とみなして 1 行にまとめます</translation>
+        <translation>チェックすると、「%1」の値が同じ行を重複とみなして 1 行にまとめます</translation>
     </message>
     <message>
         <source>Double click to edit merge option for &apos;%1&apos;</source>
@@ -1301,7 +1301,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>Output</source>
-        <translation>出力項目</translation>
+        <translation>元の項目</translation>
     </message>
     <message>
         <source>Conditions</source>
@@ -1328,11 +1328,11 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>설정된 규칙을 병합 전 처리에 추가합니다</source>
-        <translation>設定したルールを統合前の処理に追加します</translation>
+        <translation>設定したルールを一覧に追加します</translation>
     </message>
     <message>
         <source>선택된 병합 전 처리 규칙을 삭제합니다</source>
-        <translation>統合前の処理から選択したルールを削除します</translation>
+        <translation>選択したルールを一覧から削除します</translation>
     </message>
     <message>
         <source>드래그하여 순서변경이 가능합니다</source>
@@ -1463,7 +1463,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>Double click to edit output items for &apos;%1&apos;</source>
-        <translation>ダブルクリックで「%1」の出力項目を編集します</translation>
+        <translation>ダブルクリックで「%1」に使う項目を編集します</translation>
     </message>
     <message>
         <source>Double click to edit rules for &apos;%1&apos;</source>
@@ -1479,7 +1479,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>Output</source>
-        <translation>出力項目</translation>
+        <translation>元の項目</translation>
     </message>
     <message>
         <source>Rule</source>
@@ -1494,11 +1494,11 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>설정된 규칙을 병합 전 처리에 추가합니다</source>
-        <translation>設定したルールを統合前の処理に追加します</translation>
+        <translation>設定したルールを一覧に追加します</translation>
     </message>
     <message>
         <source>선택된 병합 전 처리 규칙을 삭제합니다</source>
-        <translation>統合前の処理から選択したルールを削除します</translation>
+        <translation>選択したルールを一覧から削除します</translation>
     </message>
     <message>
         <source>병합 전 처리</source>
@@ -1597,7 +1597,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>자 만큼</source>
-        <translation>文字分を</translation>
+        <translation>文字</translation>
     </message>
     <message>
         <source>설정된 길이를 처리할 방법을 선택합니다</source>
@@ -1605,15 +1605,15 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>남기기</source>
-        <translation>残す</translation>
+        <translation>を残す</translation>
     </message>
     <message>
         <source>잘라내기</source>
-        <translation>削除する</translation>
+        <translation>を削除する</translation>
     </message>
     <message>
         <source>개행</source>
-        <translation>改行する</translation>
+        <translation>ごとに改行する</translation>
     </message>
     <message>
         <source>개행코드 처리</source>
@@ -1633,7 +1633,7 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>없애기(한줄로)</source>
-        <translation>削除(1 行に)</translation>
+        <translation>削除して 1 行にする</translation>
     </message>
     <message>
         <source>문자 삽입</source>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>현재 버전 :</source>
-        <translation>現在のバージョン :</translation>
+        <translation>現行版 :</translation>
     </message>
     <message>
         <source>최신 버전 :</source>
-        <translation>最新のバージョン :</translation>
+        <translation>最新版 :</translation>
     </message>
     <message>
         <source>업데이트</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Cannot create folder in temp folder</source>
-        <translation>一時フォルダーにフォルダーを作成できません</translation>
+        <translation>作業用のフォルダーを作成できません。</translation>
     </message>
     <message>
         <source>Downloading file &apos;%1&apos;...</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Done.</source>
-        <translation>完了しました。</translation>
+        <translation>処理が終わりました。</translation>
     </message>
     <message>
         <source>Successfully updated.</source>
