@@ -183,7 +183,7 @@ void MainWindow::takeOrderFromList()
     QStringList files;
     files.reserve(ui->sourceFileList->count());
     for (int row = 0; row < ui->sourceFileList->count(); ++row)
-        files.append(ui->sourceFileList->item(row)->text());
+        files.append(ui->sourceFileList->item(row)->data(Qt::UserRole).toString());
     inputFiles_ = files;
 }
 
@@ -204,7 +204,11 @@ void MainWindow::add_file()
         if (!added)
             firstAdded = path;
         added = true;
-        ui->sourceFileList->addItem(path);
+        // The name fits the narrow list; the whole path is one pointer away.
+        auto *item = new QListWidgetItem(QFileInfo(path).fileName());
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(QDir::toNativeSeparators(path));
+        ui->sourceFileList->addItem(item);
     }
     if (outputFile_.isEmpty())
         ui->targetFile->setText(defaultOutputName(firstAdded));

@@ -362,10 +362,16 @@ void MainWindowTest::addFiles()
             f.add(step.mid(1).split(QLatin1Char('|'), Qt::SkipEmptyParts));
     }
     QCOMPARE(f.window->inputFiles(), inputFiles);
-    QStringList shown;
-    for (int row = 0; row < f.list()->count(); ++row)
-        shown << f.list()->item(row)->text();
-    QCOMPARE(shown, inputFiles);
+    // Each shows its name, the whole path as its tool tip.
+    QStringList names;
+    QStringList tips;
+    for (int row = 0; row < f.list()->count(); ++row) {
+        names << f.list()->item(row)->text();
+        tips << QDir::fromNativeSeparators(f.list()->item(row)->toolTip());
+    }
+    QCOMPARE(tips, inputFiles);
+    for (int row = 0; row < names.size(); ++row)
+        QCOMPARE(names.at(row), QFileInfo(inputFiles.at(row)).fileName());
     QCOMPARE(f.target()->text(), target);
     QCOMPARE(f.window->outputFile(), target);
     QCOMPARE(f.states(), QString(target.isEmpty() ? "-----" : "Cc---"));
