@@ -112,6 +112,8 @@ private slots:
     void noOutputItems();
     void headerOnlyInput();
     void shiftJisInputAndOutput();
+    void halfWidthKanaOrUtf8Input_data();
+    void halfWidthKanaOrUtf8Input();
     void errors_data();
     void errors();
     void outputThatCannotBeWritten();
@@ -318,6 +320,40 @@ void TestConversionRun::shiftJisInputAndOutput()
     QVERIFY(run.convert({"in.csv"}, "sjis.csv", "simple", reporter).succeeded);
     QCOMPARE(readBytes("sjis.csv"), shiftJis->fromUnicode(QString::fromUtf8(expected)));
     QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+}
+
+void TestConversionRun::halfWidthKanaOrUtf8Input_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("heads");
+    QTest::addColumn<QByteArray>("output");
+
+    // Shift-JIS katakana whose bytes are valid UTF-8 as well.
+    const QByteArray kana =
+        QTextCodec::codecForName("Shift_JIS")->fromUnicode(utf8("No,A,B\n1,ﾕｷ,ﾐｶ\n"));
+    QTest::newRow("Shift-JIS half-width kana")
+        << kana << QStringList{"No", "A", "B"} << utf8("No,A,B\n1,ﾕｷ,ﾐｶ\n").toUtf8();
+    // A file past the first lines that show a header: those pass for
+    // katakana, a later line does not.
+    const QByteArray utf8Lines =
+        utf8("No,ж\n").toUtf8() + utf8("1,ж\n").toUtf8().repeated(20000) + utf8("2,é\n").toUtf8();
+    QTest::newRow("large UTF-8 file, look-alikes only at the start")
+        << utf8Lines << QStringList{"No", utf8("ж")} << utf8Lines;
+}
+
+void TestConversionRun::halfWidthKanaOrUtf8Input()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, heads);
+    QFETCH(QByteArray, output);
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(simpleSetting(heads)));
+    QVERIFY(writeBytes("in.csv", input));
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY2(run.convert({"in.csv"}, "out.csv", "simple", reporter).succeeded,
+             qPrintable(reporter.errors.join('\n')));
+    QCOMPARE(readBytes("out.csv"), output);
 }
 
 void TestConversionRun::errors_data()
