@@ -123,6 +123,7 @@ private slots:
     void statementFileFor();
     void statement();
     void statementWithoutCsvExtension();
+    void statementOfOneHugeOrder();
     void statementThatCannotBeWritten_data();
     void statementThatCannotBeWritten();
 };
@@ -648,6 +649,36 @@ void TestConversionRun::statement()
     // 4 rows, then 3 CSV lines, 3 pages and the end of the file.
     QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 2 * 3 + 1}}));
     QCOMPARE(reporter.value, 4 + 2 * 3 + 1);
+}
+
+// Thousands of rows merge into one order: its record keeps the lines a page
+// can show, in row order, and its sum still counts every line.
+void TestConversionRun::statementOfOneHugeOrder()
+{
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(statementSetting()));
+    copyData("orders.csv", "orders.csv");
+    const int lines = 5000;
+    QByteArray bytes = "OrderNo,Product,Qty,Price\n";
+    qint64 sum = 0;
+    for (int k = 0; k < lines; ++k) {
+        bytes += "1001,p" + QByteArray::number(k) + ",2," + QByteArray::number(100 + k % 7) + "\n";
+        sum += 2 * (100 + k % 7);
+    }
+    QVERIFY(writeBytes("lines.csv", bytes));
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    QVERIFY2(result.statementWritten, qPrintable(reporter.errors.join('\n')));
+    const StatementList &statements = run.statements();
+    QCOMPARE(statements.count(), 3); // orders 1002 and 1003 have no lines
+    const StatementRecord &order = statements.at(0);
+    QVERIFY(order.productName.size() < lines);
+    QCOMPARE(order.productName.mid(0, 3), (QStringList{"p0", "p1", "p2"}));
+    QCOMPARE(order.productName.last(), "p" + QString::number(order.productName.size() - 1));
+    QCOMPARE(order.sum, sum);
 }
 
 void TestConversionRun::statementWithoutCsvExtension()
