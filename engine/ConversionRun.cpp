@@ -2,7 +2,6 @@
 
 #include "engine/ConversionReporter.h"
 #include "engine/CsvWriter.h"
-#include "engine/DistinctMerger.h"
 #include "engine/InputRows.h"
 #include "engine/InputStage.h"
 #include "engine/OutputStage.h"
@@ -264,6 +263,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         for (int field = 0; field < StatementFields::Count; ++field)
             statements_.setPrinted(field, setting.statementFields.value(field).toPrint);
         statements_.setCompanyFlags(options);
+        statements_.setLineLimit(StatementWriter::lineLimit());
         statementBuilder = std::make_unique<StatementBuilder>(setting.statementFields);
     }
 
@@ -280,15 +280,9 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     outputRowCount_ = output.rowCount();
     const int m = outputRowCount_;
     reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
-    {
-        DistinctMerger::Groups groups;
-        if (!output.writeKept(writer, generateStatement ? &groups : nullptr,
-                              [&] { reporter.setProgressValue(++progress); })) {
-            reporter.showError(outputError(output.errorString()));
-            return result;
-        }
-        if (generateStatement && !groups.isEmpty())
-            statements_.mergeGroups(groups);
+    if (!output.writeKept(writer, [&] { reporter.setProgressValue(++progress); })) {
+        reporter.showError(outputError(output.errorString()));
+        return result;
     }
     if (progress < lastRow + m)
         reporter.setProgressValue(progress = lastRow + m);

@@ -184,12 +184,14 @@ CsvRows CsvFileParts::take()
     // that ran past the next one's beginning took its place.
     QVector<int> chain;
     int rowCount = 0;
+    InputTextDecoder::KanaLookalikes lookalikes;
     for (int k = 0;;) {
         const CsvPartRows &read = parts_.at(k).read;
         if (!read.sound || read.width != width_ || read.encoding != encoding_)
             return readWhole();
         chain.append(k);
         rowCount += read.rows.records.size();
+        lookalikes.add(read.lookalikes);
         if (read.end < 0)
             break;
         while (k < count() && parts_.at(k).begin != read.end)
@@ -197,6 +199,9 @@ CsvRows CsvFileParts::take()
         if (k == count())
             return readWhole();
     }
+    // UTF-8 that passes for half-width katakana throughout is Shift-JIS.
+    if (encoding_ == Encoding::Utf8 && lookalikes.areShiftJis())
+        return readWhole();
     QVector<CsvRecord> &rows = parts_[0].read.rows.records;
     rows.reserve(rowCount);
     for (int k = 1; k < chain.size(); ++k) {

@@ -465,6 +465,8 @@ public:
     // Where the reading stopped: one of the part's ends, or -1 at the file's end.
     qint64 end() const { return limit_; }
     Encoding encoding() const { return encoding_; }
+    // Unmarked UTF-8: the characters read.
+    InputTextDecoder::KanaLookalikes lookalikes() const { return lookalikes_; }
 
     CsvRows read()
     {
@@ -477,7 +479,14 @@ public:
         // Without a mark the text is UTF-8 as long as its bytes are; should a
         // fault turn up further on, the file is read again in the other codec.
         CsvRows rows = readAs(Encoding::Utf8);
-        if (foreignLine_ == 0 || !device_.seek(origin))
+        if (foreignLine_ == 0) {
+            // Half-width katakana only show at the end of the whole file; the
+            // parts of a file are judged together (see CsvFileParts).
+            if (!ends_.isEmpty() || !lookalikes_.areShiftJis() || !device_.seek(origin))
+                return rows;
+            return readAs(Encoding::ShiftJis);
+        }
+        if (!device_.seek(origin))
             return rows;
         return readAs(InputTextDecoder::fallbackEncoding());
     }
@@ -577,6 +586,7 @@ private:
     qint64 lineStart_ = 0;
     int foreignLine_ = 0;
     bool mixed_ = false;
+    InputTextDecoder::KanaLookalikes lookalikes_;
 };
 
 QString StreamReader::decode(Encoding encoding, const QByteArray &bytes, bool final,
@@ -607,6 +617,7 @@ QString StreamReader::decode(Encoding encoding, const QByteArray &bytes, bool fi
             lineStart_ = offset_ + lineFeed + 1;
         mixed_ = check.fault && firstWide_ >= 0 && firstWide_ < lineStart_;
         offset_ += check.validLength;
+        lookalikes_.add(check.lookalikes);
     }
     if (check.fault)
         *faultAt = text.size();
@@ -622,6 +633,7 @@ CsvRows StreamReader::readAs(Encoding encoding)
     pending_.clear();
     lineAfterDone_ = 0;
     unicodeDecoder_.reset();
+    lookalikes_ = InputTextDecoder::KanaLookalikes();
     QByteArray carry; // what the last piece held of a cut character or line
     for (;;) {
         bool last = false;
@@ -750,5 +762,6 @@ CsvPartRows readCsvPart(QIODevice &device, const CsvPart &part, qint64 pieceByte
     read.end = reader.end();
     read.width = part.width > 0 ? part.width : read.rows.records.constFirst().size();
     read.encoding = reader.encoding();
+    read.lookalikes = reader.lookalikes();
     return read;
 }

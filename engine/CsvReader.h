@@ -98,6 +98,9 @@ struct CsvPartRows
     // The header's width, and the encoding the part was read in.
     int width = 0;
     InputTextDecoder::Encoding encoding = InputTextDecoder::Encoding::Utf8;
+    // Read as unmarked UTF-8: the characters of the bytes it took, for the
+    // parts to tell together whether the file is Shift-JIS after all.
+    InputTextDecoder::KanaLookalikes lookalikes;
 };
 
 // Reads a part of a file from the device's position. Its rows are those a

@@ -3,6 +3,7 @@
 #include "engine/ConversionReporter.h"
 #include "engine/CsvFileParts.h"
 #include "engine/InputRows.h"
+#include "engine/InputTextDecoder.h"
 #include "engine/OrderedChunks.h"
 #include "settings/InputTable.h"
 
@@ -32,7 +33,8 @@ constexpr qint64 PartBytes = 2 << 20;
 
 // The header of the file, from its first lines alone; empty when those do not
 // tell it for sure: a byte-order mark of UTF-16 or UTF-32 (a line feed byte may
-// be half a character there), no whole line, or text that is not clean.
+// be half a character there), no whole line, text that is not clean, or UTF-8
+// that passes for half-width katakana, which only the whole file tells apart.
 QStringList headerOf(QFile &file)
 {
     QByteArray head = file.peek(HeadBytes);
@@ -43,6 +45,10 @@ QStringList headerOf(QFile &file)
     if (lineEnd < 0)
         return QStringList();
     head.truncate(lineEnd + 1);
+    const InputTextDecoder::Check utf8 =
+        InputTextDecoder::checkUtf8(head.constData(), head.size(), true);
+    if (!utf8.fault && utf8.lookalikes.areShiftJis())
+        return QStringList();
     const CsvRows rows = readCsvRows(head);
     if (rows.hasTextFault() || rows.isMalformed() || rows.records.size() < 2)
         return QStringList();

@@ -18,6 +18,15 @@ bool startsWith(const QByteArray &bytes, const char *prefix, int length)
     return bytes.size() >= length && std::memcmp(bytes.constData(), prefix, length) == 0;
 }
 
+// A valid two-byte UTF-8 character whose bytes are both half-width katakana
+// in Shift-JIS (0xA1-0xDF; the lead byte always is) and that is no Latin
+// letter or accent: U+0370 and above. Without branches, which text of mixed
+// scripts would mispredict.
+bool passesForKana(unsigned char lead, unsigned char trail)
+{
+    return (trail >= 0xA1) & ((lead > 0xCD) | ((lead == 0xCD) & (trail >= 0xB0)));
+}
+
 } // namespace
 
 bool InputTextDecoder::markedEncoding(const QByteArray &bytes, Encoding *encoding)
@@ -100,8 +109,9 @@ InputTextDecoder::Encoding InputTextDecoder::detect(const QByteArray &bytes)
     Encoding encoding;
     if (markedEncoding(bytes, &encoding))
         return encoding;
-    if (isValidUtf8(bytes.constData(), bytes.size()))
-        return Encoding::Utf8;
+    const Check check = checkUtf8(bytes.constData(), bytes.size(), true);
+    if (!check.fault)
+        return check.lookalikes.areShiftJis() ? Encoding::ShiftJis : Encoding::Utf8;
     return fallbackEncoding();
 }
 
@@ -117,6 +127,19 @@ InputTextDecoder::Check InputTextDecoder::checkUtf8(const char *data, qsizetype 
     const auto *begin = reinterpret_cast<const unsigned char *>(data);
     const auto *p = begin;
     const unsigned char *const end = p + size;
+    // Kept in registers while the loop runs; a character of three or four
+    // bytes is never a look-alike.
+    qsizetype firstWide = -1;
+    bool kanaSome = false;
+    bool kanaOther = false;
+    const auto finish = [&](qsizetype validLength, bool fault) {
+        check.validLength = validLength;
+        check.fault = fault;
+        check.firstWide = firstWide;
+        check.lookalikes.some = kanaSome;
+        check.lookalikes.other = kanaOther || firstWide >= 0;
+        return check;
+    };
     while (p < end) {
         // Plain ASCII runs dominate order files; test eight bytes at a time.
         while (end - p >= 8) {
@@ -150,32 +173,30 @@ InputTextDecoder::Check InputTextDecoder::checkUtf8(const char *data, qsizetype 
             else if (c == 0xF4)
                 high = 0x8F;
         } else {
-            check.validLength = p - begin;
-            check.fault = true;
-            return check;
+            return finish(p - begin, true);
         }
         const qsizetype available = end - p;
         for (int k = 1; k < length && k < available; ++k) {
             const unsigned char lower = k == 1 ? low : 0x80;
             const unsigned char upper = k == 1 ? high : 0xBF;
-            if (p[k] < lower || p[k] > upper) {
-                check.validLength = p - begin;
-                check.fault = true;
-                return check;
-            }
+            if (p[k] < lower || p[k] > upper)
+                return finish(p - begin, true);
         }
-        if (available < length) {
-            // The rest comes with the next piece, unless there is none.
-            check.validLength = p - begin;
-            check.fault = final;
-            return check;
+        // The rest comes with the next piece, unless there is none.
+        if (available < length)
+            return finish(p - begin, final);
+        if (length >= 3) {
+            if (firstWide < 0)
+                firstWide = p - begin;
+        } else if (!kanaOther) {
+            // Once one character is no look-alike, the rest do not matter.
+            const bool kana = passesForKana(c, p[1]);
+            kanaSome |= kana;
+            kanaOther = !kana;
         }
-        if (length >= 3 && check.firstWide < 0)
-            check.firstWide = p - begin;
         p += length;
     }
-    check.validLength = size;
-    return check;
+    return finish(size, false);
 }
 
 InputTextDecoder::Check InputTextDecoder::checkUnicode(Encoding encoding, const char *data,

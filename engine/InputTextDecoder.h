@@ -9,7 +9,9 @@ class QTextCodec;
 // UTF-16 or UTF-32; otherwise the bytes are read as UTF-8 when they are valid
 // UTF-8, else with the locale codec when that is not UTF-8, else as Shift-JIS
 // the way Windows writes it (CP932), which is what Japanese shops export.
-// Bytes an encoding cannot decode are found, never replaced in silence.
+// Valid UTF-8 is Shift-JIS all the same when all its non-ASCII characters look
+// like half-width katakana (see KanaLookalikes). Bytes an encoding cannot
+// decode are found, never replaced in silence.
 class InputTextDecoder
 {
 public:
@@ -38,6 +40,25 @@ public:
     static QString name(Encoding encoding);
     static bool isUnicode(Encoding encoding);
 
+    // Two half-width katakana in Shift-JIS (bytes 0xA1-0xDF each) can make
+    // one two-byte character of UTF-8: "ﾕｷ" reads as "շ". Text whose every
+    // non-ASCII character is such a pair, outside the Latin letters and their
+    // accents (U+0080-U+036F, as in "Café"), is taken for Shift-JIS: a
+    // Japanese order export holds half-width kana far more likely than, say,
+    // Cyrillic or Greek made only of letters that pass for kana.
+    struct KanaLookalikes
+    {
+        bool some = false;  // a two-byte character that passes for two katakana
+        bool other = false; // a non-ASCII character that does not
+
+        void add(const KanaLookalikes &more)
+        {
+            some = some || more.some;
+            other = other || more.other;
+        }
+        bool areShiftJis() const { return some && !other; }
+    };
+
     // How far bytes are whole characters of an encoding.
     struct Check
     {
@@ -47,6 +68,8 @@ public:
         bool fault = false;
         // UTF-8 only: offset of the first character of three or four bytes, or -1.
         qsizetype firstWide = -1;
+        // UTF-8 only: the characters before validLength.
+        KanaLookalikes lookalikes;
     };
     // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
     // With final, a character cut off at the end is a fault too.

@@ -271,11 +271,17 @@ void OutputStage::takeGrouped(Chunk &chunk, CsvWriter &writer, const std::functi
         runStart = runEnd;
     };
     for (int r = begin; r < end; ++r) {
-        if (statements_)
-            statements_->append(chunk.records.at(r - begin));
         const int start = r > begin ? chunk.lineEnds.at(r - begin - 1) : 0;
         const int lineEnd = chunk.lineEnds.at(r - begin);
         const int g = groups_.groupOf(r);
+        // Groups are numbered in the order of their first rows, as the
+        // records of the rows they leave: a duplicate's line goes straight
+        // into its group's record, so one huge order never holds a record
+        // per row.
+        if (statements_ && groups_.first(g) == r)
+            statements_->append(chunk.records.at(r - begin));
+        else if (statements_)
+            statements_->appendFirstLine(g, chunk.records.at(r - begin));
         const bool within = groups_.within(r, begin, end);
         if (!within) {
             CsvRecord values = std::move(chunk.kept[r - begin]);
@@ -362,15 +368,12 @@ void OutputStage::writeWaiting(CsvWriter &writer)
     finished_.clear();
 }
 
-bool OutputStage::writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
-                            const std::function<void()> &rowDone)
+bool OutputStage::writeKept(CsvWriter &writer, const std::function<void()> &rowDone)
 {
     if (!merger_.hasKeys())
         return !lost_;
     if (!lineGroups_.isEmpty())
         writeWaiting(writer); // every group is finished once every row is taken
-    if (groups)
-        *groups = groups_.members();
     for (int g = 0; g < groups_.count(); ++g)
         rowDone();
     groups_.clear();

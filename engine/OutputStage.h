@@ -36,8 +36,9 @@ class OutputStage
 public:
     OutputStage(const QList<OutputItem> &items, const CompanyInfo &company);
 
-    // Statement records, one per input row, are built alongside and appended
-    // to statements in row order.
+    // Statement records, one per input row, are built alongside and given to
+    // statements in row order: one per output row, the lines of the rows
+    // merged into it appended to it.
     void setStatements(const StatementBuilder *builder, StatementList *statements);
 
     // Takes the input rows, each let go once converted, and leaves the list
@@ -45,11 +46,10 @@ public:
     void convert(std::vector<InputRow> &input, CsvWriter &writer,
                  const std::function<void()> &rowDone);
     // The rows written: how many there are, and then rowDone for each of
-    // them. groups as DistinctMerger gives. False, with errorString(), when
-    // lines that waited could not be read back.
+    // them. False, with errorString(), when lines that waited could not be
+    // read back.
     int rowCount() const { return merger_.hasKeys() ? groups_.count() : written_; }
-    bool writeKept(CsvWriter &writer, DistinctMerger::Groups *groups,
-                   const std::function<void()> &rowDone);
+    bool writeKept(CsvWriter &writer, const std::function<void()> &rowDone);
     QString errorString() const { return lines_.errorString(); }
 
 private:

@@ -40,19 +40,6 @@ void RowGroups::find(int rows, const std::function<uint(int)> &hashOf,
     }
 }
 
-DistinctMerger::Groups RowGroups::members() const
-{
-    DistinctMerger::Groups groups;
-    groups.reserve(count());
-    for (int g = 0; g < count(); ++g) {
-        QVector<int> rows;
-        for (int r = first_.at(g); r >= 0; r = next_.at(r))
-            rows.append(r);
-        groups.append(std::move(rows));
-    }
-    return groups;
-}
-
 void RowGroups::clear()
 {
     group_.clear();

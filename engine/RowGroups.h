@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/DistinctMerger.h"
-
 #include <QVector>
 
 #include <functional>
@@ -30,8 +28,6 @@ public:
         const int g = group_.at(row);
         return first_.at(g) >= begin && last_.at(g) < end;
     }
-    // Each group's rows, as DistinctMerger gives them.
-    DistinctMerger::Groups members() const;
     void clear();
 
 private:

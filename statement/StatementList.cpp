@@ -57,30 +57,31 @@ qint64 entryOrZero(const QList<qint64> &list, int k)
     return k < list.size() ? list.at(k) : 0;
 }
 
-// Record j's first product line, appended to record i.
-void appendFirstLine(StatementRecord &target, const StatementRecord &source)
+// A line's subtotal, or its quantity times its unit price where that is 0.
+qint64 completedSubtotal(qint64 quantity, qint64 unitPrice, qint64 subtotal)
 {
-    target.productName.append(firstOr(source.productName, QString()));
-    target.productNumber.append(firstOr(source.productNumber, QString()));
-    target.option.append(firstOr(source.option, QString()));
-    target.quantity.append(firstOr<qint64>(source.quantity, 0));
-    target.unitPrice.append(firstOr<qint64>(source.unitPrice, 0));
-    target.subtotal.append(firstOr<qint64>(source.subtotal, 0));
+    return subtotal != 0 ? subtotal : multiplySaturated(quantity, unitPrice);
+}
+
+// The sum of the kept lines' subtotals, completed.
+qint64 keptLinesTotal(const StatementRecord &record)
+{
+    qint64 sum = 0;
+    for (int k = 0; k < record.subtotal.size(); ++k)
+        sum = addSaturated(sum, completedSubtotal(entryOrZero(record.quantity, k),
+                                                  entryOrZero(record.unitPrice, k),
+                                                  record.subtotal.at(k)));
+    return sum;
 }
 
 void completeTotals(StatementRecord &record)
 {
-    for (int k = 0; k < record.subtotal.size(); ++k) {
-        if (record.subtotal.at(k) == 0)
-            record.subtotal[k] = multiplySaturated(entryOrZero(record.quantity, k),
-                                                   entryOrZero(record.unitPrice, k));
-    }
-    if (record.sum == 0) {
-        qint64 sum = 0;
-        for (const qint64 subtotal : qAsConst(record.subtotal))
-            sum = addSaturated(sum, subtotal);
-        record.sum = sum;
-    }
+    for (int k = 0; k < record.subtotal.size(); ++k)
+        record.subtotal[k] =
+            completedSubtotal(entryOrZero(record.quantity, k), entryOrZero(record.unitPrice, k),
+                              record.subtotal.at(k));
+    if (record.sum == 0)
+        record.sum = record.hiddenLines > 0 ? record.linesTotal : keptLinesTotal(record);
     if (record.totalSum == 0)
         record.totalSum = addSaturated(
             addSaturated(addSaturated(record.shippingCharge, record.codCharge), record.tax),
@@ -123,11 +124,36 @@ void StatementList::removeAt(int i)
         records_.removeAt(i);
 }
 
+void StatementList::appendFirstLine(int i, const StatementRecord &duplicate)
+{
+    if (i < 0 || i >= records_.size())
+        return;
+    StatementRecord &target = records_[i];
+    if (target.productName.size() < lineLimit_) {
+        target.productName.append(firstOr(duplicate.productName, QString()));
+        target.productNumber.append(firstOr(duplicate.productNumber, QString()));
+        target.option.append(firstOr(duplicate.option, QString()));
+        target.quantity.append(firstOr<qint64>(duplicate.quantity, 0));
+        target.unitPrice.append(firstOr<qint64>(duplicate.unitPrice, 0));
+        target.subtotal.append(firstOr<qint64>(duplicate.subtotal, 0));
+        return;
+    }
+    // The kept lines are final from here on: the sum goes on from theirs, in
+    // line order, as it would over every line.
+    if (target.hiddenLines == 0)
+        target.linesTotal = keptLinesTotal(target);
+    ++target.hiddenLines;
+    target.linesTotal =
+        addSaturated(target.linesTotal, completedSubtotal(firstOr<qint64>(duplicate.quantity, 0),
+                                                          firstOr<qint64>(duplicate.unitPrice, 0),
+                                                          firstOr<qint64>(duplicate.subtotal, 0)));
+}
+
 void StatementList::mergeInto(int i, int j)
 {
     if (i < 0 || j < 0 || i >= records_.size() || j >= records_.size() || i == j)
         return;
-    appendFirstLine(records_[i], records_.at(j));
+    appendFirstLine(i, records_.at(j));
     records_.removeAt(j);
 }
 
@@ -144,18 +170,22 @@ void StatementList::mergeGroups(const QVector<QVector<int>> &groups)
         return true;
     };
 
-    QList<StatementRecord> merged;
-    merged.reserve(groups.size());
+    // Survivors are merged into in place, then moved together.
+    QVector<int> survivors;
+    survivors.reserve(groups.size());
     for (const QVector<int> &group : groups) {
         if (group.isEmpty() || !take(group.first()))
             continue;
-        StatementRecord survivor = std::move(records_[group.first()]);
+        survivors.append(group.first());
         for (int k = 1; k < group.size(); ++k) {
             if (take(group.at(k)))
-                appendFirstLine(survivor, records_.at(group.at(k)));
+                appendFirstLine(group.first(), records_.at(group.at(k)));
         }
-        merged.append(std::move(survivor));
     }
+    QList<StatementRecord> merged;
+    merged.reserve(survivors.size());
+    for (const int survivor : qAsConst(survivors))
+        merged.append(std::move(records_[survivor]));
     records_ = std::move(merged);
 }
 
@@ -166,6 +196,11 @@ void StatementList::computeTotals()
         return;
     for (StatementRecord &record : records_)
         completeTotals(record);
+}
+
+void StatementList::setLineLimit(int lines)
+{
+    lineLimit_ = qMax(1, lines);
 }
 
 void StatementList::setPrinted(int field, bool printed)

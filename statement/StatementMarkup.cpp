@@ -58,10 +58,10 @@ QString StatementMarkup::amount(qint64 value) const
     return locale_.toString(value) + QStringLiteral(" ") + QStringLiteral("円");
 }
 
-QString StatementMarkup::body(const StatementRecord &record) const
+QString StatementMarkup::body(const StatementRecord &record, int lineCount) const
 {
     using namespace StatementFields;
-    QString html = orderBlock(record) + productTable(record);
+    QString html = orderBlock(record) + productTable(record, lineCount);
     const int first[4] = {Sum, Tax, ShippingCharge, CodCharge};
     const qint64 firstValues[4] = {record.sum, record.tax, record.shippingCharge, record.codCharge};
     html += totalsTable(first, firstLabels_, firstValues);
@@ -71,10 +71,31 @@ QString StatementMarkup::body(const StatementRecord &record) const
     return html;
 }
 
+int StatementMarkup::productTableIndex() const
+{
+    if (!hasProductTable())
+        return -1;
+    return hasOrderBlock() ? 1 : 0;
+}
+
+bool StatementMarkup::hasOrderBlock() const
+{
+    return printed_[StatementFields::OrderNumber] || printed_[StatementFields::OrderDate];
+}
+
+bool StatementMarkup::hasProductTable() const
+{
+    for (int c = StatementFields::ProductName; c <= StatementFields::Subtotal; ++c) {
+        if (printed_[c])
+            return true;
+    }
+    return false;
+}
+
 QString StatementMarkup::orderBlock(const StatementRecord &record) const
 {
     using namespace StatementFields;
-    if (!printed_[OrderNumber] && !printed_[OrderDate])
+    if (!hasOrderBlock())
         return QString();
     QString html = tableOpen + QStringLiteral("<tr><th>") + orderDetail_ +
                    QStringLiteral("</th></tr></table> ") + QStringLiteral("<ul>");
@@ -87,13 +108,10 @@ QString StatementMarkup::orderBlock(const StatementRecord &record) const
     return html + QStringLiteral("</ul>");
 }
 
-QString StatementMarkup::productTable(const StatementRecord &record) const
+QString StatementMarkup::productTable(const StatementRecord &record, int lineCount) const
 {
     using namespace StatementFields;
-    bool any = false;
-    for (int c = ProductName; c <= Subtotal; ++c)
-        any = any || printed_[c];
-    if (!any)
+    if (!hasProductTable())
         return QString();
     const bool productCell = printed_[ProductName] || printed_[ProductNumber] || printed_[Option];
 
@@ -108,7 +126,8 @@ QString StatementMarkup::productTable(const StatementRecord &record) const
         html += QStringLiteral("<th width='15%'>") + subtotal_ + QStringLiteral("</th>");
     html += QStringLiteral("</tr>");
 
-    for (int k = 0; k < record.productName.size(); ++k) {
+    const int lines = qMin(lineCount, int(record.productName.size()));
+    for (int k = 0; k < lines; ++k) {
         html += QStringLiteral("<tr>");
         if (productCell) {
             QStringList parts;

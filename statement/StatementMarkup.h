@@ -12,13 +12,23 @@ class StatementMarkup
 public:
     StatementMarkup(const StatementList &statements, const QString &fontFamily);
 
+    // No product row is shorter than its cells' padding, 2 pixels above and
+    // below, and the spacing of 1 pixel between rows, whatever its text.
+    static constexpr int MinimumRowHeight = 2 + 2 + 1;
+
     QString styleSheet() const { return styleSheet_; }
-    QString body(const StatementRecord &record) const;
+    // With at most lineCount product lines: the page cuts off the rest.
+    QString body(const StatementRecord &record, int lineCount) const;
+    // Which of the body's tables, counted in order, holds the product lines;
+    // -1 when it has none.
+    int productTableIndex() const;
 
 private:
     QString amount(qint64 value) const;
     QString orderBlock(const StatementRecord &record) const;
-    QString productTable(const StatementRecord &record) const;
+    bool hasOrderBlock() const;
+    bool hasProductTable() const;
+    QString productTable(const StatementRecord &record, int lineCount) const;
     QString totalsTable(const int (&fields)[4], const QString (&labels)[4],
                         const qint64 (&values)[4]) const;
 

@@ -9,5 +9,6 @@ bool StatementRecord::operator==(const StatementRecord &other) const
            subtotal == other.subtotal && sum == other.sum && tax == other.tax &&
            shippingCharge == other.shippingCharge && codCharge == other.codCharge &&
            totalSum == other.totalSum && coupon == other.coupon && point == other.point &&
-           payment == other.payment;
+           payment == other.payment && hiddenLines == other.hiddenLines &&
+           linesTotal == other.linesTotal;
 }

@@ -29,6 +29,11 @@ struct StatementRecord
     qint64 coupon = 0;
     qint64 point = 0;
     qint64 payment = 0;
+    // Product lines merged in beyond those a page can show are not kept:
+    // how many there were, and the sum of every line's subtotal (quantity
+    // times unit price where it is 0) in line order, which Sum still counts.
+    int hiddenLines = 0;
+    qint64 linesTotal = 0;
 
     bool operator==(const StatementRecord &other) const;
 };

@@ -5,6 +5,7 @@
 #include "settings/StatementField.h"
 #include "statement/DrawnCharacters.h"
 #include "statement/PageDocuments.h"
+#include "statement/PageLines.h"
 #include "statement/PdfTextMapRepair.h"
 #include "statement/StatementFont.h"
 #include "statement/StatementMarkup.h"
@@ -129,6 +130,13 @@ void StatementWriter::setSavingCallback(std::function<void()> callback)
     saving_ = std::move(callback);
 }
 
+int StatementWriter::lineLimit()
+{
+    // Rows of the least height over the whole paper, more than the body holds.
+    const int paper = QPageSize(QPageSize::A4).sizePixels(screenResolution()).height();
+    return paper / StatementMarkup::MinimumRowHeight + 1;
+}
+
 bool StatementWriter::writeStatement(const QString &pdfPath)
 {
     return prepare(pdfPath) && commit();
@@ -218,15 +226,22 @@ bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &in
     if (!painter.begin(&printer))
         return false;
     const int count = statements_.count();
+    const int bodyHeight = H - Y - 80;
+    const PageLines lines(markup, PageLines::rowHeight(font), bodyHeight);
+    const auto makeDocument = [&](const StatementRecord &record, int lineCount,
+                                  const QFont &documentFont) {
+        auto document = std::make_unique<QTextDocument>();
+        document->setDefaultFont(documentFont);
+        document->setDefaultStyleSheet(markup.styleSheet());
+        document->setHtml(markup.body(record, lineCount));
+        return document;
+    };
     // The pages' rich text is read on a thread of its own while the pages
     // before are painted; that thread has a font and the markup to itself.
     const QFont documentFont = statementFont(options_.font);
     PageDocuments documents(count, [&](int i) {
-        auto document = std::make_unique<QTextDocument>();
-        document->setDefaultFont(documentFont);
-        document->setDefaultStyleSheet(markup.styleSheet());
-        document->setHtml(markup.body(statements_.at(i)));
-        return document;
+        const StatementRecord &record = statements_.at(i);
+        return makeDocument(record, lines.first(record), documentFont);
     });
     for (int i = 0; i < count; ++i) {
         const StatementRecord &record = statements_.at(i);
@@ -252,15 +267,21 @@ bool StatementWriter::paint(QIODevice &device, std::function<ushort(ushort)> &in
         painter.drawText(QRect(QPoint(50, 210), QPoint(W / 2 - 26, 319)),
                          Qt::TextWordWrap | Qt::AlignBottom, options_.ment);
 
-        const std::unique_ptr<QTextDocument> document = documents.take();
+        std::unique_ptr<QTextDocument> document = documents.take();
         if (!document) {
             painter.end();
             return false;
         }
         document->setTextWidth(W - 20);
+        // Rarely the first lines do not reach the bottom: more are built here.
+        for (int lineCount = lines.first(record);
+             (lineCount = lines.more(record, lineCount, *document)) > 0;) {
+            document = makeDocument(record, lineCount, font);
+            document->setTextWidth(W - 20);
+        }
         drawn.add(document->toPlainText());
         painter.translate(10, Y);
-        document->drawContents(&painter, QRectF(0, 0, W - 20, H - Y - 80));
+        document->drawContents(&painter, QRectF(0, 0, W - 20, bodyHeight));
         painter.translate(-10, -Y);
 
         painter.setFont(noticeFont);

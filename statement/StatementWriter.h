@@ -42,6 +42,10 @@ public:
     // Both steps at once; the PDF is never left half-written.
     bool writeStatement(const QString &pdfPath);
 
+    // The most product lines a page can show, whatever their text: the rest
+    // of an order's lines are cut off at the bottom of the page.
+    static int lineLimit();
+
 private:
     // Paints every page into device; false when painting failed. intended
     // then tells the characters behind the file's text maps.

@@ -69,6 +69,20 @@ OutputItem company(const char *name, const QList<int> &codes, const QString &sep
     return out;
 }
 
+// A statement field fed from one input column, or computed when column is -1.
+StatementField printed(int column = -1)
+{
+    StatementField field;
+    field.toPrint = true;
+    if (column >= 0) {
+        const QStringList heads =
+            OrderExportGenerator::orderHeads() + OrderExportGenerator::lineHeads().mid(1);
+        field.mapNums = {column};
+        field.mappings = QStringList{heads.value(column)};
+    }
+    return field;
+}
+
 void condition(OutputItem &out, SourceKind kind, int code, const QString &test)
 {
     out.condSources.append(kind);
@@ -165,6 +179,40 @@ ConvertSetting BenchSetting::make()
     return s;
 }
 
+ConvertSetting BenchSetting::makeWithStatement()
+{
+    ConvertSetting s = make();
+    s.name = QStringLiteral("bench-statement");
+    StatementOptions &o = s.statement;
+    o.generate = true;
+    o.title = u("お買上げ明細書");
+    o.ment = u("この度はご注文いただき誠にありがとうございます。");
+    o.comment = u("返品・交換は商品到着後7日以内にご連絡ください。");
+    o.printCompanyName = o.printStoreName = o.printStorePostCode = o.printStoreAddress = true;
+    o.printStoreTel = o.printStoreSite = true;
+    namespace F = StatementFields;
+    const QList<QPair<int, int>> columns{{F::Name, BuyerName},
+                                         {F::Address, Address},
+                                         {F::PostCode, PostCode},
+                                         {F::OrderNumber, OrderNumber},
+                                         {F::OrderDate, OrderDate},
+                                         {F::ProductName, ProductName},
+                                         {F::ProductNumber, ProductNumber},
+                                         {F::Option, ProductOption},
+                                         {F::Quantity, Quantity},
+                                         {F::UnitPrice, UnitPrice},
+                                         {F::Tax, Tax},
+                                         {F::ShippingCharge, Shipping},
+                                         {F::CodCharge, Cod},
+                                         {F::Coupon, Coupon},
+                                         {F::Point, Points}};
+    for (const auto &column : columns)
+        s.statementFields[column.first] = printed(column.second);
+    for (const int computed : {F::Subtotal, F::Sum, F::TotalSum, F::Payment})
+        s.statementFields[computed] = printed();
+    return s;
+}
+
 bool BenchSetting::save()
 {
     CompanyInfo info;
@@ -175,5 +223,5 @@ bool BenchSetting::save()
     info.setValue(4, u("東京都千代田区丸の内1-1-1"));
     info.setValue(5, QStringLiteral("03-1234-5678"));
     info.write();
-    return ConvertSettingStore::save(make());
+    return ConvertSettingStore::save(make()) && ConvertSettingStore::save(makeWithStatement());
 }

@@ -9,6 +9,9 @@ class BenchSetting
 {
 public:
     static ConvertSetting make();
-    // Saves the setting and a company record into ./rowsmith.dat.
+    // "bench-statement": the same, and the purchase statement with every
+    // statement field printed.
+    static ConvertSetting makeWithStatement();
+    // Saves both settings and a company record into ./rowsmith.dat.
     static bool save();
 };

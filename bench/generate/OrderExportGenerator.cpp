@@ -81,8 +81,8 @@ template <typename T, int N> constexpr int count(const T (&)[N])
 
 } // namespace
 
-OrderExportGenerator::OrderExportGenerator(int orders, quint32 seed)
-    : orders_(orders), random_(seed)
+OrderExportGenerator::OrderExportGenerator(int orders, quint32 seed, int linesPerOrder)
+    : orders_(orders), linesPerOrder_(linesPerOrder), random_(seed)
 {}
 
 QStringList OrderExportGenerator::orderHeads()
@@ -134,7 +134,7 @@ QString OrderExportGenerator::orderRow(int index, QStringList &lines)
 
     // About 1.5 lines per order: 60 % one, 30 % two, 10 % three.
     const int roll = random_.bounded(10);
-    const int lineCount = roll < 6 ? 1 : (roll < 9 ? 2 : 3);
+    const int lineCount = linesPerOrder_ > 0 ? linesPerOrder_ : roll < 6 ? 1 : (roll < 9 ? 2 : 3);
     qint64 goods = 0;
     for (int l = 0; l < lineCount; ++l) {
         const Product &product = Products[random_.bounded(count(Products))];

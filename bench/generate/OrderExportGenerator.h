@@ -10,7 +10,8 @@
 class OrderExportGenerator
 {
 public:
-    OrderExportGenerator(int orders, quint32 seed);
+    // linesPerOrder > 0: every order has that many lines instead.
+    OrderExportGenerator(int orders, quint32 seed, int linesPerOrder = 0);
 
     static QStringList orderHeads();
     static QStringList lineHeads();
@@ -23,5 +24,6 @@ private:
     QString orderRow(int index, QStringList &lines);
 
     const int orders_;
+    const int linesPerOrder_;
     QRandomGenerator random_;
 };

@@ -5,16 +5,19 @@
 #include <QDir>
 #include <cstdio>
 
-// generate_orders ORDERS FOLDER [SEED]: writes orders.csv, lines.csv and a
-// rowsmith.dat with the setting "bench" into FOLDER.
+// generate_orders ORDERS FOLDER [SEED [LINES]]: writes orders.csv, lines.csv
+// and a rowsmith.dat with the settings "bench" and "bench-statement" into
+// FOLDER; with LINES, every order has that many lines.
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     bool ok = false;
     const int orders = arguments.value(1).toInt(&ok);
-    if (!ok || orders < 0 || arguments.size() < 3) {
-        std::fprintf(stderr, "usage: generate_orders ORDERS FOLDER [SEED]\n");
+    bool linesOk = true;
+    const int lines = arguments.size() > 4 ? arguments.at(4).toInt(&linesOk) : 0;
+    if (!ok || orders < 0 || arguments.size() < 3 || !linesOk || lines < 0) {
+        std::fprintf(stderr, "usage: generate_orders ORDERS FOLDER [SEED [LINES]]\n");
         return 2;
     }
     const quint32 seed = arguments.size() > 3 ? arguments.at(3).toUInt() : 20240105u;
@@ -24,7 +27,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QFile::remove(QStringLiteral("rowsmith.dat"));
-    if (!BenchSetting::save() || !OrderExportGenerator(orders, seed).write(QStringLiteral("."))) {
+    if (!BenchSetting::save() ||
+        !OrderExportGenerator(orders, seed, lines).write(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot write the files\n");
         return 1;
     }

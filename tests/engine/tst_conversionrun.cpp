@@ -117,6 +117,8 @@ private slots:
     void noOutputItems();
     void headerOnlyInput();
     void shiftJisInputAndOutput();
+    void halfWidthKanaOrUtf8Input_data();
+    void halfWidthKanaOrUtf8Input();
     void errors_data();
     void errors();
     void outputThatCannotBeWritten();
@@ -126,6 +128,7 @@ private slots:
     void statementFileFor();
     void statement();
     void statementWithoutCsvExtension();
+    void statementOfOneHugeOrder();
     void statementThatCannotBeWritten_data();
     void statementThatCannotBeWritten();
     void bothFilesOrNeither_data();
@@ -329,6 +332,40 @@ void TestConversionRun::shiftJisInputAndOutput()
     QVERIFY(run.convert({"in.csv"}, "sjis.csv", "simple", reporter).succeeded);
     QCOMPARE(readBytes("sjis.csv"), shiftJis->fromUnicode(QString::fromUtf8(expected)));
     QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+}
+
+void TestConversionRun::halfWidthKanaOrUtf8Input_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("heads");
+    QTest::addColumn<QByteArray>("output");
+
+    // Shift-JIS katakana whose bytes are valid UTF-8 as well.
+    const QByteArray kana =
+        QTextCodec::codecForName("Shift_JIS")->fromUnicode(utf8("No,A,B\n1,ﾕｷ,ﾐｶ\n"));
+    QTest::newRow("Shift-JIS half-width kana")
+        << kana << QStringList{"No", "A", "B"} << utf8("No,A,B\n1,ﾕｷ,ﾐｶ\n").toUtf8();
+    // A file past the first lines that show a header: those pass for
+    // katakana, a later line does not.
+    const QByteArray utf8Lines =
+        utf8("No,ж\n").toUtf8() + utf8("1,ж\n").toUtf8().repeated(20000) + utf8("2,é\n").toUtf8();
+    QTest::newRow("large UTF-8 file, look-alikes only at the start")
+        << utf8Lines << QStringList{"No", utf8("ж")} << utf8Lines;
+}
+
+void TestConversionRun::halfWidthKanaOrUtf8Input()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, heads);
+    QFETCH(QByteArray, output);
+    TestWorkingFolder folder;
+    QVERIFY(ConvertSettingStore::save(simpleSetting(heads)));
+    QVERIFY(writeBytes("in.csv", input));
+    ConversionRun run;
+    RecordingReporter reporter;
+    QVERIFY2(run.convert({"in.csv"}, "out.csv", "simple", reporter).succeeded,
+             qPrintable(reporter.errors.join('\n')));
+    QCOMPARE(readBytes("out.csv"), output);
 }
 
 void TestConversionRun::errors_data()
@@ -632,6 +669,36 @@ void TestConversionRun::statement()
     // 4 rows, then 3 CSV lines, 3 pages and the end of the file.
     QCOMPARE(reporter.ranges, (QList<QPair<int, int>>{{0, 4}, {0, 4 + 2 * 3 + 1}}));
     QCOMPARE(reporter.value, 4 + 2 * 3 + 1);
+}
+
+// Thousands of rows merge into one order: its record keeps the lines a page
+// can show, in row order, and its sum still counts every line.
+void TestConversionRun::statementOfOneHugeOrder()
+{
+    TestWorkingFolder folder;
+    writeCompany();
+    QVERIFY(ConvertSettingStore::save(statementSetting()));
+    copyData("orders.csv", "orders.csv");
+    const int lines = 5000;
+    QByteArray bytes = "OrderNo,Product,Qty,Price\n";
+    qint64 sum = 0;
+    for (int k = 0; k < lines; ++k) {
+        bytes += "1001,p" + QByteArray::number(k) + ",2," + QByteArray::number(100 + k % 7) + "\n";
+        sum += 2 * (100 + k % 7);
+    }
+    QVERIFY(writeBytes("lines.csv", bytes));
+    ConversionRun run;
+    RecordingReporter reporter;
+    const ConversionRun::Result result =
+        run.convert({"orders.csv", "lines.csv"}, "out.csv", "orders", reporter);
+    QVERIFY2(result.statementWritten, qPrintable(reporter.errors.join('\n')));
+    const StatementList &statements = run.statements();
+    QCOMPARE(statements.count(), 3); // orders 1002 and 1003 have no lines
+    const StatementRecord &order = statements.at(0);
+    QVERIFY(order.productName.size() < lines);
+    QCOMPARE(order.productName.mid(0, 3), (QStringList{"p0", "p1", "p2"}));
+    QCOMPARE(order.productName.last(), "p" + QString::number(order.productName.size() - 1));
+    QCOMPARE(order.sum, sum);
 }
 
 void TestConversionRun::statementWithoutCsvExtension()

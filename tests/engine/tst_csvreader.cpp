@@ -28,6 +28,8 @@ private slots:
     void encodings_data();
     void encodings();
     void localeCodecBeforeShiftJis();
+    void halfWidthKanaOrUtf8_data();
+    void halfWidthKanaOrUtf8();
     void textFaults_data();
     void textFaults();
     void utf8Validation_data();
@@ -251,6 +253,72 @@ void TestCsvReader::localeCodecBeforeShiftJis()
     QCOMPARE(InputTextDecoder::detect(bytes), InputTextDecoder::Encoding::ShiftJis);
 }
 
+void TestCsvReader::halfWidthKanaOrUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<InputTextDecoder::Encoding>("encoding");
+    QTest::addColumn<Rows>("rows");
+
+    using E = InputTextDecoder::Encoding;
+    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
+    auto sjis = [&](const char *text) { return shiftJis->fromUnicode(QString::fromUtf8(text)); };
+    auto utf8 = [](const char *text) { return QByteArray(text); };
+    auto rows = [](const char *text) {
+        Rows lines;
+        for (const QString &line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts))
+            lines.append(line.split(','));
+        return lines;
+    };
+    // Each pair of these katakana is also a two-byte character of UTF-8.
+    const char *kana = "No,A,B\n1,ﾕｷ,ﾐｶ\n";
+    QTest::newRow("Shift-JIS half-width kana") << sjis(kana) << E::ShiftJis << rows(kana);
+    const char *mixed = "No,Kana\n1,abc\n2,ﾕｷ ﾎｼ\n3,xyz\n4,ﾏｻﾐｶ\n";
+    QTest::newRow("Shift-JIS kana lines among ASCII lines")
+        << sjis(mixed) << E::ShiftJis << rows(mixed);
+    QTest::newRow("Shift-JIS kana in the header only")
+        << sjis("ﾘｶ,ﾏｲ\n1,2\n") << E::ShiftJis << rows("ﾘｶ,ﾏｲ\n1,2\n");
+    QTest::newRow("UTF-8 accented Latin")
+        << utf8("Name,Note\nCafé,Ünïcödé\n") << E::Utf8 << rows("Name,Note\nCafé,Ünïcödé\n");
+    // "é" is C3 A9, two katakana in Shift-JIS, but a Latin letter.
+    QTest::newRow("UTF-8 Latin whose bytes pass for kana")
+        << utf8("Name\nCafé\n") << E::Utf8 << rows("Name\nCafé\n");
+    QTest::newRow("UTF-8 Latin beside kana look-alikes")
+        << utf8("Name\nշ\nCafé\n") << E::Utf8 << rows("Name\nշ\nCafé\n");
+    QTest::newRow("UTF-8 Cyrillic")
+        << utf8("Город,Имя\nМосква,Иван\n") << E::Utf8 << rows("Город,Имя\nМосква,Иван\n");
+    QTest::newRow("UTF-8 Greek") << utf8("Όνομα\nΑθήνα\n") << E::Utf8 << rows("Όνομα\nΑθήνα\n");
+    QTest::newRow("UTF-8 kana look-alikes beside a kanji")
+        << utf8("Name\nж山\n") << E::Utf8 << rows("Name\nж山\n");
+    // Cyrillic or Greek of only such letters cannot be told from half-width
+    // kana; in an order export the kana are by far the likelier.
+    QTest::newRow("Cyrillic whose every letter passes for kana")
+        << utf8("No,Word\n1,да\n") << E::ShiftJis << rows("No,Word\n1,ﾐｴﾐｰ\n");
+    QTest::newRow("Greek whose every letter passes for kana")
+        << utf8("No\nαβγ\n") << E::ShiftJis << rows("No\nﾎｱﾎｲﾎｳ\n");
+    QTest::newRow("kana look-alikes after a UTF-8 mark")
+        << "\xEF\xBB\xBF" + utf8("No\nշ\n") << E::Utf8Bom << rows("No\nշ\n");
+    QTest::newRow("ASCII only") << utf8("No,A\n1,x\n") << E::Utf8 << rows("No,A\n1,x\n");
+}
+
+// Valid UTF-8 is Shift-JIS when every non-ASCII character of the whole file
+// passes for half-width katakana, however the file is cut in pieces.
+void TestCsvReader::halfWidthKanaOrUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(InputTextDecoder::Encoding, encoding);
+    QFETCH(Rows, rows);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
+
+    QCOMPARE(InputTextDecoder::detect(bytes), encoding);
+    for (qint64 piece : {1, 2, 3, 7, 1 << 20}) {
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const CsvRows result = readCsvRows(buffer, piece);
+        QVERIFY(!result.hasTextFault());
+        QCOMPARE(result.lists(), rows);
+    }
+}
+
 void TestCsvReader::textFaults_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -436,6 +504,14 @@ void TestCsvReader::inParts_data()
     QTest::newRow("UTF-8 with mark")
         << "\xEF\xBB\xBF" + head + records(40, "\xEF\xBB\xBF#,\xE5\xB1\xB1,x\n") << qint64(40)
         << false;
+    const QByteArray kana = sjis(QString::fromUtf8("ﾕｷ,ﾐｶ\n"));
+    QTest::newRow("Shift-JIS kana that pass for UTF-8")
+        << head + records(40, "#,").replace(",", "," + kana) << qint64(40) << true;
+    QTest::newRow("Shift-JIS kana that pass for UTF-8 in a later part only")
+        << head + plain + "1," + kana + plain << qint64(40) << true;
+    QTest::newRow("UTF-8 Cyrillic")
+        << head + records(40, "#,\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0,x\n")
+        << qint64(40) << false;
     // The file's first lines are plain ASCII, the first part shows Shift-JIS,
     // and the later ones would pass for UTF-8.
     QTest::newRow("Shift-JIS after the first lines")

@@ -70,6 +70,8 @@ private slots:
     void totals_data();
     void totals();
     void totalsNeedAPrintedTotalField();
+    void linesBeyondTheLimitCountInTotals_data();
+    void linesBeyondTheLimitCountInTotals();
     void flags();
 };
 
@@ -342,6 +344,57 @@ void TestStatementList::totalsNeedAPrintedTotalField()
     list.computeTotals();
     QCOMPARE(list.at(0).subtotal, QList<qint64>{600});
     QCOMPARE(list.at(0).payment, qint64(600));
+}
+
+void TestStatementList::linesBeyondTheLimitCountInTotals_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QList<qint64>>("quantities");
+    QTest::addColumn<QList<qint64>>("subtotals"); // 0: quantity times the unit price
+    const qint64 max32 = std::numeric_limits<qint32>::max();
+    const qint64 min32 = std::numeric_limits<qint32>::min();
+    QTest::newRow("within the limit") << 5 << QList<qint64>{1, 2, 3} << QList<qint64>{0, 0, 0};
+    QTest::newRow("beyond the limit") << 3 << QList<qint64>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                                      << QList<qint64>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("mapped subtotals beyond the limit")
+        << 2 << QList<qint64>{1, 2, 3, 4} << QList<qint64>{0, 7, 0, -11};
+    // Saturating sums depend on their order: the lines count in line order.
+    QTest::newRow("sums at the end of 64 bits")
+        << 1 << QList<qint64>{max32, max32, max32, 1} << QList<qint64>{0, 0, 0, min32};
+}
+
+// A record keeps as many lines as a page can show; the rest are dropped but
+// count towards the totals as they would kept.
+void TestStatementList::linesBeyondTheLimitCountInTotals()
+{
+    QFETCH(int, limit);
+    QFETCH(QList<qint64>, quantities);
+    QFETCH(QList<qint64>, subtotals);
+    StatementList kept;
+    StatementList limited;
+    limited.setLineLimit(limit);
+    for (StatementList *list : {&kept, &limited}) {
+        list->setPrinted(StatementFields::Payment, true);
+        for (int k = 0; k < quantities.size(); ++k) {
+            StatementRecord record =
+                line(QString::number(k), quantities.at(k), std::numeric_limits<qint32>::max());
+            record.subtotal = {subtotals.at(k)};
+            if (k == 0)
+                list->append(record);
+            else
+                list->appendFirstLine(0, record);
+        }
+        list->computeTotals();
+    }
+    const StatementRecord &all = kept.at(0);
+    const StatementRecord &some = limited.at(0);
+    const int shown = qMin(limit, int(quantities.size()));
+    QCOMPARE(some.productName, all.productName.mid(0, shown));
+    QCOMPARE(some.subtotal, all.subtotal.mid(0, shown));
+    QCOMPARE(some.hiddenLines, int(quantities.size()) - shown);
+    QCOMPARE(some.sum, all.sum);
+    QCOMPARE(some.totalSum, all.totalSum);
+    QCOMPARE(some.payment, all.payment);
 }
 
 void TestStatementList::flags()

@@ -94,6 +94,7 @@ private slots:
     void onePageOfA4PerRecord();
     void pageContent();
     void productLinesInMergedOrder();
+    void hugeOrderShowsItsFirstLines();
     void markupInValuesShownAsText();
     void sectionsLeftOut_data();
     void sectionsLeftOut();
@@ -216,6 +217,40 @@ void TestStatementWriter::productLinesInMergedOrder()
         QVERIFY2(at > previous, qPrintable(text));
         previous = at;
     }
+}
+
+// Lines past the bottom of the page are cut off: an order of thousands of
+// lines shows what an order of the lines a record keeps shows.
+void TestStatementWriter::hugeOrderShowsItsFirstLines()
+{
+    StatementRecord huge = order(1);
+    huge.productName.clear();
+    huge.productNumber.clear();
+    for (int k = 0; k < 3000; ++k) {
+        huge.productName.append(QString("有機緑茶 %1").arg(k));
+        huge.productNumber.append(QString("T-%1").arg(k));
+        huge.option.append("100g");
+        huge.quantity.append(1);
+        huge.unitPrice.append(1000 + k);
+        huge.subtotal.append(0);
+    }
+    StatementRecord kept = huge;
+    const int limit = StatementWriter::lineLimit();
+    kept.productName = kept.productName.mid(0, limit);
+    kept.productNumber = kept.productNumber.mid(0, limit);
+    StatementList hugeList = printedList();
+    hugeList.append(huge);
+    StatementList keptList = printedList();
+    keptList.append(kept);
+
+    const QString path = write(hugeList);
+    QCOMPARE(pageCount(path), 1);
+    const QString text = pdfText(path);
+    QCOMPARE(text, pdfText(write(keptList)));
+    for (const char *shown : {"T-0 / 有機緑茶 0 / 100g", "T-20 / 有機緑茶 20 / 100g"})
+        QVERIFY2(text.contains(shown), qPrintable(text));
+    for (const char *cut : {"T-100 /", "Total Sum"})
+        QVERIFY2(!text.contains(cut), qPrintable(text));
 }
 
 void TestStatementWriter::markupInValuesShownAsText()
