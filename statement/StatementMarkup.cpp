@@ -130,13 +130,18 @@ QString StatementMarkup::productTable(const StatementRecord &record, int lineCou
     for (int k = 0; k < lines; ++k) {
         html += QStringLiteral("<tr>");
         if (productCell) {
+            // Only the parts with text are joined: no " / " dangles.
             QStringList parts;
+            const auto addPart = [&parts](const QString &part) {
+                if (!part.trimmed().isEmpty())
+                    parts.append(part.toHtmlEscaped());
+            };
             if (printed_[ProductNumber])
-                parts.append(entryOr(record.productNumber, k, QString()).toHtmlEscaped());
+                addPart(entryOr(record.productNumber, k, QString()));
             if (printed_[ProductName])
-                parts.append(record.productName.at(k).toHtmlEscaped());
+                addPart(record.productName.at(k));
             if (printed_[Option])
-                parts.append(entryOr(record.option, k, QString()).toHtmlEscaped());
+                addPart(entryOr(record.option, k, QString()));
             html += QStringLiteral("<td>") + parts.join(QStringLiteral(" / ")) +
                     QStringLiteral("</td>");
         }
