@@ -120,12 +120,38 @@ void ConfigDialog::openConvertSettingDialog(const QModelIndex &index)
     dialog->show();
 }
 
+void ConfigDialog::on_copyButton_clicked()
+{
+    const QModelIndex index = ui->settingListView->currentIndex();
+    if (!index.isValid())
+        return;
+    ConvertSetting setting = ConvertSettingStore::load(index.data().toString());
+    const QString base = tr("%1 copy").arg(setting.name);
+    QString name = base;
+    for (int n = 2; ConvertSettingStore::contains(name); ++n)
+        name = base + QLatin1Char(' ') + QString::number(n);
+    setting.name = name;
+    if (!ConvertSettingStore::save(setting)) {
+        warn(tr("Cannot write the settings file '%1'.").arg(Settings().fileName()));
+        return;
+    }
+    const int row = index.row() + 1;
+    settingNames_->insertRow(row);
+    const QModelIndex copy = settingNames_->index(row);
+    settingNames_->setData(copy, name);
+    ui->settingListView->setCurrentIndex(copy);
+    openConvertSettingDialog(copy);
+}
+
 void ConfigDialog::on_deleteButton_clicked()
 {
     const QModelIndex index = ui->settingListView->currentIndex();
     if (!index.isValid())
         return;
     const QString name = index.data().toString();
+    // One click too many must not cost a setting.
+    if (!services_.question(this, tr("Delete"), tr("Delete the convert setting '%1'?").arg(name)))
+        return;
     // The row goes only with the stored setting, so the list never hides one
     // that is still in the file.
     if (!ConvertSettingStore::remove(name)) {

@@ -41,6 +41,7 @@ protected:
 private Q_SLOTS:
     void on_addButton_clicked();
     void on_setButton_clicked();
+    void on_copyButton_clicked();
     void on_deleteButton_clicked();
     void on_okButton_clicked();
     void discard();

@@ -125,6 +125,26 @@ Discard the changes?</source>
         <source>02-1234-5678</source>
         <translation>03-1234-5678</translation>
     </message>
+    <message>
+        <source>선택된 설정을 복제하여 새 설정을 만듭니다</source>
+        <translation>選択した変換設定をコピーして新しい変換設定を作ります</translation>
+    </message>
+    <message>
+        <source>복제</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 のコピー</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete the convert setting &apos;%1&apos;?</source>
+        <translation>変換設定「%1」を削除しますか？</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSettingDialog</name>

@@ -125,6 +125,26 @@ Discard the changes?</source>
         <source>02-1234-5678</source>
         <translation>02-1234-5678</translation>
     </message>
+    <message>
+        <source>선택된 설정을 복제하여 새 설정을 만듭니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>복제</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copy</source>
+        <translation>%1 복사본</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Delete the convert setting &apos;%1&apos;?</source>
+        <translation>변환설정 &apos;%1&apos;을(를) 삭제하시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>ConvertSettingDialog</name>
