@@ -249,7 +249,7 @@ void MainWindowSettingsTest::settingChooserFollowsTheList()
         QVERIFY(ConvertSettingStore::save(setting));
     }
     auto fake = std::make_unique<FakeDesktop>();
-    fake->questionAnswers = {true, true}; // yes, delete each
+    fake->questionAnswers << true << true; // yes, delete each
     MainWindow window(std::move(fake));
     window.show();
     auto *chooser = child<QComboBox>(&window, "convertSetting");
