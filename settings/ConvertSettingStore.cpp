@@ -67,6 +67,22 @@ QStringList kindStrings(const QList<SourceKind> &kinds)
     return ConvertSettingStore::toStringList(numbers);
 }
 
+// The number of entries to read of the array begun on store: its stored size,
+// but no more than the highest entry present. A damaged file may claim
+// billions of entries; a missing entry before the last one reads as defaults,
+// as the store gives any missing key, so the entries after it are kept.
+int entriesToRead(const QSettings &store, const int storedSize)
+{
+    int highest = 0;
+    for (const QString &group : store.childGroups()) {
+        bool isNumber = false;
+        const int number = group.toInt(&isNumber);
+        if (isNumber && number > highest)
+            highest = number;
+    }
+    return qMin(storedSize, highest);
+}
+
 const QString pdfSettingGroup = QStringLiteral("PdfSetting");
 const QString inputGroup = QStringLiteral("input");
 const QString outputArray = QStringLiteral("output");
@@ -157,13 +173,9 @@ QList<InputForm> readInputForms(QSettings &store, const QString &name)
     if (!ConvertSettingStore::isValidName(name))
         return forms;
     const SettingGroup group(store, name, inputGroup);
-    const int count = store.beginReadArray(filesArray);
-    // The stored size is only an upper bound: a damaged file may claim
-    // billions of entries, so entries are read while they exist.
+    const int count = entriesToRead(store, store.beginReadArray(filesArray));
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
-        if (store.childKeys().isEmpty())
-            break;
         InputForm form;
         form.name = store.value(QStringLiteral("name")).toString();
         form.key = store.value(QStringLiteral("key"), 0).toInt();
@@ -224,11 +236,9 @@ QList<OutputItem> readOutputItems(QSettings &store, const QString &name)
     if (!ConvertSettingStore::isValidName(name))
         return items;
     const SettingGroup group(store, name);
-    const int count = store.beginReadArray(outputArray);
+    const int count = entriesToRead(store, store.beginReadArray(outputArray));
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
-        if (store.childKeys().isEmpty())
-            break;
         OutputItem item;
         item.name = store.value(QStringLiteral("name")).toString();
         item.mapSources = readKindList(store, QStringLiteral("mapSources"));

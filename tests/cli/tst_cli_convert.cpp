@@ -28,6 +28,7 @@ private slots:
     void convert();
     void statement();
     void failure();
+    void outputItemMissingInTheFile();
     void wrongArguments_data();
     void wrongArguments();
     void outOfMemory();
@@ -123,6 +124,28 @@ void TestCliConvert::failure()
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.err, QByteArray("Output file must not be one of the input files.\n"));
     QCOMPARE(readBytes("in.csv"), QByteArray("Other,Header\n1,2\n"));
+}
+
+// An output item lost from the middle of the stored list is an empty column;
+// the items after it are still written.
+void TestCliConvert::outputItemMissingInTheFile()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = setting("abc");
+    s.forms = {firstForm({"A", "B", "C"})};
+    s.heads = QStringList{"A", "B", "C"};
+    s.outputItems = {inputItem("A", {0}), inputItem("B", {1}), inputItem("C", {2})};
+    QVERIFY(ConvertSettingStore::save(s));
+    {
+        QSettings raw(QStringLiteral("rowsmith.dat"), QSettings::IniFormat);
+        raw.remove(QStringLiteral("SettingInfo/abc/output/2"));
+    }
+    QVERIFY(writeBytes("in.csv", "A,B,C\n1,2,3\n"));
+
+    const CliOutcome outcome =
+        runCli({"convert", "--setting", "abc", "--output", "out.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(readBytes("out.csv"), QByteArray("A,,C\n1,,3\n"));
 }
 
 void TestCliConvert::wrongArguments_data()

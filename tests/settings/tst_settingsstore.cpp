@@ -149,7 +149,8 @@ private slots:
     void defaultsOfMissingKeys_data();
     void defaultsOfMissingKeys();
     void resavingWithFewerEntries();
-    void absurdArraySizes();
+    void arraysWithMissingEntries_data();
+    void arraysWithMissingEntries();
     void refusesNames_data();
     void refusesNames();
     void renameAndRemove();
@@ -361,17 +362,57 @@ void SettingsStoreTest::resavingWithFewerEntries()
     QCOMPARE(storedKeys(setting.name), expectedKeys(setting));
 }
 
-void SettingsStoreTest::absurdArraySizes()
+void SettingsStoreTest::arraysWithMissingEntries_data()
 {
+    // The stored size, the entries present (entry n is named by the n-th
+    // letter), and the names read back; "" is an entry read as defaults.
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("complete") << 3 << QList<int>{1, 2, 3} << QStringList{"A", "B", "C"};
+    QTest::newRow("gap in the middle") << 3 << QList<int>{1, 3} << QStringList{"A", "", "C"};
+    QTest::newRow("first missing") << 3 << QList<int>{2, 3} << QStringList{"", "B", "C"};
+    QTest::newRow("two gaps") << 5 << QList<int>{2, 5} << QStringList{"", "B", "", "", "E"};
+    QTest::newRow("last missing") << 3 << QList<int>{1, 2} << QStringList{"A", "B"};
+    QTest::newRow("entries beyond the size") << 1 << QList<int>{1, 2} << QStringList{"A"};
+    QTest::newRow("no entries") << 3 << QList<int>{} << QStringList{};
+    // A damaged file may claim billions of entries: only as many are read as
+    // the file holds.
+    QTest::newRow("absurd size") << 2147483647 << QList<int>{1} << QStringList{"A"};
+    QTest::newRow("absurd size with a gap")
+        << 1000000000 << QList<int>{1, 3} << QStringList{"A", "", "C"};
+}
+
+void SettingsStoreTest::arraysWithMissingEntries()
+{
+    QFETCH(int, size);
+    QFETCH(QList<int>, present);
+    QFETCH(QStringList, names);
     TestWorkingFolder folder;
-    // A damaged file claims far more entries than it holds: only those it holds are read.
-    writeRaw(QStringLiteral("SettingInfo/Big/output/size"), 2147483647);
-    writeRaw(QStringLiteral("SettingInfo/Big/output/1/name"), QStringLiteral("a"));
-    writeRaw(QStringLiteral("SettingInfo/Big/input/files/size"), 1000000000);
-    writeRaw(QStringLiteral("SettingInfo/Big/input/files/1/name"), QStringLiteral("orders"));
-    const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("Big"));
-    QCOMPARE(loaded.outputItems.size(), 1);
-    QCOMPARE(loaded.forms.size(), 1);
+    const QString base = QStringLiteral("SettingInfo/S/");
+    writeRaw(base + "output/size", size);
+    writeRaw(base + "input/files/size", size);
+    for (const int entry : present) {
+        const QString name(QChar('A' + entry - 1));
+        writeRaw(base + QStringLiteral("output/%1/name").arg(entry), name);
+        writeRaw(base + QStringLiteral("output/%1/distinct").arg(entry), QStringLiteral("YES"));
+        writeRaw(base + QStringLiteral("input/files/%1/name").arg(entry), name);
+        writeRaw(base + QStringLiteral("input/files/%1/key").arg(entry), entry);
+    }
+
+    const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("S"));
+    QStringList itemNames;
+    for (const OutputItem &item : loaded.outputItems) {
+        itemNames << item.name;
+        QCOMPARE(item.distinct, item.name.isEmpty() ? QStringLiteral("NO") : QStringLiteral("YES"));
+    }
+    QCOMPARE(itemNames, names);
+    QStringList formNames;
+    for (const InputForm &form : loaded.forms) {
+        formNames << form.name;
+        QCOMPARE(form.key, form.name.isEmpty() ? 0 : form.name.at(0).unicode() - 'A' + 1);
+    }
+    QCOMPARE(formNames, names);
 }
 
 void SettingsStoreTest::refusesNames_data()
