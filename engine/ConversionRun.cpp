@@ -8,6 +8,7 @@
 #include "engine/OutputStage.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/SettingsFileCheck.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementWriter.h"
 
@@ -145,6 +146,12 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
+    // A file that cannot be read would pass for one without the setting.
+    const SettingsFileCheck settingsFile = SettingsFileCheck::now();
+    if (!settingsFile.isReadable()) {
+        reporter.showError(settingsFile.message());
+        return result;
+    }
     // The whole setting is read here, once: nothing changes the file while the
     // run holds the thread.
     return run(inputFiles, outputFile,
