@@ -118,6 +118,8 @@ void ConfigDialog::on_deleteButton_clicked()
     if (!index.isValid())
         return;
     const QString name = index.data().toString();
+    if (!settingsFileMayBeSaved())
+        return;
     // The row goes only with the stored setting, so the list never hides one
     // that is still in the file.
     if (!ConvertSettingStore::remove(name)) {
@@ -133,6 +135,8 @@ void ConfigDialog::on_okButton_clicked()
     const QStringList texts = companyTexts();
     for (int code = 0; code < texts.size(); ++code)
         company.setValue(code, texts.at(code));
+    if (!settingsFileMayBeSaved())
+        return;
     if (!company.write()) {
         warn(tr("Cannot write the settings file '%1'.").arg(Settings().fileName()));
         return;

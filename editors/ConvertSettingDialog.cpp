@@ -505,6 +505,8 @@ void ConvertSettingDialog::on_saveButton_clicked()
         ui->titleLineEdit->setFocus();
         return;
     }
+    if (!settingsFileMayBeSaved())
+        return;
     // A new name that another setting has would overwrite that setting.
     const bool otherName =
         loadedName_.isEmpty() || !ConvertSettingStore::sameName(name, loadedName_);

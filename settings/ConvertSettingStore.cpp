@@ -1,6 +1,7 @@
 #include "settings/ConvertSettingStore.h"
 
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 
 #include <algorithm>
 
@@ -340,6 +341,10 @@ bool ConvertSettingStore::save(const ConvertSetting &setting)
 {
     if (!isValidName(setting.name))
         return false;
+    // A save writes back the whole file: one the store could not read whole
+    // would lose what it did not read.
+    if (!SettingsFileCheck::now().isReadable())
+        return false;
     Settings store;
     writeStatementOptions(store, setting.name, setting.statement);
     writeInput(store, setting.name, setting.heads, setting.ex1, setting.ex2, setting.forms);
@@ -378,6 +383,8 @@ bool ConvertSettingStore::remove(const QString &name)
 {
     // An empty name would remove every setting at once.
     if (!isValidName(name))
+        return false;
+    if (!SettingsFileCheck::now().isReadable())
         return false;
     Settings store;
     store.beginGroup(settingInfoGroup);

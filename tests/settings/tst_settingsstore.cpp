@@ -1,9 +1,12 @@
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
+#include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QtTest>
@@ -155,6 +158,8 @@ private slots:
     void refusesNames();
     void renameAndRemove();
     void readsAFileWrittenByHand();
+    void unreadableFileIsKept_data();
+    void unreadableFileIsKept();
 };
 
 void SettingsStoreTest::freshInstallation()
@@ -517,6 +522,83 @@ void SettingsStoreTest::readsAFileWrittenByHand()
     QVERIFY(run.statement.generate);
     QVERIFY(!run.statement.printStoreSite);
     QVERIFY(ConvertSettingStore::load(QStringLiteral("Second")).outputItems.isEmpty());
+}
+
+void SettingsStoreTest::unreadableFileIsKept_data()
+{
+    // How the settings file is spoiled, its bytes, and why it cannot be read
+    // ("" when it can).
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray stored("[SettingInfo]\nA\\output\\size=1\nA\\output\\1\\name=a\n");
+    const QString damaged = QStringLiteral("Some of its lines cannot be read as settings.");
+    QTest::newRow("missing: a fresh start") << "missing" << QByteArray() << QString();
+    QTest::newRow("empty") << "" << QByteArray() << QString();
+    QTest::newRow("sound") << "" << stored << QString();
+    QTest::newRow("a folder in its place")
+        << "folder" << QByteArray() << QStringLiteral("file to open is a directory");
+    QTest::newRow("no read permission")
+        << "unreadable" << stored << QStringLiteral("Permission denied");
+    QTest::newRow("section header not closed") << "" << stored + "[CompanyInfo\nname=x\n"
+                                               << damaged;
+    // Found only when the section is parsed, which the store leaves for later.
+    QTest::newRow("line without a value") << "" << stored + "A\\output\\1\n" << damaged;
+    QTest::newRow("binary") << "" << stored + QByteArray("\xff\x00\x01\n", 4) << damaged;
+}
+
+// A file the store cannot read whole is reported, never read as empty, and no
+// save, rename or removal writes over it.
+void SettingsStoreTest::unreadableFileIsKept()
+{
+    QFETCH(QString, fault);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    TestWorkingFolder folder;
+    const QString path = folder.filePath(dataFile);
+    if (fault == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(dataFile));
+    } else if (fault != QLatin1String("missing")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+    if (fault == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads the file all the same (root)");
+    }
+    // A reader before the check: the store reports a parse fault only to the
+    // first one, and the check must not miss it for that.
+    ConvertSettingStore::settingNames();
+
+    const SettingsFileCheck check = SettingsFileCheck::now();
+    QCOMPARE(check.isReadable(), reason.isEmpty());
+    if (reason.isEmpty()) {
+        QVERIFY(ConvertSettingStore::save(fullSetting(QStringLiteral("S"))));
+        return;
+    }
+    QCOMPARE(check.message(),
+             QStringLiteral("Cannot read the settings file:\n%1\n%2")
+                 .arg(QDir::toNativeSeparators(QDir::current().filePath(dataFile)), reason));
+
+    QVERIFY(!ConvertSettingStore::save(fullSetting(QStringLiteral("S"))));
+    QVERIFY(!ConvertSettingStore::rename(fullSetting(QStringLiteral("S")), QStringLiteral("A")));
+    QVERIFY(!ConvertSettingStore::remove(QStringLiteral("A")));
+    CompanyInfo company;
+    company.setValue(0, QStringLiteral("name"));
+    QVERIFY(!company.write());
+
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (fault == QLatin1String("folder")) {
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(QDir(path).isEmpty());
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
