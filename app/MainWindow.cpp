@@ -8,6 +8,7 @@
 #include "engine/ConversionRun.h"
 #include "engine/ProgramFiles.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/SettingsFileCheck.h"
 #include "settings/UserPreferences.h"
 #include "ui_MainWindow.h"
 #include "updater/Updater.h"
@@ -22,6 +23,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStringListModel>
+#include <QTimer>
 #include <QUrl>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires.
@@ -167,10 +169,18 @@ void MainWindow::restorePosition()
 
 void MainWindow::fillSettingNames()
 {
-    settingNames_->setStringList(ConvertSettingStore::settingNames());
+    // A file that cannot be read must not pass for one without settings, nor
+    // offer the names of the part that could be read.
+    const SettingsFileCheck file = SettingsFileCheck::now();
+    if (file.isReadable())
+        settingNames_->setStringList(ConvertSettingStore::settingNames());
     ui->convertSetting->setModel(settingNames_);
     if (settingNames_->rowCount() > 0)
         ui->convertSetting->setCurrentIndex(0);
+    if (file.isReadable())
+        return;
+    // Told once the window is up, so that the box stands above it.
+    QTimer::singleShot(0, this, [this, message = file.message()] { showError(message); });
 }
 
 void MainWindow::setOutputFile(const QString &path)

@@ -123,7 +123,7 @@ void ConfigDialog::openConvertSettingDialog(const QModelIndex &index)
 void ConfigDialog::on_copyButton_clicked()
 {
     const QModelIndex index = ui->settingListView->currentIndex();
-    if (!index.isValid())
+    if (!index.isValid() || !settingsFileMayBeSaved())
         return;
     ConvertSetting setting = ConvertSettingStore::load(index.data().toString());
     const QString base = tr("%1 copy").arg(setting.name);
@@ -132,7 +132,7 @@ void ConfigDialog::on_copyButton_clicked()
         name = base + QLatin1Char(' ') + QString::number(n);
     setting.name = name;
     if (!ConvertSettingStore::save(setting)) {
-        warn(tr("Cannot write the settings file '%1'.").arg(Settings().fileName()));
+        warn(tr("Cannot write the settings file '%1'.").arg(Settings::filePath()));
         return;
     }
     const int row = index.row() + 1;
@@ -149,6 +149,8 @@ void ConfigDialog::on_deleteButton_clicked()
     if (!index.isValid())
         return;
     const QString name = index.data().toString();
+    if (!settingsFileMayBeSaved())
+        return;
     // One click too many must not cost a setting.
     if (!services_.question(this, tr("Delete"), tr("Delete the convert setting '%1'?").arg(name)))
         return;
@@ -167,8 +169,10 @@ void ConfigDialog::on_okButton_clicked()
     const QStringList texts = companyTexts();
     for (int code = 0; code < texts.size(); ++code)
         company.setValue(code, texts.at(code));
+    if (!settingsFileMayBeSaved())
+        return;
     if (!company.write()) {
-        warn(tr("Cannot write the settings file '%1'.").arg(Settings().fileName()));
+        warn(tr("Cannot write the settings file '%1'.").arg(Settings::filePath()));
         return;
     }
     closing_ = true;

@@ -505,6 +505,8 @@ void ConvertSettingDialog::on_saveButton_clicked()
         ui->titleLineEdit->setFocus();
         return;
     }
+    if (!settingsFileMayBeSaved())
+        return;
     // A new name that another setting has would overwrite that setting.
     const bool otherName =
         loadedName_.isEmpty() || !ConvertSettingStore::sameName(name, loadedName_);
@@ -518,7 +520,7 @@ void ConvertSettingDialog::on_saveButton_clicked()
     const bool saved = loadedName_.isEmpty() ? ConvertSettingStore::save(setting)
                                              : ConvertSettingStore::rename(setting, loadedName_);
     if (!saved) {
-        warn(tr("Cannot write the settings file '%1'.").arg(Settings().fileName()));
+        warn(tr("Cannot write the settings file '%1'.").arg(Settings::filePath()));
         return;
     }
     updateNames(name);

@@ -1,5 +1,7 @@
 #include "editors/Dialog.h"
 
+#include "settings/SettingsFileCheck.h"
+
 #include <QLayout>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -48,4 +50,13 @@ void Dialog::addStatusBar()
 void Dialog::warn(const QString &text)
 {
     warningBox_(this, tr("Error"), text);
+}
+
+bool Dialog::settingsFileMayBeSaved()
+{
+    const SettingsFileCheck file = SettingsFileCheck::now();
+    if (file.isReadable())
+        return true;
+    warn(file.message());
+    return false;
 }

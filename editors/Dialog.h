@@ -29,6 +29,9 @@ protected:
     void addStatusBar();
     // The warning box titled "Error".
     void warn(const QString &text);
+    // Before a save: a settings file that cannot be read whole is not written
+    // over, and the warning says why. False then.
+    bool settingsFileMayBeSaved();
 
 private:
     QStatusBar *statusBar_;

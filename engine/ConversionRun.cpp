@@ -9,6 +9,7 @@
 #include "settings/ConvertSettingStore.h"
 #include "settings/PendingFile.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementWriter.h"
 
@@ -155,7 +156,7 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
         return result;
     }
     // Nor the settings file the run is about to read, under any name.
-    if (namesInputFile(outputFile, {Settings().fileName()})) {
+    if (namesInputFile(outputFile, {Settings::filePath()})) {
         reporter.showError(QCoreApplication::translate(
             "MainWindow", "Output file must not be the settings file."));
         return result;
@@ -166,6 +167,12 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
+    // A file that cannot be read would pass for one without the setting.
+    const SettingsFileCheck settingsFile = SettingsFileCheck::now();
+    if (!settingsFile.isReadable()) {
+        reporter.showError(settingsFile.message());
+        return result;
+    }
     // The whole setting is read here, once: nothing changes the file while the
     // run holds the thread.
     return run(inputFiles, outputFile,
@@ -199,7 +206,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     // The statement's place is checked before anything is read or written.
     const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
     if (generateStatement &&
-        !canWriteStatement(pdfPath, inputFiles + QStringList{Settings().fileName()})) {
+        !canWriteStatement(pdfPath, inputFiles + QStringList{Settings::filePath()})) {
         reporter.showError(statementError(pdfPath));
         return result;
     }

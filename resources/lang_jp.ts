@@ -1042,6 +1042,18 @@ Latest version : %2</source>
         <translation>変換設定を読み込んでいます...</translation>
     </message>
     <message>
+        <source>Cannot read the settings file:
+%1
+%2</source>
+        <translation>設定ファイルを読み込めません:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Some of its lines cannot be read as settings.</source>
+        <translation>設定として読み取れない行があります。</translation>
+    </message>
+    <message>
         <source>Processing input file(s)...</source>
         <translation>入力ファイルを処理しています...</translation>
     </message>

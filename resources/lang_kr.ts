@@ -1040,6 +1040,18 @@ Latest version : %2</source>
         <translation>변환설정을 불러오는 중...</translation>
     </message>
     <message>
+        <source>Cannot read the settings file:
+%1
+%2</source>
+        <translation>설정 파일을 읽을 수 없습니다:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Some of its lines cannot be read as settings.</source>
+        <translation>설정으로 읽을 수 없는 줄이 있습니다.</translation>
+    </message>
+    <message>
         <source>Processing input file(s)...</source>
         <translation>입력파일을 처리하는 중...</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "settings/CompanyInfo.h"
 
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 
 namespace {
 const QString groupName = QStringLiteral("CompanyInfo");
@@ -29,6 +30,10 @@ CompanyInfo CompanyInfo::read()
 
 bool CompanyInfo::write() const
 {
+    // A save writes back the whole file: one the store could not read whole
+    // would lose what it did not read.
+    if (!SettingsFileCheck::now().isReadable())
+        return false;
     Settings store;
     store.beginGroup(groupName);
     const QStringList names = keys();

@@ -17,7 +17,8 @@ public:
     // Reads all eight values from the settings file once.
     static CompanyInfo read();
     // Writes all eight values under their keys, in code order; false when the
-    // settings file could not be written.
+    // settings file could not be written, or not be read whole (nothing is
+    // written then).
     bool write() const;
 
     // The value for a source code; "" outside 0..7.

@@ -1,6 +1,7 @@
 #include "settings/ConvertSettingStore.h"
 
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 
 #include <algorithm>
 
@@ -65,6 +66,22 @@ QStringList kindStrings(const QList<SourceKind> &kinds)
     for (const SourceKind kind : kinds)
         numbers.append(int(kind));
     return ConvertSettingStore::toStringList(numbers);
+}
+
+// The number of entries to read of the array begun on store: its stored size,
+// but no more than the highest entry present. A damaged file may claim
+// billions of entries; a missing entry before the last one reads as defaults,
+// as the store gives any missing key, so the entries after it are kept.
+int entriesToRead(const QSettings &store, const int storedSize)
+{
+    int highest = 0;
+    for (const QString &group : store.childGroups()) {
+        bool isNumber = false;
+        const int number = group.toInt(&isNumber);
+        if (isNumber && number > highest)
+            highest = number;
+    }
+    return qMin(storedSize, highest);
 }
 
 const QString pdfSettingGroup = QStringLiteral("PdfSetting");
@@ -157,13 +174,9 @@ QList<InputForm> readInputForms(QSettings &store, const QString &name)
     if (!ConvertSettingStore::isValidName(name))
         return forms;
     const SettingGroup group(store, name, inputGroup);
-    const int count = store.beginReadArray(filesArray);
-    // The stored size is only an upper bound: a damaged file may claim
-    // billions of entries, so entries are read while they exist.
+    const int count = entriesToRead(store, store.beginReadArray(filesArray));
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
-        if (store.childKeys().isEmpty())
-            break;
         InputForm form;
         form.name = store.value(QStringLiteral("name")).toString();
         form.key = store.value(QStringLiteral("key"), 0).toInt();
@@ -224,11 +237,9 @@ QList<OutputItem> readOutputItems(QSettings &store, const QString &name)
     if (!ConvertSettingStore::isValidName(name))
         return items;
     const SettingGroup group(store, name);
-    const int count = store.beginReadArray(outputArray);
+    const int count = entriesToRead(store, store.beginReadArray(outputArray));
     for (int i = 0; i < count; ++i) {
         store.setArrayIndex(i);
-        if (store.childKeys().isEmpty())
-            break;
         OutputItem item;
         item.name = store.value(QStringLiteral("name")).toString();
         item.mapSources = readKindList(store, QStringLiteral("mapSources"));
@@ -330,6 +341,10 @@ bool ConvertSettingStore::save(const ConvertSetting &setting)
 {
     if (!isValidName(setting.name))
         return false;
+    // A save writes back the whole file: one the store could not read whole
+    // would lose what it did not read.
+    if (!SettingsFileCheck::now().isReadable())
+        return false;
     Settings store;
     writeStatementOptions(store, setting.name, setting.statement);
     writeInput(store, setting.name, setting.heads, setting.ex1, setting.ex2, setting.forms);
@@ -368,6 +383,8 @@ bool ConvertSettingStore::remove(const QString &name)
 {
     // An empty name would remove every setting at once.
     if (!isValidName(name))
+        return false;
+    if (!SettingsFileCheck::now().isReadable())
         return false;
     Settings store;
     store.beginGroup(settingInfoGroup);

@@ -26,7 +26,8 @@ public:
     static bool sameName(const QString &a, const QString &b);
 
     // Writes PdfSetting, input, output and the 19 field groups, in that order.
-    // Refuses (false, nothing written) an invalid name.
+    // Refuses (false, nothing written) an invalid name, and a settings file
+    // that cannot be read whole (SettingsFileCheck); so do rename and remove.
     static bool save(const ConvertSetting &setting);
     static ConvertSetting load(const QString &name, Defaults defaults = Defaults::Editor);
     // Saves the setting under its (new) name, then removes the old group unless

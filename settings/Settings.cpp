@@ -1,5 +1,14 @@
 #include "Settings.h"
 
-Settings::Settings(QObject *parent)
-    : QSettings(QStringLiteral("rowsmith.dat"), QSettings::IniFormat, parent)
-{}
+#include <QDir>
+
+namespace {
+const QString settingsFileName = QStringLiteral("rowsmith.dat");
+}
+
+Settings::Settings(QObject *parent) : QSettings(settingsFileName, QSettings::IniFormat, parent) {}
+
+QString Settings::filePath()
+{
+    return QDir::current().absoluteFilePath(settingsFileName);
+}

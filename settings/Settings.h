@@ -9,4 +9,7 @@ class Settings : public QSettings
     Q_OBJECT
 public:
     explicit Settings(QObject *parent = nullptr);
+
+    // The absolute path of the settings file in the current working folder.
+    static QString filePath();
 };

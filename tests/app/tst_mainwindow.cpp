@@ -132,6 +132,7 @@ private Q_SLOTS:
     void settingNamesFromTheSettingsFile_data();
     void settingNamesFromTheSettingsFile();
     void errorChannel();
+    void unreadableSettingsFile();
     void desktopCommands();
     void helpFile_data();
     void helpFile();
@@ -612,6 +613,33 @@ void MainWindowTest::errorChannel()
     // The status bar changes only after the box was closed.
     QCOMPARE(box.statusWhileShown, QStringLiteral("Loading settings..."));
     QCOMPARE(f.status(), QStringLiteral("An error has occurred"));
+}
+
+// A damaged settings file is no empty one: the window says so once it is up,
+// and offers none of the settings it could read in part.
+void MainWindowTest::unreadableSettingsFile()
+{
+    TestWorkingFolder folder;
+    saveSettingNamed(QStringLiteral("orders"));
+    QFile file(QStringLiteral("rowsmith.dat"));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("[CompanyInfo\nname=x\n");
+    file.close();
+
+    auto fake = std::make_unique<FakeDesktop>();
+    FakeDesktop *desktop = fake.get();
+    MainWindow window(std::move(fake));
+    window.show();
+    QTRY_COMPARE(desktop->warnings.size(), 1);
+    const FakeDesktop::Warning &box = desktop->warnings.first();
+    QCOMPARE(box.parent, &window);
+    QCOMPARE(box.title, QStringLiteral("Error"));
+    QCOMPARE(box.text, QStringLiteral("Cannot read the settings file:\n%1\n"
+                                      "Some of its lines cannot be read as settings.")
+                           .arg(QDir::toNativeSeparators(
+                               QDir::current().filePath(QStringLiteral("rowsmith.dat")))));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("An error has occurred"));
+    QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("convertSetting"))->count(), 0);
 }
 
 void MainWindowTest::desktopCommands()

@@ -287,6 +287,8 @@ void MainWindowRunTest::failedRunsReportThroughTheErrorChannel_data()
     QTest::newRow("output path names an input file")
         << "outputIsInput"
         << "Output file must not be one of the input files.";
+    QTest::newRow("settings file damaged after the start") << "damagedSettings"
+                                                           << "Cannot read the settings file:\n";
 }
 
 void MainWindowRunTest::failedRunsReportThroughTheErrorChannel()
@@ -322,6 +324,10 @@ void MainWindowRunTest::failedRunsReportThroughTheErrorChannel()
     window.findChild<QToolButton *>(QStringLiteral("addButton"))->click();
     desktop->saveAnswers.enqueue(output);
     window.findChild<QToolButton *>(QStringLiteral("setButton"))->click();
+    const QString settingsFile = folder.filePath(QStringLiteral("rowsmith.dat"));
+    if (fault == QLatin1String("damagedSettings"))
+        QVERIFY(writeFile(settingsFile, readFile(settingsFile) + "[CompanyInfo\nname=x\n"));
+    const QByteArray settingsBefore = readFile(settingsFile);
     window.findChild<QAction *>(QStringLiteral("action_convert"))->trigger();
 
     QCOMPARE(desktop->warnings.size(), 1);
@@ -333,6 +339,7 @@ void MainWindowRunTest::failedRunsReportThroughTheErrorChannel()
     QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("openFolderButton"))->isEnabled());
     QVERIFY(!window.findChild<QPushButton *>(QStringLiteral("printButton"))->isEnabled());
     QCOMPARE(readFile(output), outputBefore);
+    QCOMPARE(readFile(settingsFile), settingsBefore);
 
     // The command line reports the same error for the same inputs.
     ProcessOptions inFolder;

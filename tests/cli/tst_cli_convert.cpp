@@ -28,6 +28,9 @@ private slots:
     void convert();
     void statement();
     void failure();
+    void outputItemMissingInTheFile();
+    void unreadableSettingsFile_data();
+    void unreadableSettingsFile();
     void wrongArguments_data();
     void wrongArguments();
     void outOfMemory();
@@ -123,6 +126,72 @@ void TestCliConvert::failure()
     QCOMPARE(outcome.exitCode, 1);
     QCOMPARE(outcome.err, QByteArray("Output file must not be one of the input files.\n"));
     QCOMPARE(readBytes("in.csv"), QByteArray("Other,Header\n1,2\n"));
+}
+
+// An output item lost from the middle of the stored list is an empty column;
+// the items after it are still written.
+void TestCliConvert::outputItemMissingInTheFile()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = setting("abc");
+    s.forms = {firstForm({"A", "B", "C"})};
+    s.heads = QStringList{"A", "B", "C"};
+    s.outputItems = {inputItem("A", {0}), inputItem("B", {1}), inputItem("C", {2})};
+    QVERIFY(ConvertSettingStore::save(s));
+    {
+        QSettings raw(QStringLiteral("rowsmith.dat"), QSettings::IniFormat);
+        raw.remove(QStringLiteral("SettingInfo/abc/output/2"));
+    }
+    QVERIFY(writeBytes("in.csv", "A,B,C\n1,2,3\n"));
+
+    const CliOutcome outcome =
+        runCli({"convert", "--setting", "abc", "--output", "out.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(readBytes("out.csv"), QByteArray("A,,C\n1,,3\n"));
+}
+
+void TestCliConvert::unreadableSettingsFile_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in its place") << true << "file to open is a directory";
+    QTest::newRow("damaged") << false << "Some of its lines cannot be read as settings.";
+}
+
+// A settings file that cannot be read is no empty one: both commands say why
+// and fail, and nothing is written.
+void TestCliConvert::unreadableSettingsFile()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
+    TestWorkingFolder working;
+    QVERIFY(ConvertSettingStore::save(twoColumns("names")));
+    QByteArray stored = readBytes("rowsmith.dat");
+    if (folder) {
+        QVERIFY(QFile::remove("rowsmith.dat"));
+        QVERIFY(QDir().mkdir("rowsmith.dat"));
+        stored.clear();
+    } else {
+        stored += "[CompanyInfo\nname=x\n";
+        QVERIFY(writeBytes("rowsmith.dat", stored));
+    }
+    QVERIFY(writeBytes("in.csv", "No,Name\n1,Sato\n"));
+    QVERIFY(writeBytes("out.csv", "old\n"));
+    const QByteArray message = QStringLiteral("Cannot read the settings file:\n%1\n%2\n")
+                                   .arg(QDir::current().filePath("rowsmith.dat"), reason)
+                                   .toUtf8();
+
+    CliOutcome outcome = runCli({"list"});
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.out, QByteArray());
+    QCOMPARE(outcome.err, message);
+
+    outcome = runCli({"convert", "--setting", "names", "--output", "out.csv", "in.csv"});
+    QCOMPARE(outcome.exitCode, 1);
+    QCOMPARE(outcome.out, QByteArray());
+    QCOMPARE(outcome.err, message);
+    QCOMPARE(readBytes("out.csv"), QByteArray("old\n"));
+    QCOMPARE(readBytes("rowsmith.dat"), stored);
 }
 
 void TestCliConvert::wrongArguments_data()

@@ -107,6 +107,8 @@ void ManualTest::everyErrorExplained_data()
         "Choose a convert setting.",
         "Output file must not be one of the input files.",
         "Output file must not be the settings file.",
+        "Cannot read the settings file:\n%1\n%2",
+        "Some of its lines cannot be read as settings.",
         "There is no input file information in setting. Please check convert settings.",
         "Cannot open input file:\n%1.",
         "Input file has a malformed record:\n%1 (line %2).",

@@ -6,6 +6,8 @@
 #include "settings/ConvertSettingStore.h"
 #include "support/TestWorkingFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -61,6 +63,8 @@ private slots:
     void company();
     void settingsList_data();
     void settingsList();
+    void unreadableSettingsFileIsKept_data();
+    void unreadableSettingsFileIsKept();
 };
 
 void ConfigDialogTest::buttons_data()
@@ -311,6 +315,64 @@ void ConfigDialogTest::settingsList()
     }
     // The list is not edited in place.
     QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void ConfigDialogTest::unreadableSettingsFileIsKept_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("company information") << "ok";
+    QTest::newRow("delete a setting") << "delete";
+    QTest::newRow("save a new setting") << "add";
+    QTest::newRow("rename a setting") << "change";
+}
+
+// Saving over a settings file that was not read whole would drop what was
+// not read: every save says why it cannot be done, and the file stays.
+void ConfigDialogTest::unreadableSettingsFileIsKept()
+{
+    QFETCH(QString, action);
+    TestWorkingFolder folder;
+    for (const QString name : {"A", "B"}) {
+        ConvertSetting setting;
+        setting.name = name;
+        QVERIFY(ConvertSettingStore::save(setting));
+    }
+    QStringListModel names(ConvertSettingStore::settingNames());
+    QFile file(QStringLiteral("rowsmith.dat"));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("[CompanyInfo\nname=x\n");
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    FakeDialogServices fake;
+    ConfigDialog dialog(&names);
+    dialog.setServices(fake.services());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.findChild<QListView *>("settingListView")->setCurrentIndex(names.index(1));
+    QWidget *saving = &dialog;
+    if (action == "ok" || action == "delete") {
+        click(&dialog, action == "ok" ? "okButton" : "deleteButton");
+    } else {
+        click(&dialog, action == "add" ? "addButton" : "setButton");
+        const QList<ConvertSettingDialog *> open = openSettingDialogs(&dialog);
+        QCOMPARE(open.size(), 1);
+        saving = open.first();
+        saving->findChild<QLineEdit *>("settingNameEdit")->setText("N");
+        click(saving, "saveButton");
+    }
+
+    QCOMPARE(fake.warnings,
+             QStringList{QStringLiteral("Cannot read the settings file:\n%1\n"
+                                        "Some of its lines cannot be read as settings.")
+                             .arg(QDir::toNativeSeparators(
+                                 QDir::current().filePath(QStringLiteral("rowsmith.dat"))))});
+    QVERIFY(saving->isVisible());
+    QCOMPARE(names.stringList(), (QStringList{"A", "B"}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 QTEST_MAIN(ConfigDialogTest)

@@ -1,9 +1,12 @@
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
+#include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFileCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QtTest>
@@ -149,11 +152,14 @@ private slots:
     void defaultsOfMissingKeys_data();
     void defaultsOfMissingKeys();
     void resavingWithFewerEntries();
-    void absurdArraySizes();
+    void arraysWithMissingEntries_data();
+    void arraysWithMissingEntries();
     void refusesNames_data();
     void refusesNames();
     void renameAndRemove();
     void readsAFileWrittenByHand();
+    void unreadableFileIsKept_data();
+    void unreadableFileIsKept();
 };
 
 void SettingsStoreTest::freshInstallation()
@@ -361,17 +367,57 @@ void SettingsStoreTest::resavingWithFewerEntries()
     QCOMPARE(storedKeys(setting.name), expectedKeys(setting));
 }
 
-void SettingsStoreTest::absurdArraySizes()
+void SettingsStoreTest::arraysWithMissingEntries_data()
 {
+    // The stored size, the entries present (entry n is named by the n-th
+    // letter), and the names read back; "" is an entry read as defaults.
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("complete") << 3 << QList<int>{1, 2, 3} << QStringList{"A", "B", "C"};
+    QTest::newRow("gap in the middle") << 3 << QList<int>{1, 3} << QStringList{"A", "", "C"};
+    QTest::newRow("first missing") << 3 << QList<int>{2, 3} << QStringList{"", "B", "C"};
+    QTest::newRow("two gaps") << 5 << QList<int>{2, 5} << QStringList{"", "B", "", "", "E"};
+    QTest::newRow("last missing") << 3 << QList<int>{1, 2} << QStringList{"A", "B"};
+    QTest::newRow("entries beyond the size") << 1 << QList<int>{1, 2} << QStringList{"A"};
+    QTest::newRow("no entries") << 3 << QList<int>{} << QStringList{};
+    // A damaged file may claim billions of entries: only as many are read as
+    // the file holds.
+    QTest::newRow("absurd size") << 2147483647 << QList<int>{1} << QStringList{"A"};
+    QTest::newRow("absurd size with a gap")
+        << 1000000000 << QList<int>{1, 3} << QStringList{"A", "", "C"};
+}
+
+void SettingsStoreTest::arraysWithMissingEntries()
+{
+    QFETCH(int, size);
+    QFETCH(QList<int>, present);
+    QFETCH(QStringList, names);
     TestWorkingFolder folder;
-    // A damaged file claims far more entries than it holds: only those it holds are read.
-    writeRaw(QStringLiteral("SettingInfo/Big/output/size"), 2147483647);
-    writeRaw(QStringLiteral("SettingInfo/Big/output/1/name"), QStringLiteral("a"));
-    writeRaw(QStringLiteral("SettingInfo/Big/input/files/size"), 1000000000);
-    writeRaw(QStringLiteral("SettingInfo/Big/input/files/1/name"), QStringLiteral("orders"));
-    const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("Big"));
-    QCOMPARE(loaded.outputItems.size(), 1);
-    QCOMPARE(loaded.forms.size(), 1);
+    const QString base = QStringLiteral("SettingInfo/S/");
+    writeRaw(base + "output/size", size);
+    writeRaw(base + "input/files/size", size);
+    for (const int entry : present) {
+        const QString name(QChar('A' + entry - 1));
+        writeRaw(base + QStringLiteral("output/%1/name").arg(entry), name);
+        writeRaw(base + QStringLiteral("output/%1/distinct").arg(entry), QStringLiteral("YES"));
+        writeRaw(base + QStringLiteral("input/files/%1/name").arg(entry), name);
+        writeRaw(base + QStringLiteral("input/files/%1/key").arg(entry), entry);
+    }
+
+    const ConvertSetting loaded = ConvertSettingStore::load(QStringLiteral("S"));
+    QStringList itemNames;
+    for (const OutputItem &item : loaded.outputItems) {
+        itemNames << item.name;
+        QCOMPARE(item.distinct, item.name.isEmpty() ? QStringLiteral("NO") : QStringLiteral("YES"));
+    }
+    QCOMPARE(itemNames, names);
+    QStringList formNames;
+    for (const InputForm &form : loaded.forms) {
+        formNames << form.name;
+        QCOMPARE(form.key, form.name.isEmpty() ? 0 : form.name.at(0).unicode() - 'A' + 1);
+    }
+    QCOMPARE(formNames, names);
 }
 
 void SettingsStoreTest::refusesNames_data()
@@ -476,6 +522,83 @@ void SettingsStoreTest::readsAFileWrittenByHand()
     QVERIFY(run.statement.generate);
     QVERIFY(!run.statement.printStoreSite);
     QVERIFY(ConvertSettingStore::load(QStringLiteral("Second")).outputItems.isEmpty());
+}
+
+void SettingsStoreTest::unreadableFileIsKept_data()
+{
+    // How the settings file is spoiled, its bytes, and why it cannot be read
+    // ("" when it can).
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray stored("[SettingInfo]\nA\\output\\size=1\nA\\output\\1\\name=a\n");
+    const QString damaged = QStringLiteral("Some of its lines cannot be read as settings.");
+    QTest::newRow("missing: a fresh start") << "missing" << QByteArray() << QString();
+    QTest::newRow("empty") << "" << QByteArray() << QString();
+    QTest::newRow("sound") << "" << stored << QString();
+    QTest::newRow("a folder in its place")
+        << "folder" << QByteArray() << QStringLiteral("file to open is a directory");
+    QTest::newRow("no read permission")
+        << "unreadable" << stored << QStringLiteral("Permission denied");
+    QTest::newRow("section header not closed") << "" << stored + "[CompanyInfo\nname=x\n"
+                                               << damaged;
+    // Found only when the section is parsed, which the store leaves for later.
+    QTest::newRow("line without a value") << "" << stored + "A\\output\\1\n" << damaged;
+    QTest::newRow("binary") << "" << stored + QByteArray("\xff\x00\x01\n", 4) << damaged;
+}
+
+// A file the store cannot read whole is reported, never read as empty, and no
+// save, rename or removal writes over it.
+void SettingsStoreTest::unreadableFileIsKept()
+{
+    QFETCH(QString, fault);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    TestWorkingFolder folder;
+    const QString path = folder.filePath(dataFile);
+    if (fault == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(dataFile));
+    } else if (fault != QLatin1String("missing")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+    if (fault == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads the file all the same (root)");
+    }
+    // A reader before the check: the store reports a parse fault only to the
+    // first one, and the check must not miss it for that.
+    ConvertSettingStore::settingNames();
+
+    const SettingsFileCheck check = SettingsFileCheck::now();
+    QCOMPARE(check.isReadable(), reason.isEmpty());
+    if (reason.isEmpty()) {
+        QVERIFY(ConvertSettingStore::save(fullSetting(QStringLiteral("S"))));
+        return;
+    }
+    QCOMPARE(check.message(),
+             QStringLiteral("Cannot read the settings file:\n%1\n%2")
+                 .arg(QDir::toNativeSeparators(QDir::current().filePath(dataFile)), reason));
+
+    QVERIFY(!ConvertSettingStore::save(fullSetting(QStringLiteral("S"))));
+    QVERIFY(!ConvertSettingStore::rename(fullSetting(QStringLiteral("S")), QStringLiteral("A")));
+    QVERIFY(!ConvertSettingStore::remove(QStringLiteral("A")));
+    CompanyInfo company;
+    company.setValue(0, QStringLiteral("name"));
+    QVERIFY(!company.write());
+
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (fault == QLatin1String("folder")) {
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(QDir(path).isEmpty());
+        return;
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
