@@ -161,7 +161,7 @@ void ConvertSettingDialog::on_addInputFileButton_clicked()
 {
     const QStringList paths =
         services_.openFiles(this, tr("Load File(s)"), UserPreferences::lastDirectory(),
-                            QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+                            tr("CSV Files (*.csv);;All Files (*.*)"));
     if (paths.isEmpty())
         return;
     UserPreferences::rememberFolderOf(paths.first());

@@ -426,6 +426,10 @@ Discard the changes?</source>
         <translation>変換設定が変更されています。
 変更を破棄しますか？</translation>
     </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*.*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>CsvWriter</name>

@@ -426,6 +426,10 @@ Discard the changes?</source>
         <translation>변환설정이 변경되었습니다.
 변경사항을 버리시겠습니까?</translation>
     </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*.*)</source>
+        <translation>CSV 파일 (*.csv);;모든 파일 (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>CsvWriter</name>
