@@ -121,6 +121,9 @@ void ManualTest::everyErrorExplained_data()
         "Cannot write statement file %1:\n%2.",
         "The statement goes beside the output file, which must be a regular file:\n%1.",
         "Not enough memory to convert the input files.",
+        "The statement needs an output file: the setting cannot write to standard output.",
+        "Input file mixes text encodings:\n%1 (line %2).",
+        "Input file has bytes that are not text in %3:\n%1 (line %2).",
         "An error has occurred"};
     for (const QString &message : run)
         QTest::newRow(qPrintable(message.section(QLatin1Char('\n'), 0, 0)))
@@ -132,6 +135,18 @@ void ManualTest::everyErrorExplained_data()
     QTest::newRow("merge") << "lang_jp"
                            << "MergeDialog"
                            << "Select new line code.";
+    const QList<QPair<const char *, const char *>> dialogs{
+        {"ConvertSettingDialog", "Input file has no header line:\n%1."},
+        {"ConvertSettingDialog", "Name must not contain '/' or '\\'."},
+        {"ConvertSettingDialog", "A convert setting named '%1' already exists.\nReplace it?"},
+        {"ConvertSettingDialog", "The convert setting has changed.\nDiscard the changes?"},
+        {"ConfigDialog", "The company information has changed.\nDiscard the changes?"},
+        {"ConfigDialog", "Delete the convert setting '%1'?"},
+        {"ConfigDialog", "Cannot delete the convert setting '%1'."},
+        {"ConfigDialog", "Cannot write the settings file '%1'."},
+        {"PdfSetModel", "Cannot assign rules for '%1'"}};
+    for (const auto &[context, message] : dialogs)
+        QTest::newRow(message) << "lang_jp" << context << message;
 
     const QStringList updater{"You are using latest version of Rowsmith.",
                               "Failed to retrieve version information from the server.",
