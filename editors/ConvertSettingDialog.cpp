@@ -16,6 +16,7 @@
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
 #include "settings/UserPreferences.h"
+#include "statement/StatementFont.h"
 #include "ui_ConvertSettingDialog.h"
 
 #include <QFile>
@@ -63,6 +64,7 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     sizeTables();
     refreshPreview();
 
+    ui->fontComboBox->setCurrentFont(statementFont(QString()));
     loadedFont_ = shownFont_ = ui->fontComboBox->currentFont().family();
     shown_ = settingFromForm();
 }
@@ -117,10 +119,12 @@ void ConvertSettingDialog::load(const QModelIndex &index)
     ui->titleLineEdit->setText(options.title);
     ui->mentTextEdit->setPlainText(options.ment);
     ui->commentTextEdit->setPlainText(options.comment);
-    if (!options.font.isEmpty())
-        ui->fontComboBox->setCurrentFont(QFont(options.font));
-    loadedFont_ = options.font;
+    // Without a stored font the statement is printed in a Japanese one: show
+    // that one, and store what is shown.
+    ui->fontComboBox->setCurrentFont(options.font.isEmpty() ? statementFont(QString())
+                                                            : QFont(options.font));
     shownFont_ = ui->fontComboBox->currentFont().family();
+    loadedFont_ = options.font.isEmpty() ? shownFont_ : options.font;
     ui->companyNameCheckBox->setChecked(options.printCompanyName);
     ui->storeNameCheckBox->setChecked(options.printStoreName);
     ui->storeSiteCheckBox->setChecked(options.printStoreSite);

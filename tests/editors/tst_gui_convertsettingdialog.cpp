@@ -12,6 +12,7 @@
 #include "editors/models/PdfSetModel.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "statement/StatementFont.h"
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
@@ -174,6 +175,7 @@ private slots:
     void outputTable();
     void preview();
     void loadingAndStatement();
+    void fontShownIsStored();
     void closing_data();
     void closing();
 
@@ -623,6 +625,26 @@ void ConvertSettingDialogTest::closing()
     QCOMPARE(f.fake.questions.size(), asked ? 1 : 0);
     QCOMPARE(!f.dialog.isVisible(), closed);
     QVERIFY(!QFile::exists(folder.filePath("rowsmith.dat")));
+}
+
+// A setting without a stored font shows the font its statement is printed
+// in, and saving stores that one.
+void ConvertSettingDialogTest::fontShownIsStored()
+{
+    TestWorkingFolder folder;
+    QVERIFY(QFile::copy(demo + "rowsmith.dat", folder.filePath("rowsmith.dat")));
+    const QString name = ConvertSettingStore::settingNames().value(0);
+    ConvertSetting stored = ConvertSettingStore::load(name);
+    stored.statement.font.clear();
+    QVERIFY(ConvertSettingStore::save(stored));
+
+    Fixture f({name});
+    f.load(0);
+    const QString printed = statementFont(QString()).family();
+    QCOMPARE(child<QFontComboBox>(&f.dialog, "fontComboBox")->currentFont().family(), printed);
+    f.fake.answers.enqueue(true);
+    click(&f.dialog, "saveButton");
+    QCOMPARE(ConvertSettingStore::load(name).statement.font, printed);
 }
 
 QTEST_MAIN(ConvertSettingDialogTest)
