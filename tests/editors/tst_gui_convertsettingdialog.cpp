@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -176,6 +177,8 @@ private slots:
     void preview();
     void loadingAndStatement();
     void fontShownIsStored();
+    void statementOptions_data();
+    void statementOptions();
     void closing_data();
     void closing();
 
@@ -645,6 +648,71 @@ void ConvertSettingDialogTest::fontShownIsStored()
     f.fake.answers.enqueue(true);
     click(&f.dialog, "saveButton");
     QCOMPARE(ConvertSettingStore::load(name).statement.font, printed);
+}
+
+void ConvertSettingDialogTest::statementOptions_data()
+{
+    // Which of the eight company lines are printed, as flags in field order.
+    QTest::addColumn<QList<bool>>("printed");
+    QTest::newRow("none") << QList<bool>{false, false, false, false, false, false, false, false};
+    QTest::newRow("all") << QList<bool>{true, true, true, true, true, true, true, true};
+    QTest::newRow("every other") << QList<bool>{true, false, true, false, true, false, true, false};
+    QTest::newRow("the others") << QList<bool>{false, true, false, true, false, true, false, true};
+}
+
+// The statement options show in their widgets as stored, every change there
+// is stored, and the statement tab is open only while the statement is made.
+void ConvertSettingDialogTest::statementOptions()
+{
+    QFETCH(QList<bool>, printed);
+    const char *boxes[] = {"companyNameCheckBox",  "storeNameCheckBox", "storePostCodeCheckBox",
+                           "storeAddressCheckBox", "storeTelCheckBox",  "storeFaxCheckBox",
+                           "storeEmailCheckBox",   "storeSiteCheckBox"};
+    auto flags = [](StatementOptions &o) {
+        return QList<bool *>{&o.printCompanyName,  &o.printStoreName, &o.printStorePostCode,
+                             &o.printStoreAddress, &o.printStoreTel,  &o.printStoreFax,
+                             &o.printStoreEmail,   &o.printStoreSite};
+    };
+    TestWorkingFolder folder;
+    QVERIFY(QFile::copy(demo + "rowsmith.dat", folder.filePath("rowsmith.dat")));
+    const QString name = ConvertSettingStore::settingNames().value(0);
+    ConvertSetting stored = ConvertSettingStore::load(name);
+    StatementOptions &options = stored.statement;
+    options.title = QStringLiteral("納品書");
+    options.ment = QStringLiteral("いつもありがとうございます。\n二行目");
+    options.comment = QStringLiteral("返品は7日以内に。");
+    for (int i = 0; i < 8; ++i)
+        *flags(options).at(i) = printed.at(i);
+    QVERIFY(ConvertSettingStore::save(stored));
+
+    Fixture f({name});
+    auto *tabs = child<QTabWidget>(&f.dialog, "outputTabWidget");
+    QVERIFY(!tabs->isTabEnabled(1)); // a new dialog makes no statement yet
+    f.load(0);
+    QVERIFY(tabs->isTabEnabled(1));
+    QCOMPARE(child<QLineEdit>(&f.dialog, "titleLineEdit")->text(), options.title);
+    QCOMPARE(child<QPlainTextEdit>(&f.dialog, "mentTextEdit")->toPlainText(), options.ment);
+    QCOMPARE(child<QPlainTextEdit>(&f.dialog, "commentTextEdit")->toPlainText(), options.comment);
+    for (int i = 0; i < 8; ++i) {
+        auto *box = child<QCheckBox>(&f.dialog, boxes[i]);
+        QCOMPARE(box->isChecked(), printed.at(i));
+        box->setChecked(!printed.at(i)); // every flag turned over
+    }
+    child<QLineEdit>(&f.dialog, "titleLineEdit")->setText(QStringLiteral("お買上げ明細書"));
+    auto *generate = child<QCheckBox>(&f.dialog, "pdfCheckBox");
+    generate->setChecked(false);
+    QVERIFY(!tabs->isTabEnabled(1));
+    generate->setChecked(true);
+    QVERIFY(tabs->isTabEnabled(1));
+
+    f.fake.answers.enqueue(true);
+    click(&f.dialog, "saveButton");
+    StatementOptions saved = ConvertSettingStore::load(name).statement;
+    QCOMPARE(saved.title, QStringLiteral("お買上げ明細書"));
+    QCOMPARE(saved.ment, options.ment);
+    QCOMPARE(saved.comment, options.comment);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(*flags(saved).at(i), !printed.at(i));
 }
 
 QTEST_MAIN(ConvertSettingDialogTest)
