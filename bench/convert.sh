@@ -6,22 +6,13 @@
 # Usage: bench/convert.sh BUILD_FOLDER
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
-cli="$build/rowsmith-cli"
-generate="$build/bench/generate_orders"
 runs=${BENCH_RUNS:-3} # each size is converted this often; the best time counts
-for program in "$cli" "$generate"; do
-  [ -x "$program" ] || { echo "convert.sh: $program is missing; build first" >&2; exit 1; }
-done
-[ -x /usr/bin/time ] || { echo "convert.sh: /usr/bin/time is missing (package time)" >&2; exit 1; }
+source "$(dirname "$0")/lib/timed-convert.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sizes=(10000 100000)
 [ "${BENCH_1M:-0}" = 1 ] && sizes+=(1000000)
-
-seconds() { # h:mm:ss.ss or m:ss.ss -> seconds
-  awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; printf "%.2f", s }' <<<"$1"
-}
 
 printf '%-9s %10s %9s %12s %10s %8s\n' orders input_MB wall_s rows_per_s peak_MB peak/in
 declare -A wall
@@ -30,21 +21,9 @@ for orders in "${sizes[@]}"; do
   "$generate" "$orders" "$dir"
   sync # the generator's writes must not compete with the conversion's
   input=$(( $(stat -c %s "$dir/orders.csv") + $(stat -c %s "$dir/lines.csv") ))
-  best=""
-  peak=0
   count=$runs
   [ "$orders" -ge 1000000 ] && count=$(( runs < 2 ? runs : 2 ))
-  for ((run = 1; run <= count; run++)); do
-    # Every run writes a new file; replacing the last run's output would add
-    # the file system's cost of deleting it.
-    rm -f "$dir/out.csv"
-    (cd "$dir" && /usr/bin/time -v "$cli" convert --setting bench --output out.csv \
-        orders.csv lines.csv >/dev/null 2>time.txt) || { cat "$dir/time.txt" >&2; exit 1; }
-    elapsed=$(seconds "$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$dir/time.txt")")
-    rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$dir/time.txt")
-    [ "$rss" -gt "$peak" ] && peak=$rss
-    if [ -z "$best" ] || awk "BEGIN { exit !($elapsed < $best) }"; then best=$elapsed; fi
-  done
+  timed_convert "$count" "$dir" bench
   # The setting keeps one row per order (the order number is its key).
   rows=$orders
   wall[$orders]=$best

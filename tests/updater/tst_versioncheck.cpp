@@ -1,3 +1,4 @@
+#include "SigningKey.h"
 #include "support/LocalServer.h"
 #include "updater/UpdateServer.h"
 #include "updater/Updater.h"
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <sodium.h>
 
 // The main program's version check against a web server on 127.0.0.1.
 class VersionCheckTest : public QObject
@@ -120,18 +120,12 @@ void VersionCheckTest::signedDocument()
     QFETCH(bool, rightlySigned);
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
-    unsigned char secretKey[crypto_sign_SECRETKEYBYTES];
-    QVERIFY(sodium_init() >= 0 && crypto_sign_keypair(publicKey, secretKey) == 0);
+    const SigningKey key;
+    const SigningKey other;
     const QByteArray document = "<r><version>1.01</version></r>";
-    QByteArray signature(crypto_sign_BYTES, Qt::Uninitialized);
-    crypto_sign_detached(reinterpret_cast<unsigned char *>(signature.data()), nullptr,
-                         reinterpret_cast<const unsigned char *>(document.constData()),
-                         static_cast<unsigned long long>(document.size()), secretKey);
-    if (!rightlySigned)
-        signature[0] = char(signature[0] ^ 1);
+    const QByteArray signature = (rightlySigned ? key : other).sign(document);
     for (const auto &[name, bytes] :
-         {std::make_pair("latest", document), std::make_pair("latest.sig", signature.toBase64())}) {
+         {std::make_pair("latest", document), std::make_pair("latest.sig", signature)}) {
         QFile file(web_.filePath(QStringLiteral("products/Rowsmith/") + QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
@@ -142,7 +136,7 @@ void VersionCheckTest::signedDocument()
         QTest::ignoreMessage(QtDebugMsg, "version document: signature missing or wrong");
 
     UpdateOptions options;
-    options.publicKey = QByteArray(reinterpret_cast<const char *>(publicKey), sizeof publicKey);
+    options.publicKey = key.publicKey;
     Updater updater(options);
     QSignalSpy offers(&updater, &Updater::updateAvailable);
     updater.checkForUpdate();
