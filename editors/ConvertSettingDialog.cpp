@@ -1,5 +1,6 @@
 #include "editors/ConvertSettingDialog.h"
 
+#include "editors/DescriptionDelegate.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/KeySelectDialog.h"
@@ -13,6 +14,7 @@
 #include "editors/models/OutputPreviewModel.h"
 #include "editors/models/PdfSetModel.h"
 #include "engine/CsvReader.h"
+#include "language/RuleDescription.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
 #include "settings/UserPreferences.h"
@@ -24,11 +26,35 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStringListModel>
+#include <algorithm>
 
 namespace {
 
 // The dialog keeps the header and two example rows of its input forms.
 constexpr int ShownInputRows = 3;
+
+// The conditions, rules and merge of an output item in words.
+QString describeOutputCell(const OutputModeModel *model, const QModelIndex &index)
+{
+    const OutputItem item = model->item(index.column());
+    switch (index.row()) {
+    case OutputModeModel::ConditionsRow:
+        return RuleDescription::conditions(item.conditions, item.condRules, item.condCombination);
+    case OutputModeModel::RulesRow:
+        return RuleDescription::rules(item.rules, item.afterRules);
+    case OutputModeModel::MergeRow:
+        return RuleDescription::merge(item.merge, item.mergeSeparator);
+    default:
+        return QString();
+    }
+}
+
+QString describeStatementCell(const QModelIndex &index)
+{
+    if (index.row() != PdfSetModel::RuleRow)
+        return QString();
+    return RuleDescription::rules(index.data(Qt::EditRole).toStringList());
+}
 
 } // namespace
 
@@ -43,6 +69,11 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     ui->outputModeView->setModel(outputModel_);
     ui->pdfModelView->setModel(pdfModel_);
     ui->previewView->setModel(previewModel_);
+    const auto shown = DescriptionDelegate::Shown::TextAndToolTip;
+    ui->outputModeView->setItemDelegate(new DescriptionDelegate(
+        [this](const QModelIndex &index) { return describeOutputCell(outputModel_, index); }, shown,
+        this));
+    ui->pdfModelView->setItemDelegate(new DescriptionDelegate(describeStatementCell, shown, this));
 
     ui->outputModeView->setMouseTracking(true);
     ui->pdfModelView->setMouseTracking(true);
@@ -145,7 +176,12 @@ void ConvertSettingDialog::load(const QModelIndex &index)
 void ConvertSettingDialog::setRowHeight(QTableView *view, int row, int lines)
 {
     const int height = lines * QFontMetrics(view->font()).height() + 4;
-    view->setRowHeight(row, qMax(height, view->verticalHeader()->minimumSectionSize()));
+    // Japanese lines come from a fallback font with taller lines than the
+    // table's own, and the shown descriptions may take more lines than the
+    // stored strings: the row grows until its cells fit.
+    const QAbstractItemView *cells = view;
+    view->setRowHeight(row, std::max({height, view->verticalHeader()->minimumSectionSize(),
+                                      cells->sizeHintForRow(row)}));
 }
 
 void ConvertSettingDialog::sizeTables()

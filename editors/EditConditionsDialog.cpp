@@ -1,7 +1,10 @@
 #include "editors/EditConditionsDialog.h"
 
+#include "editors/DescriptionDelegate.h"
 #include "editors/models/OutputModeModel.h"
+#include "language/RuleDescription.h"
 #include "language/RuleText.h"
+#include "language/TextTest.h"
 #include "ui_EditConditionsDialog.h"
 
 #include <QSignalBlocker>
@@ -18,16 +21,6 @@ enum Type
 constexpr int Unlimited = 2;
 
 const QString unLimit = QStringLiteral("unLimit");
-
-// The text tests in the order of the comparison box.
-const QStringList &textTests()
-{
-    static const QStringList tests = {QStringLiteral("equalTo"),    QStringLiteral("notEqualTo"),
-                                      QStringLiteral("contains"),   QStringLiteral("notContains"),
-                                      QStringLiteral("startsWith"), QStringLiteral("notStartsWith"),
-                                      QStringLiteral("endsWith"),   QStringLiteral("notEndsWith")};
-    return tests;
-}
 
 // Names of a bound by combo box index; the last is "unLimit".
 const QStringList lowerBounds = {QStringLiteral("greaterThan"), QStringLiteral("notLessThan"),
@@ -64,6 +57,13 @@ EditConditionsDialog::EditConditionsDialog(OutputModeModel *model, const QModelI
     ui->setupUi(this);
     addStatusBar();
     ui->itemListWidget->addItems(model->data(index, Qt::EditRole).toStringList());
+    // The tip reads the stored test, so it follows every apply at once.
+    const auto describe = [this](const QModelIndex &row) {
+        return RuleDescription::condition(row.data().toString(),
+                                          model_->item(index_.column()).condRules.value(row.row()));
+    };
+    ui->itemListWidget->setItemDelegate(new DescriptionDelegate(
+        describe, DescriptionDelegate::Shown::ToolTipOnly, ui->itemListWidget));
     const QString combination = model->item(index.column()).condCombination;
     ui->combinationComboBox->setCurrentIndex(combination == QLatin1String("OR") ? 1 : 0);
 
@@ -186,13 +186,14 @@ void EditConditionsDialog::showCondition(const QString &condition)
     }
     ui->typeComboBox->setCurrentIndex(TextType);
     ui->findLineEdit->setText(ruleArgumentText(condition));
-    ui->findComboBox->setCurrentIndex(qMax(0, textTests().indexOf(ruleFunctionName(condition))));
+    ui->findComboBox->setCurrentIndex(
+        qMax(0, TextTest::names().indexOf(ruleFunctionName(condition))));
 }
 
 QString EditConditionsDialog::shownCondition() const
 {
     if (ui->conditionPages->currentIndex() == TextType) {
-        return textTests().value(ui->findComboBox->currentIndex()) + QLatin1Char('(') +
+        return TextTest::names().value(ui->findComboBox->currentIndex()) + QLatin1Char('(') +
                ui->findLineEdit->text() + QLatin1Char(')');
     }
     return QStringLiteral("range(") + boundText(lowerBounds, ui->minComboBox, ui->minSpinBox) +

@@ -1,5 +1,6 @@
 #include "editors/PdfRuleDialog.h"
 
+#include "editors/DescriptionDelegate.h"
 #include "editors/ListWidgetTexts.h"
 #include "editors/RulePreview.h"
 #include "ui_PdfRuleDialog.h"
@@ -12,6 +13,7 @@ PdfRuleDialog::PdfRuleDialog(QAbstractItemModel *model, const QModelIndex &index
     ui->setupUi(this);
     addStatusBar();
     ui->listWidget->addItems(model->data(index, Qt::EditRole).toStringList());
+    DescriptionDelegate::describeRuleList(ui->listWidget);
 
     onListWidgetChanged(ui->listWidget, this, [this] { updatePreview(); });
     connect(ui->sampleLineEdit, &QLineEdit::textChanged, this, &PdfRuleDialog::updatePreview);

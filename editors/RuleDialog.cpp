@@ -1,5 +1,6 @@
 #include "editors/RuleDialog.h"
 
+#include "editors/DescriptionDelegate.h"
 #include "editors/ListWidgetTexts.h"
 #include "editors/RulePreview.h"
 #include "ui_RuleDialog.h"
@@ -32,6 +33,8 @@ RuleDialog::RuleDialog(QAbstractItemModel *model, const QModelIndex &index, QWid
     addStatusBar();
     ui->beforeListWidget->addItems(model->data(index, Qt::EditRole).toStringList());
     ui->afterListWidget->addItems(model->data(index, Qt::UserRole).toStringList());
+    DescriptionDelegate::describeRuleList(ui->beforeListWidget);
+    DescriptionDelegate::describeRuleList(ui->afterListWidget);
 
     onListWidgetChanged(ui->beforeListWidget, this, [this] { updatePreview(); });
     onListWidgetChanged(ui->afterListWidget, this, [this] { updatePreview(); });

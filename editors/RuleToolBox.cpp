@@ -1,5 +1,6 @@
 #include "editors/RuleToolBox.h"
 
+#include "language/TextTest.h"
 #include "ui_RuleToolBox.h"
 
 namespace {
@@ -129,11 +130,6 @@ RuleToolBox::Rule RuleToolBox::insertRule() const
 
 RuleToolBox::Rule RuleToolBox::findRule() const
 {
-    static const QString tests[] = {QStringLiteral("equalTo"),    QStringLiteral("notEqualTo"),
-                                    QStringLiteral("contains"),   QStringLiteral("notContains"),
-                                    QStringLiteral("startsWith"), QStringLiteral("notStartsWith"),
-                                    QStringLiteral("endsWith"),   QStringLiteral("notEndsWith")};
-
     const QString search = ui->findEdit->text();
     if (search.isEmpty())
         return {};
@@ -154,7 +150,8 @@ RuleToolBox::Rule RuleToolBox::findRule() const
         action = call(QStringLiteral("replace"), ui->replaceEdit->text());
         break;
     }
-    const QString test = call(tests[qBound(0, ui->findBox->currentIndex(), 7)], search);
+    const QString test =
+        call(TextTest::names().value(qMax(0, ui->findBox->currentIndex())), search);
     const QString scope = ui->scopeComboBox->currentIndex() == 0 ? QStringLiteral("fullString")
                                                                  : QStringLiteral("matchedString");
     return {

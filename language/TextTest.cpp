@@ -2,26 +2,7 @@
 
 #include "language/RuleText.h"
 
-#include <QLatin1String>
-
 namespace {
-
-struct NamedKind
-{
-    QLatin1String name;
-    TextTest::Kind kind;
-};
-
-const NamedKind textTestNames[] = {
-    {QLatin1String("equalTo"), TextTest::Kind::EqualTo},
-    {QLatin1String("notEqualTo"), TextTest::Kind::NotEqualTo},
-    {QLatin1String("contains"), TextTest::Kind::Contains},
-    {QLatin1String("notContains"), TextTest::Kind::NotContains},
-    {QLatin1String("startsWith"), TextTest::Kind::StartsWith},
-    {QLatin1String("notStartsWith"), TextTest::Kind::NotStartsWith},
-    {QLatin1String("endsWith"), TextTest::Kind::EndsWith},
-    {QLatin1String("notEndsWith"), TextTest::Kind::NotEndsWith},
-};
 
 // The empty text is contained in, and starts and ends, every value. Checked
 // first so that a null and an empty value behave alike.
@@ -42,12 +23,22 @@ bool endsWithText(QStringView value, const QString &text)
 
 } // namespace
 
+const QStringList &TextTest::names()
+{
+    static const QStringList names = {QStringLiteral("equalTo"),    QStringLiteral("notEqualTo"),
+                                      QStringLiteral("contains"),   QStringLiteral("notContains"),
+                                      QStringLiteral("startsWith"), QStringLiteral("notStartsWith"),
+                                      QStringLiteral("endsWith"),   QStringLiteral("notEndsWith")};
+    return names;
+}
+
 TextTest::TextTest(const QString &condition)
 {
     const QStringView name = ruleFunctionNameView(condition);
-    for (const NamedKind &entry : textTestNames) {
-        if (name == entry.name) {
-            kind_ = entry.kind;
+    const QStringList &known = names();
+    for (int i = 0; i < known.size(); ++i) {
+        if (name == known.at(i)) {
+            kind_ = Kind(i);
             text_ = ruleArgumentText(condition);
             return;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // A text condition such as "startsWith(090)", parsed once: the name picks the
@@ -21,6 +22,10 @@ public:
         NotEndsWith,
         Unknown
     };
+
+    // The stored names of the tests, in the order of Kind (and of the
+    // editors' comparison boxes).
+    static const QStringList &names();
 
     TextTest() = default;
     explicit TextTest(const QString &condition);

@@ -1523,6 +1523,233 @@ Please check the input file(s).</source>
     </message>
 </context>
 <context>
+    <name>RuleDescription</name>
+    <message>
+        <source>Keep the first %1 characters</source>
+        <translation>先頭から%1文字を残す</translation>
+    </message>
+    <message>
+        <source>Keep the last %1 characters</source>
+        <translation>末尾から%1文字を残す</translation>
+    </message>
+    <message>
+        <source>Delete the first %1 characters</source>
+        <translation>先頭から%1文字を削除</translation>
+    </message>
+    <message>
+        <source>Delete the last %1 characters</source>
+        <translation>末尾から%1文字を削除</translation>
+    </message>
+    <message>
+        <source>Break the line every %1 characters</source>
+        <translation>%1文字ごとに改行</translation>
+    </message>
+    <message>
+        <source>Insert “%1” at the start</source>
+        <translation>先頭に「%1」を挿入</translation>
+    </message>
+    <message>
+        <source>Insert “%1” at the end</source>
+        <translation>末尾に「%1」を挿入</translation>
+    </message>
+    <message>
+        <source>Delete blanks at the start and end</source>
+        <translation>前後の空白を削除</translation>
+    </message>
+    <message>
+        <source>Delete blanks at the start and end, and make each run of blanks one space</source>
+        <translation>前後の空白を削除し、連続した空白を 1 つにまとめる</translation>
+    </message>
+    <message>
+        <source>Make every new line LF</source>
+        <translation>改行コードを LF にそろえる</translation>
+    </message>
+    <message>
+        <source>Make every new line CRLF</source>
+        <translation>改行コードを CRLF にそろえる</translation>
+    </message>
+    <message>
+        <source>Delete new lines, making one line</source>
+        <translation>改行を削除して 1 行にする</translation>
+    </message>
+    <message>
+        <source>Convert to lower case</source>
+        <translation>小文字に変換</translation>
+    </message>
+    <message>
+        <source>Convert to upper case</source>
+        <translation>大文字に変換</translation>
+    </message>
+    <message>
+        <source>Convert to full width</source>
+        <translation>全角に変換</translation>
+    </message>
+    <message>
+        <source>Convert to half width</source>
+        <translation>半角に変換</translation>
+    </message>
+    <message>
+        <source>Convert to hiragana</source>
+        <translation>ひらがなに変換</translation>
+    </message>
+    <message>
+        <source>Convert to katakana</source>
+        <translation>カタカナに変換</translation>
+    </message>
+    <message>
+        <source>Unknown rule, changes nothing: %1</source>
+        <translation>不明なルールのため何も変更しません: %1</translation>
+    </message>
+    <message>
+        <source>After merge: %1</source>
+        <translation>統合後: %1</translation>
+    </message>
+    <message>
+        <source>equals “%1”</source>
+        <translation>「%1」と一致する</translation>
+    </message>
+    <message>
+        <source>does not equal “%1”</source>
+        <translation>「%1」と一致しない</translation>
+    </message>
+    <message>
+        <source>contains “%1”</source>
+        <translation>「%1」を含む</translation>
+    </message>
+    <message>
+        <source>does not contain “%1”</source>
+        <translation>「%1」を含まない</translation>
+    </message>
+    <message>
+        <source>starts with “%1”</source>
+        <translation>「%1」で始まる</translation>
+    </message>
+    <message>
+        <source>does not start with “%1”</source>
+        <translation>「%1」で始まらない</translation>
+    </message>
+    <message>
+        <source>ends with “%1”</source>
+        <translation>「%1」で終わる</translation>
+    </message>
+    <message>
+        <source>does not end with “%1”</source>
+        <translation>「%1」で終わらない</translation>
+    </message>
+    <message>
+        <source>Empty every value (unknown test)</source>
+        <translation>すべての値を空にする (不明な比較方法)</translation>
+    </message>
+    <message>
+        <source>Delete every “%1”</source>
+        <translation>「%1」をすべて削除</translation>
+    </message>
+    <message>
+        <source>Replace every “%1” with “%2”</source>
+        <translation>「%1」をすべて「%2」に置換</translation>
+    </message>
+    <message>
+        <source>Delete the leading “%1”</source>
+        <translation>先頭の「%1」を削除</translation>
+    </message>
+    <message>
+        <source>Replace the leading “%1” with “%2”</source>
+        <translation>先頭の「%1」を「%2」に置換</translation>
+    </message>
+    <message>
+        <source>Delete the trailing “%1”</source>
+        <translation>末尾の「%1」を削除</translation>
+    </message>
+    <message>
+        <source>Replace the trailing “%1” with “%2”</source>
+        <translation>末尾の「%1」を「%2」に置換</translation>
+    </message>
+    <message>
+        <source>If the value %1, replace every “%2” with “%3”</source>
+        <translation>%1ときは「%2」をすべて「%3」に置換</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>%1 より大きい</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 以上</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>%1 未満</translation>
+    </message>
+    <message>
+        <source>%1 or less</source>
+        <translation>%1 以下</translation>
+    </message>
+    <message>
+        <source>%1: any value</source>
+        <translation>%1：どの値でも成立</translation>
+    </message>
+    <message>
+        <source>%1 is a number %2</source>
+        <translation>%1 が %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1: no test set, never true</source>
+        <translation>%1：比較方法が未設定 (常に不成立)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 が%2</translation>
+    </message>
+    <message>
+        <source>and %1</source>
+        <translation>かつ %1</translation>
+    </message>
+    <message>
+        <source>or %1</source>
+        <translation>または %1</translation>
+    </message>
+    <message>
+        <source>Never written: the way to combine the conditions is not set</source>
+        <translation>条件の組み合わせ方が未設定のため出力されません</translation>
+    </message>
+    <message>
+        <source>Join as text (new line LF)</source>
+        <translation>文字列を連結（改行 LF）</translation>
+    </message>
+    <message>
+        <source>Join as text (new line CRLF)</source>
+        <translation>文字列を連結（改行 CRLF）</translation>
+    </message>
+    <message>
+        <source>Join as text (no separator)</source>
+        <translation>文字列を連結（区切り文字なし）</translation>
+    </message>
+    <message>
+        <source>Join as text (%1)</source>
+        <translation>文字列を連結（%1）</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Keep the value only if it %1</source>
+        <translation>%1値だけを残す</translation>
+    </message>
+    <message>
+        <source>Empty the value if it %1</source>
+        <translation>%1値を空にする</translation>
+    </message>
+    <message>
+        <source>Make the value “%2” if it %1</source>
+        <translation>%1値を「%2」にする</translation>
+    </message>
+</context>
+<context>
     <name>RuleDialog</name>
     <message>
         <source>규칙설정</source>

@@ -1521,6 +1521,233 @@ Please check the input file(s).</source>
     </message>
 </context>
 <context>
+    <name>RuleDescription</name>
+    <message>
+        <source>Keep the first %1 characters</source>
+        <translation>처음부터 %1자 남기기</translation>
+    </message>
+    <message>
+        <source>Keep the last %1 characters</source>
+        <translation>끝에서 %1자 남기기</translation>
+    </message>
+    <message>
+        <source>Delete the first %1 characters</source>
+        <translation>처음부터 %1자 잘라내기</translation>
+    </message>
+    <message>
+        <source>Delete the last %1 characters</source>
+        <translation>끝에서 %1자 잘라내기</translation>
+    </message>
+    <message>
+        <source>Break the line every %1 characters</source>
+        <translation>%1자마다 개행</translation>
+    </message>
+    <message>
+        <source>Insert “%1” at the start</source>
+        <translation>처음에 &apos;%1&apos; 삽입</translation>
+    </message>
+    <message>
+        <source>Insert “%1” at the end</source>
+        <translation>끝에 &apos;%1&apos; 삽입</translation>
+    </message>
+    <message>
+        <source>Delete blanks at the start and end</source>
+        <translation>앞뒤 공백 제거</translation>
+    </message>
+    <message>
+        <source>Delete blanks at the start and end, and make each run of blanks one space</source>
+        <translation>앞뒤 공백을 제거하고 연속된 공백을 하나로 줄이기</translation>
+    </message>
+    <message>
+        <source>Make every new line LF</source>
+        <translation>개행코드를 LF로 통일</translation>
+    </message>
+    <message>
+        <source>Make every new line CRLF</source>
+        <translation>개행코드를 CRLF로 통일</translation>
+    </message>
+    <message>
+        <source>Delete new lines, making one line</source>
+        <translation>개행을 없애고 한 줄로 만들기</translation>
+    </message>
+    <message>
+        <source>Convert to lower case</source>
+        <translation>소문자로 변환</translation>
+    </message>
+    <message>
+        <source>Convert to upper case</source>
+        <translation>대문자로 변환</translation>
+    </message>
+    <message>
+        <source>Convert to full width</source>
+        <translation>전각문자로 변환</translation>
+    </message>
+    <message>
+        <source>Convert to half width</source>
+        <translation>반각문자로 변환</translation>
+    </message>
+    <message>
+        <source>Convert to hiragana</source>
+        <translation>히라가나로 변환</translation>
+    </message>
+    <message>
+        <source>Convert to katakana</source>
+        <translation>카타가나로 변환</translation>
+    </message>
+    <message>
+        <source>Unknown rule, changes nothing: %1</source>
+        <translation>알 수 없는 규칙이므로 변경하지 않음: %1</translation>
+    </message>
+    <message>
+        <source>After merge: %1</source>
+        <translation>병합 후: %1</translation>
+    </message>
+    <message>
+        <source>equals “%1”</source>
+        <translation>&apos;%1&apos;과(와) 일치</translation>
+    </message>
+    <message>
+        <source>does not equal “%1”</source>
+        <translation>&apos;%1&apos;과(와) 불일치</translation>
+    </message>
+    <message>
+        <source>contains “%1”</source>
+        <translation>&apos;%1&apos;을(를) 포함</translation>
+    </message>
+    <message>
+        <source>does not contain “%1”</source>
+        <translation>&apos;%1&apos;을(를) 미포함</translation>
+    </message>
+    <message>
+        <source>starts with “%1”</source>
+        <translation>&apos;%1&apos;(으)로 시작</translation>
+    </message>
+    <message>
+        <source>does not start with “%1”</source>
+        <translation>&apos;%1&apos;(으)로 시작하지 않음</translation>
+    </message>
+    <message>
+        <source>ends with “%1”</source>
+        <translation>&apos;%1&apos;(으)로 끝남</translation>
+    </message>
+    <message>
+        <source>does not end with “%1”</source>
+        <translation>&apos;%1&apos;(으)로 끝나지 않음</translation>
+    </message>
+    <message>
+        <source>Empty every value (unknown test)</source>
+        <translation>모든 값을 비움 (알 수 없는 비교방법)</translation>
+    </message>
+    <message>
+        <source>Delete every “%1”</source>
+        <translation>&apos;%1&apos;을(를) 모두 삭제</translation>
+    </message>
+    <message>
+        <source>Replace every “%1” with “%2”</source>
+        <translation>&apos;%1&apos;을(를) 모두 &apos;%2&apos;(으)로 치환</translation>
+    </message>
+    <message>
+        <source>Delete the leading “%1”</source>
+        <translation>처음의 &apos;%1&apos; 삭제</translation>
+    </message>
+    <message>
+        <source>Replace the leading “%1” with “%2”</source>
+        <translation>처음의 &apos;%1&apos;을(를) &apos;%2&apos;(으)로 치환</translation>
+    </message>
+    <message>
+        <source>Delete the trailing “%1”</source>
+        <translation>끝의 &apos;%1&apos; 삭제</translation>
+    </message>
+    <message>
+        <source>Replace the trailing “%1” with “%2”</source>
+        <translation>끝의 &apos;%1&apos;을(를) &apos;%2&apos;(으)로 치환</translation>
+    </message>
+    <message>
+        <source>If the value %1, replace every “%2” with “%3”</source>
+        <translation>%1이면 &apos;%2&apos;을(를) 모두 &apos;%3&apos;(으)로 치환</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>%1 초과</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 이상</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>%1 미만</translation>
+    </message>
+    <message>
+        <source>%1 or less</source>
+        <translation>%1 이하</translation>
+    </message>
+    <message>
+        <source>%1: any value</source>
+        <translation>%1: 모든 값에서 성립</translation>
+    </message>
+    <message>
+        <source>%1 is a number %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: no test set, never true</source>
+        <translation>%1: 비교방법 미설정 (항상 불성립)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>and %1</source>
+        <translation>그리고 %1</translation>
+    </message>
+    <message>
+        <source>or %1</source>
+        <translation>또는 %1</translation>
+    </message>
+    <message>
+        <source>Never written: the way to combine the conditions is not set</source>
+        <translation>조건 조합 방식이 설정되지 않아 출력되지 않음</translation>
+    </message>
+    <message>
+        <source>Join as text (new line LF)</source>
+        <translation>문자열 병합 (LF 개행)</translation>
+    </message>
+    <message>
+        <source>Join as text (new line CRLF)</source>
+        <translation>문자열 병합 (CRLF 개행)</translation>
+    </message>
+    <message>
+        <source>Join as text (no separator)</source>
+        <translation>문자열 병합 (연결자 없음)</translation>
+    </message>
+    <message>
+        <source>Join as text (%1)</source>
+        <translation>문자열 병합 (%1)</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>숫자열 합</translation>
+    </message>
+    <message>
+        <source>Keep the value only if it %1</source>
+        <translation>%1인 값만 남기기</translation>
+    </message>
+    <message>
+        <source>Empty the value if it %1</source>
+        <translation>%1인 값을 비우기</translation>
+    </message>
+    <message>
+        <source>Make the value “%2” if it %1</source>
+        <translation>%1인 값을 &apos;%2&apos;(으)로</translation>
+    </message>
+</context>
+<context>
     <name>RuleDialog</name>
     <message>
         <source>규칙설정</source>

@@ -1,5 +1,6 @@
 #include "FakeDialogServices.h"
 #include "editors/ConvertSettingDialog.h"
+#include "editors/DescriptionDelegate.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/KeySelectDialog.h"
@@ -10,6 +11,7 @@
 #include "editors/models/ItemDragPayload.h"
 #include "editors/models/OutputModeModel.h"
 #include "editors/models/PdfSetModel.h"
+#include "language/RuleDescription.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "statement/StatementFont.h"
@@ -411,7 +413,8 @@ void ConvertSettingDialogTest::outputTable()
     QCOMPARE(output->item(0).mappings, (QStringList{"購入者名", "商品名", "[판매처명]"}));
     QCOMPARE(output->item(0).mapNums, (QList<int>{2, 12, 1}));
     const int lineHeight = QFontMetrics(view->font()).height();
-    QCOMPARE(view->rowHeight(OutputModeModel::OutputRow), 3 * lineHeight + 4);
+    // Three lines, each as tall as the Japanese fallback font needs.
+    QVERIFY(view->rowHeight(OutputModeModel::OutputRow) >= 3 * lineHeight + 4);
     QVERIFY(openEditors<EditConditionsDialog>(&f.dialog).isEmpty());
     // A drop elsewhere is refused.
     QVERIFY(!dropOn(view, cell(OutputModeModel::RulesRow, 0),
@@ -565,6 +568,26 @@ void ConvertSettingDialogTest::loadingAndStatement()
     QVERIFY(scroll->value() > 0);
     QCOMPARE(f.output()->columnCount(), stored.outputItems.size());
     QCOMPARE(f.preview()->columnCount(), stored.outputItems.size());
+    // Conditions, rules and merges read in words, in the cell and its tool tip.
+    const auto *words = qobject_cast<DescriptionDelegate *>(f.outputView()->itemDelegate());
+    QVERIFY(words);
+    int described = 0;
+    for (int column = 0; column < stored.outputItems.size(); ++column) {
+        const OutputItem &item = stored.outputItems.at(column);
+        const std::pair<int, QString> cells[] = {
+            {OutputModeModel::ConditionsRow,
+             RuleDescription::conditions(item.conditions, item.condRules, item.condCombination)},
+            {OutputModeModel::RulesRow, RuleDescription::rules(item.rules, item.afterRules)},
+            {OutputModeModel::MergeRow, RuleDescription::merge(item.merge, item.mergeSeparator)}};
+        for (const auto &[row, text] : cells) {
+            const QModelIndex cell = f.output()->index(row, column);
+            QCOMPARE(words->description(cell), text);
+            QVERIFY(words->toolTip(cell).endsWith(cell.data(Qt::ToolTipRole).toString()));
+            described += text.isEmpty() ? 0 : 1;
+        }
+    }
+    QVERIFY(described >= 3);
+    QVERIFY(words->description(f.output()->index(OutputModeModel::NameRow, 0)).isEmpty());
     QVERIFY(f.preview()->rowCount() > 0);
 
     tabs->setCurrentIndex(1);
@@ -575,6 +598,9 @@ void ConvertSettingDialogTest::loadingAndStatement()
     QCOMPARE(statement->isPrinted(StatementFields::Coupon), !printed);
     doubleClickCell(pdfView, statement->index(PdfSetModel::OutputRow, StatementFields::Name));
     doubleClickCell(pdfView, statement->index(PdfSetModel::RuleRow, StatementFields::Name));
+    const auto *ruleWords = qobject_cast<DescriptionDelegate *>(pdfView->itemDelegate());
+    QCOMPARE(ruleWords->description(statement->index(PdfSetModel::RuleRow, StatementFields::Name)),
+             RuleDescription::rules(stored.statementFields.at(StatementFields::Name).rules));
     QCOMPARE(modal, (QStringList{"EditOutputItemsDialog", "PdfRuleDialog"}));
 
     f.fake.answers.enqueue(true);
