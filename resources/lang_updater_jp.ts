@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Invalid file name in version information: &apos;%1&apos;</source>
-        <translation>バージョン情報のファイル名が正しくありません: &apos;%1&apos;</translation>
+        <translation>バージョン情報のファイル名が正しくありません: 「%1」</translation>
     </message>
     <message>
         <source>Cannot create folder in temp folder</source>
@@ -57,27 +57,27 @@
     </message>
     <message>
         <source>Downloading file &apos;%1&apos;...</source>
-        <translation>ファイル &apos;%1&apos; をダウンロード中...</translation>
+        <translation>ファイル「%1」をダウンロード中...</translation>
     </message>
     <message>
         <source>Failed to save downloaded file &apos;%1&apos;</source>
-        <translation>ダウンロードしたファイル &apos;%1&apos; を保存できませんでした</translation>
+        <translation>ダウンロードしたファイル「%1」を保存できませんでした</translation>
     </message>
     <message>
         <source>Downloaded file &apos;%1&apos; is damaged.</source>
-        <translation>ダウンロードしたファイル &apos;%1&apos; は破損しています。</translation>
+        <translation>ダウンロードしたファイル「%1」は破損しています。</translation>
     </message>
     <message>
         <source>Failed to create temporary file &apos;%1&apos;</source>
-        <translation>一時ファイル &apos;%1&apos; を作成できませんでした</translation>
+        <translation>一時ファイル「%1」を作成できませんでした</translation>
     </message>
     <message>
         <source>Copying file &apos;%1&apos;...</source>
-        <translation>ファイル &apos;%1&apos; をコピー中...</translation>
+        <translation>ファイル「%1」をコピー中...</translation>
     </message>
     <message>
         <source>Failed to copy downloaded file &apos;%1&apos;</source>
-        <translation>ダウンロードしたファイル &apos;%1&apos; をコピーできませんでした</translation>
+        <translation>ダウンロードしたファイル「%1」をコピーできませんでした</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Failed to download file &apos;%1&apos;: %2</source>
-        <translation>ファイル &apos;%1&apos; をダウンロードできませんでした: %2</translation>
+        <translation>ファイル「%1」をダウンロードできませんでした: %2</translation>
     </message>
     <message>
         <source>Some files of the previous version could not be put back. Please install Rowsmith again.</source>
