@@ -57,6 +57,15 @@ struct Fixture
         window = std::make_unique<MainWindow>(std::move(fake));
     }
 
+    // The window closed and opened again, as at the program's next start.
+    void restart()
+    {
+        window.reset();
+        auto fake = std::make_unique<FakeDesktop>();
+        desktop = fake.get();
+        window = std::make_unique<MainWindow>(std::move(fake));
+    }
+
     template <typename T> T *child(const char *name) const
     {
         T *widget = window->findChild<T *>(QString::fromLatin1(name));
@@ -397,6 +406,8 @@ void MainWindowTest::fileDialogsRememberTheFolder()
     // The folder of the first chosen file, canonical.
     f.add({inFolder + QStringLiteral("/sub/../a.csv"), QStringLiteral("/elsewhere/b.csv")});
     QCOMPARE(userPreferences().value(QStringLiteral("last directory")).toString(), inFolder);
+    f.add({});
+    QCOMPARE(f.desktop->openDialogs.last().folder, inFolder);
 
     f.chooseOutput({});
     QCOMPARE(f.desktop->saveDialogs.at(0).caption, QStringLiteral("Output File"));
@@ -409,6 +420,12 @@ void MainWindowTest::fileDialogsRememberTheFolder()
     QCOMPARE(userPreferences().value(QStringLiteral("last directory")).toString(), outFolder);
     f.add({});
     QCOMPARE(f.desktop->openDialogs.last().folder, outFolder);
+
+    // The next start opens where this one left off.
+    f.restart();
+    f.add({});
+    QCOMPARE(f.desktop->openDialogs.size(), 1);
+    QCOMPARE(f.desktop->openDialogs.at(0).folder, outFolder);
 }
 
 void MainWindowTest::removeFiles_data()

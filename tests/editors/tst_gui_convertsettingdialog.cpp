@@ -33,6 +33,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -69,12 +70,11 @@ template <typename T> QList<T *> openEditors(QWidget *dialog)
     return open;
 }
 
-// A drop of payload entries on a cell, delivered as a drag arrives: it
-// enters the table, moves to the cell and drops there.
-bool dropOn(QTableView *view, const QModelIndex &cell, const QList<ItemDragEntry> &entries)
+// A drop on a cell, delivered as a drag arrives: it enters the table, moves
+// to the cell (scrolled into sight) and drops there.
+bool dropOn(QTableView *view, const QModelIndex &cell, const QMimeData &mime)
 {
-    QMimeData mime;
-    mime.setData(ItemDragPayload::mimeType(), ItemDragPayload::encode(entries));
+    view->scrollTo(cell);
     const QPoint at = view->visualRect(cell).center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &enter);
@@ -83,6 +83,13 @@ bool dropOn(QTableView *view, const QModelIndex &cell, const QList<ItemDragEntry
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &drop);
     return drop.isAccepted();
+}
+
+bool dropOn(QTableView *view, const QModelIndex &cell, const QList<ItemDragEntry> &entries)
+{
+    QMimeData mime;
+    mime.setData(ItemDragPayload::mimeType(), ItemDragPayload::encode(entries));
+    return dropOn(view, cell, mime);
 }
 
 void clickCell(QTableView *view, const QModelIndex &cell)
@@ -197,38 +204,55 @@ void ConvertSettingDialogTest::initTestCase()
 void ConvertSettingDialogTest::addSampleFiles_data()
 {
     QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("keyAnswer"); // ok, cancel or none (nothing selected)
+    // ok, cancel, none (nothing selected) or "pick e,n": click those rows, then OK
+    QTest::addColumn<QString>("keyAnswer");
     QTest::addColumn<QString>("preselected");
     QTest::addColumn<QStringList>("combo");
     QTest::addColumn<int>("columns");
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("joinedOn"); // the second form's target key and key
 
     const QString orders = demo + "orders.csv";
     const QString lines = demo + "order-lines.csv";
     QTest::newRow("first file: header and two examples")
         << QStringList{orders} << "ok"
-        << "" << QStringList{"orders.csv"} << 11 << "";
+        << "" << QStringList{"orders.csv"} << 11 << ""
+        << "";
     QTest::newRow("second file joined on the shared name")
         << QStringList{orders, lines} << "ok"
-        << "0,0" << QStringList{"orders.csv", "order-lines.csv"} << 16 << "";
+        << "0,0" << QStringList{"orders.csv", "order-lines.csv"} << 16 << ""
+        << "0,0";
     QTest::newRow("key dialog cancelled") << QStringList{orders, lines} << "cancel"
-                                          << "0,0" << QStringList{"orders.csv"} << 11 << "";
+                                          << "0,0" << QStringList{"orders.csv"} << 11 << ""
+                                          << "";
     QTest::newRow("no key chosen")
         << QStringList{"a.csv", "other.csv"} << "none"
-        << "-1,-1" << QStringList{"a.csv"} << 3 << "Matching key was not selected";
+        << "-1,-1" << QStringList{"a.csv"} << 3 << "Matching key was not selected"
+        << "";
     QTest::newRow("first shared name in header order")
         << QStringList{"a.csv", "b.csv"} << "ok"
-        << "1,1" << QStringList{"a.csv", "b.csv"} << 5 << "";
+        << "1,1" << QStringList{"a.csv", "b.csv"} << 5 << ""
+        << "1,1";
+    QTest::newRow("keys chosen by hand") << QStringList{"a.csv", "other.csv"} << "pick 0,0"
+                                         << "-1,-1" << QStringList{"a.csv", "other.csv"} << 4 << ""
+                                         << "0,0";
+    QTest::newRow("preselection changed by hand")
+        << QStringList{"a.csv", "b.csv"} << "pick 2,0"
+        << "1,1" << QStringList{"a.csv", "b.csv"} << 5 << ""
+        << "2,0";
     QTest::newRow("unreadable file, the next still added")
         << QStringList{"missing.csv", "a.csv"} << "ok"
-        << "" << QStringList{"a.csv"} << 3 << "Cannot open file '%1/missing.csv':\n";
+        << "" << QStringList{"a.csv"} << 3 << "Cannot open file '%1/missing.csv':\n"
+        << "";
     QTest::newRow("malformed record")
         << QStringList{"a.csv", "broken.csv"} << "ok"
         << "" << QStringList{"a.csv"} << 3
-        << "Input file has a malformed record:\n%1/broken.csv (line 3).";
+        << "Input file has a malformed record:\n%1/broken.csv (line 3)."
+        << "";
     QTest::newRow("empty file") << QStringList{"empty.csv"} << "ok"
                                 << "" << QStringList{} << 0
-                                << "Input file has no header line:\n%1/empty.csv.";
+                                << "Input file has no header line:\n%1/empty.csv."
+                                << "";
 }
 
 // Sample files build the input forms: the first keeps its header and two
@@ -241,6 +265,7 @@ void ConvertSettingDialogTest::addSampleFiles()
     QFETCH(QStringList, combo);
     QFETCH(int, columns);
     QFETCH(QString, warning);
+    QFETCH(QString, joinedOn);
 
     TestWorkingFolder folder;
     writeFile(folder.filePath("a.csv"), "x,y,k\n1,2,k1\n3,4,k2\n5,6,k3\n");
@@ -263,7 +288,21 @@ void ConvertSettingDialogTest::addSampleFiles()
             QStringLiteral("%1,%2").arg(keys->existingSelection()).arg(keys->newSelection());
         if (keyAnswer == "cancel")
             return int(QDialog::Rejected);
-        return int(QDialog::Accepted);
+        if (!keyAnswer.startsWith("pick "))
+            return int(QDialog::Accepted);
+        // As the user chooses: a click in each list, then OK.
+        keys->show();
+        if (!QTest::qWaitForWindowExposed(keys))
+            return int(QDialog::Rejected);
+        const QStringList rows = keyAnswer.mid(5).split(',');
+        const char *lists[] = {"originalDataListWidget", "newDataListWidget"};
+        for (int k = 0; k < 2; ++k) {
+            auto *list = child<QListWidget>(keys, lists[k]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(rows.at(k).toInt())).center());
+        }
+        click(keys, "okButton");
+        return keys->result();
     };
     f.addFiles(files);
 
@@ -281,12 +320,15 @@ void ConvertSettingDialogTest::addSampleFiles()
             warning = warning.arg(folder.path());
         QVERIFY2(f.fake.warnings.first().startsWith(warning), qPrintable(f.fake.warnings.first()));
     }
+    if (!joinedOn.isEmpty()) {
+        const InputForm joined = f.input()->forms().at(1);
+        QCOMPARE(QStringLiteral("%1,%2").arg(joined.targetKey).arg(joined.key), joinedOn);
+    }
     if (combo.size() == 2 && columns == 16) {
         // The two examples are the first order joined with each of its lines.
         QCOMPARE(f.input()->row(1).value(0), QStringLiteral("MD-240501-001"));
         QCOMPARE(f.input()->row(2).value(12), QStringLiteral("ほうじ茶ティーバッグ"));
         QCOMPARE(f.input()->forms().at(1).name, QStringLiteral("order-lines"));
-        QCOMPARE(f.input()->forms().at(1).targetKey, 0);
     }
     // Nothing reaches the settings file before Save.
     QVERIFY(!QFile::exists(folder.filePath("rowsmith.dat")));
@@ -596,6 +638,18 @@ void ConvertSettingDialogTest::loadingAndStatement()
     const bool printed = statement->isPrinted(StatementFields::Coupon);
     clickCell(pdfView, statement->index(PdfSetModel::PrintRow, StatementFields::Coupon));
     QCOMPARE(statement->isPrinted(StatementFields::Coupon), !printed);
+    // An input item dragged from the input table joins a field's sources, as
+    // its view hands the selected header cell over.
+    const StatementField before = statement->field(StatementFields::Option);
+    clickCell(inputView, f.input()->index(0, 13));
+    const std::unique_ptr<QMimeData> dragged(
+        f.input()->mimeData(inputView->selectionModel()->selectedIndexes()));
+    QVERIFY(dragged);
+    QVERIFY(dropOn(pdfView, statement->index(PdfSetModel::OutputRow, StatementFields::Option),
+                   *dragged));
+    QCOMPARE(statement->field(StatementFields::Option).mappings,
+             before.mappings + QStringList{f.input()->row(0).value(13)});
+    QCOMPARE(statement->field(StatementFields::Option).mapNums, before.mapNums + QList<int>{13});
     doubleClickCell(pdfView, statement->index(PdfSetModel::OutputRow, StatementFields::Name));
     doubleClickCell(pdfView, statement->index(PdfSetModel::RuleRow, StatementFields::Name));
     const auto *ruleWords = qobject_cast<DescriptionDelegate *>(pdfView->itemDelegate());
@@ -612,6 +666,8 @@ void ConvertSettingDialogTest::loadingAndStatement()
     QCOMPARE(saved.outputItems, stored.outputItems);
     QCOMPARE(saved.forms, stored.forms);
     QCOMPARE(saved.statementFields.at(StatementFields::Coupon).toPrint, !printed);
+    QCOMPARE(saved.statementFields.at(StatementFields::Option).mappings,
+             statement->field(StatementFields::Option).mappings);
 }
 
 void ConvertSettingDialogTest::closing_data()

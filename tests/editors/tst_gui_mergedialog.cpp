@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QtTest>
 
 namespace {
@@ -45,6 +46,8 @@ private slots:
     void ok_data();
     void ok();
     void newLineCodeRequired();
+    void separatorPageFollowsTheChoice_data();
+    void separatorPageFollowsTheChoice();
     void cancelStoresNothing();
 };
 
@@ -171,6 +174,50 @@ void MergeDialogTest::newLineCodeRequired()
     QCOMPARE(warnings, QStringList{"Error: Select new line code."});
     QVERIFY(dialog.isVisible());
     QCOMPARE(model.mergeOption(cell), (QStringList{"NO", ""}));
+}
+
+void MergeDialogTest::separatorPageFollowsTheChoice_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("other");
+
+    QTest::newRow("text, then new line") << "/"
+                                         << "textSeparatorPage"
+                                         << "newLineSeparatorPage";
+    QTest::newRow("new line, then text") << "\r\n"
+                                         << "newLineSeparatorPage"
+                                         << "textSeparatorPage";
+}
+
+// The separator box shows the page for the kind the user picks, and the
+// first page again when the user picks the first kind back.
+void MergeDialogTest::separatorPageFollowsTheChoice()
+{
+    QFETCH(QString, separator);
+    QFETCH(QString, first);
+    QFETCH(QString, other);
+
+    OutputModeModel model;
+    MergeDialog dialog(&model, mergeCell(model, "STRING", separator));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *combo = child<QComboBox>(&dialog, "separatorComboBox");
+    auto *pages = child<QStackedWidget>(&dialog, "separateStackedWidget");
+    auto visiblePage = [&] {
+        QWidget *page = pages->currentWidget();
+        return page->isVisible() ? page->objectName() : QString();
+    };
+    QCOMPARE(visiblePage(), first);
+
+    combo->setFocus();
+    const int start = combo->currentIndex();
+    QTest::keyClick(combo, start == 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(visiblePage(), other);
+    QVERIFY(!child<QWidget>(&dialog, qPrintable(first))->isVisible());
+    QTest::keyClick(combo, start == 0 ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), start);
+    QCOMPARE(visiblePage(), first);
 }
 
 void MergeDialogTest::cancelStoresNothing()
