@@ -435,7 +435,7 @@ Discard the changes?</source>
     <name>CsvWriter</name>
     <message>
         <source>%1 is not a regular file</source>
-        <translation>%1 は通常のファイルではありません</translation>
+        <translation>「%1」は通常のファイルではありません</translation>
     </message>
     <message>
         <source>The device is not open for writing</source>
@@ -1216,7 +1216,7 @@ Please check the input file(s).</source>
     <message>
         <source>Cannot write statement file %1:
 %2.</source>
-        <translation>納品書ファイル %1 を書き込めません:
+        <translation>納品書ファイル「%1」を書き込めません:
 %2</translation>
     </message>
     <message>
@@ -1757,11 +1757,11 @@ Please check the input file(s).</source>
     </message>
     <message>
         <source>설정된 규칙을 병합 전 처리에 추가합니다</source>
-        <translation>設定したルールを一覧に追加します</translation>
+        <translation>設定したルールを統合前の処理に追加します</translation>
     </message>
     <message>
         <source>선택된 병합 전 처리 규칙을 삭제합니다</source>
-        <translation>選択したルールを一覧から削除します</translation>
+        <translation>統合前の処理から選択したルールを削除します</translation>
     </message>
     <message>
         <source>병합 전 처리</source>
