@@ -5,6 +5,7 @@
 #include "app/StatusBarReporter.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
+#include "editors/OpeningSize.h"
 #include "engine/ConversionRun.h"
 #include "engine/ProgramFiles.h"
 #include "settings/ConvertSettingStore.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent
     settingNames_ = new QStringListModel(this);
     run_ = new ConversionRun(this);
     statusBar()->setSizeGripEnabled(false);
+    resize(openingSize(this, statusBar()));
 
     restorePosition();
     fillSettingNames();

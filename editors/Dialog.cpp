@@ -1,5 +1,6 @@
 #include "editors/Dialog.h"
 
+#include "editors/OpeningSize.h"
 #include "settings/SettingsFileCheck.h"
 
 #include <QLayout>
@@ -42,9 +43,9 @@ void Dialog::addStatusBar()
 {
     if (layout())
         layout()->addWidget(statusBar_);
-    // The form's size is where the dialog starts; where the contents need more
-    // height (a larger font, more rows) they get it rather than being squeezed.
-    resize(size().expandedTo(QSize(0, sizeHint().height())));
+    // Where the contents would like more height (a larger font, more rows)
+    // they get it rather than being squeezed.
+    resize(openingSize(this, statusBar_).expandedTo(QSize(0, sizeHint().height())));
 }
 
 void Dialog::warn(const QString &text)

@@ -24,8 +24,8 @@ public:
 protected:
     bool event(QEvent *event) override;
     // Appends the status bar as the last widget of the top-level layout and
-    // grows the dialog to its contents where the form's size is too small;
-    // call once the form is built.
+    // grows the dialog where the form's size is too small for its contents or
+    // its status tips; call once the form is built.
     void addStatusBar();
     // The warning box titled "Error".
     void warn(const QString &text);

@@ -55,7 +55,7 @@ UpdateDialog::UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, const Update
 {
     initUpdaterResources();
     ui->setupUi(this);
-    setFixedSize(350, 250);
+    setFixedSize(440, 350);
 
     loading_ = new QMovie(QStringLiteral(":/images/loading.gif"), QByteArray(), this);
     connect(loading_, &QMovie::frameChanged, this, &UpdateDialog::updateLoadingImage);

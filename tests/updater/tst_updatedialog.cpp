@@ -223,7 +223,7 @@ void UpdateDialogTest::loadingAnimation()
     QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("logoLabel"))
                  ->pixmap(Qt::ReturnByValue)
                  .isNull());
-    QCOMPARE(dialog.size(), QSize(350, 250));
+    QCOMPARE(dialog.size(), QSize(440, 350));
 }
 
 void UpdateDialogTest::versionCheck_data()
