@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
+#include "editors/DescriptionDelegate.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/KeySelectDialog.h"
@@ -207,13 +208,23 @@ QStringList cutTexts(QWidget *window)
             }
         } else if (auto *table = qobject_cast<QTableView *>(widget)) {
             // A cell may cut its text if its tool tip shows the whole of it.
+            // Cells that show a description instead of the stored text are
+            // measured with what they show.
             const QAbstractItemModel *model = table->model();
+            QStyleOptionViewItem option;
+            option.initFrom(table);
+            option.font = table->font();
             for (int row = 0; row < model->rowCount(); ++row) {
                 for (int column = 0; column < model->columnCount(); ++column) {
                     const QModelIndex cell = model->index(row, column);
-                    const QString text = cell.data().toString();
-                    if (cell.data(Qt::ToolTipRole).toString() != text)
-                        report(table, text, textWidth(table, text) + itemMargins(table),
+                    QAbstractItemDelegate *delegate = table->itemDelegate(cell);
+                    const auto *words = qobject_cast<DescriptionDelegate *>(delegate);
+                    const QString described = words ? words->description(cell) : QString();
+                    const QString text = described.isEmpty() ? cell.data().toString() : described;
+                    const QString tip =
+                        words ? words->toolTip(cell) : cell.data(Qt::ToolTipRole).toString();
+                    if (!tip.contains(text))
+                        report(table, text, delegate->sizeHint(option, cell).width(),
                                table->columnWidth(column));
                 }
             }
