@@ -3,6 +3,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+class QListView;
+
 // Shows what a stored rule, condition or merge string means: as the tool tip of
 // every cell it describes, and, when asked, as the cell's text in place of the
 // stored string. The model keeps the stored strings; an empty description
@@ -20,9 +22,11 @@ public:
     };
 
     DescriptionDelegate(Describe describe, Shown shown, QObject *parent);
-    // Gives every entry of a list of rule strings its description as tool tip.
-    static void describeRuleList(QAbstractItemView *list);
+    // Gives every entry of a list of rule strings its description as tool tip,
+    // and wraps the entries that are wider than the list.
+    static void describeRuleList(QListView *list);
 
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
     // The description, empty where the cell shows the model's text.

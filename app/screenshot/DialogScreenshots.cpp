@@ -5,6 +5,7 @@
 #include "editors/DragGroupBox.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
+#include "editors/KeySelectDialog.h"
 #include "editors/MergeDialog.h"
 #include "editors/PdfRuleDialog.h"
 #include "editors/RuleDialog.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStringListModel>
+#include <QTabWidget>
 #include <QTextStream>
 #include <functional>
 
@@ -120,6 +122,22 @@ bool renderDialogScreenshots(const QString &folder)
     convertSetting.load(settingNames.index(0));
     ConfigDialog config(&settingNames);
 
+    // The key dialog as adding the setting's second input form opens it.
+    const QList<InputForm> &forms = setting.forms;
+    const QStringList firstHeads = forms.value(0).heads;
+    const QStringList secondHeads = forms.value(1).heads;
+    const QPair<int, int> keys = KeySelectDialog::preselection(firstHeads, secondHeads);
+    KeySelectDialog keySelect(firstHeads, secondHeads, keys.first, keys.second);
+
+    // A second picture of each tabbed dialog shows its other tab.
+    const auto otherTab = [&images](QWidget *dialog, const char *tabs, const char *file) {
+        auto *tabWidget = dialog->findChild<QTabWidget *>(QLatin1String(tabs));
+        tabWidget->setCurrentIndex(1);
+        const bool saved = save(dialog, images.filePath(QLatin1String(file)));
+        tabWidget->setCurrentIndex(0);
+        return saved;
+    };
+
     return save(&convertSetting, images.filePath(QStringLiteral("convert-setting-dialog.png"))) &&
            save(&config, images.filePath(QStringLiteral("config-dialog.png"))) &&
            save(&rules, images.filePath(QStringLiteral("rule-dialog.png"))) &&
@@ -127,5 +145,8 @@ bool renderDialogScreenshots(const QString &folder)
            save(&conditions, images.filePath(QStringLiteral("conditions-dialog.png"))) &&
            save(&merge, images.filePath(QStringLiteral("merge-dialog.png"))) &&
            save(&sources, images.filePath(QStringLiteral("output-items-dialog.png"))) &&
-           save(&company, images.filePath(QStringLiteral("company-box.png")));
+           save(&company, images.filePath(QStringLiteral("company-box.png"))) &&
+           save(&keySelect, images.filePath(QStringLiteral("key-select-dialog.png"))) &&
+           otherTab(&convertSetting, "outputTabWidget", "convert-setting-statement.png") &&
+           otherTab(&config, "tabWidget", "config-settings-list.png");
 }

@@ -195,6 +195,9 @@ QStringList cutTexts(QWidget *window)
                        text.width());
             }
         } else if (auto *list = qobject_cast<QListView *>(widget)) {
+            // A wrapping list gives a long entry the lines it needs.
+            if (list->wordWrap())
+                continue;
             const QAbstractItemModel *model = list->model();
             for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
                 const QModelIndex entry = model->index(row, list->modelColumn(), list->rootIndex());
