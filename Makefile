@@ -4,7 +4,8 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots translations clean
+.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots translations \
+	windows test-windows clean
 
 all: build
 
@@ -51,5 +52,14 @@ fuzz: bootstrap
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	@bash fuzz/run build-fuzz $(FUZZ_SECONDS)
 
+# Cross-built for 64-bit Windows with MinGW-w64 against Qt built from Debian's
+# source (cached outside the tree): the zip and the installer in dist/.
+windows: bootstrap
+	@JOBS=$(JOBS) bash scripts/windows build-windows
+
+# The test suite of the Windows build, run under Wine.
+test-windows: windows
+	@bash scripts/test-windows build-windows
+
 clean:
-	rm -rf $(BUILD) build-fuzz build-sanitize
+	rm -rf $(BUILD) build-fuzz build-sanitize build-windows
