@@ -27,8 +27,8 @@ bool standardErrorIsTerminal()
 #endif
 }
 
-// Status texts on stderr when asked for, a progress bar when stderr is a
-// terminal, and the run's error kept for the end.
+// Status texts on stderr when asked for, notices always, a progress bar when
+// stderr is a terminal, and the run's error kept for the end.
 class ConsoleReporter : public ConversionReporter
 {
 public:
@@ -43,6 +43,12 @@ public:
         drawBar();
     }
     void showError(const QString &text) override { error_ = text; }
+    void showNotice(const QString &text) override
+    {
+        clearBar();
+        writeStandardError(text + QLatin1Char('\n'));
+        drawBar();
+    }
     void setProgressRange(int minimum, int maximum) override
     {
         minimum_ = minimum;
