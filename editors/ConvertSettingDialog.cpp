@@ -14,6 +14,7 @@
 #include "editors/models/OutputPreviewModel.h"
 #include "editors/models/PdfSetModel.h"
 #include "engine/CsvReader.h"
+#include "engine/OutputEncoding.h"
 #include "language/RuleDescription.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -81,6 +82,7 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     font.setPixelSize(12);
     ui->outputModeView->setFont(font);
     addStatusBar();
+    fillEncodings();
     // The tables scroll; the window opens at the form's size.
     resize(1000, 750);
 
@@ -106,6 +108,43 @@ void ConvertSettingDialog::setServices(const DialogServices &services)
 {
     services_ = services;
     setWarningBox(services.warning);
+}
+
+// Each entry keeps the name the setting stores.
+void ConvertSettingDialog::fillEncodings()
+{
+    for (const OutputEncoding::Kind kind : OutputEncoding::kinds()) {
+        QString text;
+        switch (kind) {
+        case OutputEncoding::System:
+            text = tr("시스템 기본값");
+            break;
+        case OutputEncoding::Utf8:
+            text = QStringLiteral("UTF-8");
+            break;
+        case OutputEncoding::Utf8Bom:
+            text = tr("UTF-8 (BOM 포함)");
+            break;
+        case OutputEncoding::ShiftJis:
+            text = QStringLiteral("Shift_JIS (CP932)");
+            break;
+        }
+        ui->encodingComboBox->addItem(text, OutputEncoding::storedName(kind));
+    }
+}
+
+// A name this program does not know is shown as it is stored, and kept.
+void ConvertSettingDialog::showEncoding(const QString &stored)
+{
+    OutputEncoding::Kind kind;
+    const QString name =
+        OutputEncoding::fromName(stored, &kind) ? OutputEncoding::storedName(kind) : stored;
+    int index = ui->encodingComboBox->findData(name);
+    if (index < 0) {
+        ui->encodingComboBox->addItem(name, name);
+        index = ui->encodingComboBox->count() - 1;
+    }
+    ui->encodingComboBox->setCurrentIndex(index);
 }
 
 void ConvertSettingDialog::connectPreview()
@@ -164,6 +203,8 @@ void ConvertSettingDialog::load(const QModelIndex &index)
     ui->storeTelCheckBox->setChecked(options.printStoreTel);
     ui->storeFaxCheckBox->setChecked(options.printStoreFax);
     ui->storeEmailCheckBox->setChecked(options.printStoreEmail);
+    showEncoding(setting.outputEncoding);
+    ui->replaceCheckBox->setChecked(setting.replaceUnencodable);
 
     inputModel_->load(setting);
     outputModel_->load(setting);
@@ -509,6 +550,8 @@ ConvertSetting ConvertSettingDialog::settingFromForm() const
     // Surrounding blanks do not survive as a group name of the settings file.
     setting.name = ui->settingNameEdit->text().trimmed();
     setting.statement = statementOptions();
+    setting.outputEncoding = ui->encodingComboBox->currentData().toString();
+    setting.replaceUnencodable = ui->replaceCheckBox->isChecked();
     inputModel_->save(setting);
     outputModel_->save(setting);
     pdfModel_->save(setting);
