@@ -129,6 +129,19 @@ int Cp932::encode(QStringView text, QByteArray &bytes) const
         const char16_t u = *p++;
         if (u < 0x80) {
             *out++ = uchar(u);
+            // Digits, commas and the like come in runs: four at a time.
+            while (end - p >= 4) {
+                quint64 four;
+                std::memcpy(&four, p, sizeof four);
+                if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
+                    break;
+                out[0] = uchar(four);
+                out[1] = uchar(four >> 16);
+                out[2] = uchar(four >> 32);
+                out[3] = uchar(four >> 48);
+                out += 4;
+                p += 4;
+            }
             continue;
         }
         int c = codes_[u];
