@@ -110,27 +110,14 @@ void ConvertSettingDialog::setServices(const DialogServices &services)
     setWarningBox(services.warning);
 }
 
-// Each entry keeps the name the setting stores.
+// Each entry keeps the name the setting stores; in the order of kinds().
 void ConvertSettingDialog::fillEncodings()
 {
-    for (const OutputEncoding::Kind kind : OutputEncoding::kinds()) {
-        QString text;
-        switch (kind) {
-        case OutputEncoding::System:
-            text = tr("시스템 기본값");
-            break;
-        case OutputEncoding::Utf8:
-            text = QStringLiteral("UTF-8");
-            break;
-        case OutputEncoding::Utf8Bom:
-            text = tr("UTF-8 (BOM 포함)");
-            break;
-        case OutputEncoding::ShiftJis:
-            text = QStringLiteral("Shift_JIS (CP932)");
-            break;
-        }
-        ui->encodingComboBox->addItem(text, OutputEncoding::storedName(kind));
-    }
+    const QStringList texts{tr("시스템 기본값"), QStringLiteral("UTF-8"), tr("UTF-8 (BOM 포함)"),
+                            QStringLiteral("Shift_JIS (CP932)")};
+    const QVector<OutputEncoding::Kind> &kinds = OutputEncoding::kinds();
+    for (int i = 0; i < kinds.size(); ++i)
+        ui->encodingComboBox->addItem(texts.value(i), OutputEncoding::storedName(kinds.at(i)));
 }
 
 // A name this program does not know is shown as it is stored, and kept.

@@ -1,6 +1,7 @@
 #include "Cp932.h"
 
 #include "engine/Cp932Table.h"
+#include "engine/EncodedBytes.h"
 
 #include <QTextCodec>
 #include <algorithm>
@@ -117,31 +118,13 @@ int Cp932::encode(QStringView text, QByteArray &bytes) const
 {
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
-    // Two bytes at most per code unit, written straight into the array.
-    const int start = bytes.size();
-    const int most = start + int(text.size()) * 2;
-    if (most > bytes.capacity())
-        bytes.reserve(qMax(most, 2 * bytes.capacity()));
-    bytes.resize(most);
-    uchar *out = reinterpret_cast<uchar *>(bytes.data()) + start;
+    uchar *out = EncodedBytes::grow(bytes, int(text.size()) * 2);
     int lost = 0;
     while (p < end) {
         const char16_t u = *p++;
         if (u < 0x80) {
             *out++ = uchar(u);
-            // Digits, commas and the like come in runs: four at a time.
-            while (end - p >= 4) {
-                quint64 four;
-                std::memcpy(&four, p, sizeof four);
-                if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
-                    break;
-                out[0] = uchar(four);
-                out[1] = uchar(four >> 16);
-                out[2] = uchar(four >> 32);
-                out[3] = uchar(four >> 48);
-                out += 4;
-                p += 4;
-            }
+            EncodedBytes::copyAscii(p, end, out);
             continue;
         }
         int c = codes_[u];
@@ -156,7 +139,7 @@ int Cp932::encode(QStringView text, QByteArray &bytes) const
             *out++ = uchar(c >> 8);
         *out++ = uchar(c);
     }
-    bytes.resize(int(out - reinterpret_cast<uchar *>(bytes.data())));
+    EncodedBytes::shrink(bytes, out);
     return lost;
 }
 

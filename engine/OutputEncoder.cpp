@@ -1,9 +1,9 @@
 #include "OutputEncoder.h"
 
 #include "engine/Cp932.h"
+#include "engine/EncodedBytes.h"
 
 #include <QTextCodec>
-#include <cstring>
 
 namespace {
 
@@ -16,30 +16,13 @@ int appendUtf8(QStringView text, QByteArray &bytes)
 {
     const char16_t *p = text.utf16();
     const char16_t *const end = p + text.size();
-    const int start = bytes.size();
-    const int most = start + int(text.size()) * 3;
-    if (most > bytes.capacity())
-        bytes.reserve(qMax(most, 2 * bytes.capacity()));
-    bytes.resize(most);
-    uchar *out = reinterpret_cast<uchar *>(bytes.data()) + start;
+    uchar *out = EncodedBytes::grow(bytes, int(text.size()) * 3);
     int lost = 0;
     while (p < end) {
         uint u = *p++;
         if (u < 0x80) {
             *out++ = uchar(u);
-            // Runs of ASCII go four characters at a time while they last.
-            while (end - p >= 4) {
-                quint64 four;
-                std::memcpy(&four, p, sizeof four);
-                if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
-                    break;
-                out[0] = uchar(four);
-                out[1] = uchar(four >> 16);
-                out[2] = uchar(four >> 32);
-                out[3] = uchar(four >> 48);
-                out += 4;
-                p += 4;
-            }
+            EncodedBytes::copyAscii(p, end, out);
             continue;
         }
         if (u < 0x800) {
@@ -63,7 +46,7 @@ int appendUtf8(QStringView text, QByteArray &bytes)
         *out++ = uchar(0x80 | ((u >> 6) & 0x3F));
         *out++ = uchar(0x80 | (u & 0x3F));
     }
-    bytes.resize(int(out - reinterpret_cast<uchar *>(bytes.data())));
+    EncodedBytes::shrink(bytes, out);
     return lost;
 }
 

@@ -8,17 +8,9 @@ const QVector<OutputEncoding::Kind> &OutputEncoding::kinds()
 
 QString OutputEncoding::storedName(Kind kind)
 {
-    switch (kind) {
-    case System:
-        break;
-    case Utf8:
-        return QStringLiteral("UTF-8");
-    case Utf8Bom:
-        return QStringLiteral("UTF-8-BOM");
-    case ShiftJis:
-        return QStringLiteral("Shift_JIS");
-    }
-    return QString();
+    // In the order of Kind.
+    static const char *const names[] = {"", "UTF-8", "UTF-8-BOM", "Shift_JIS"};
+    return QString::fromLatin1(names[kind]);
 }
 
 QString OutputEncoding::commandLineName(Kind kind)
