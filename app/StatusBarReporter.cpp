@@ -45,6 +45,14 @@ void StatusBarReporter::showProgress()
     repaintWhenDue();
 }
 
+// The notice stands beside the status it completes.
+void StatusBarReporter::showNotice(const QString &text)
+{
+    const QString status = statusBar_->currentMessage();
+    statusBar_->showMessage(status.isEmpty() ? text : status + QLatin1Char(' ') + text);
+    repaintWhenDue();
+}
+
 void StatusBarReporter::finish()
 {
     if (valuePending_)

@@ -26,6 +26,7 @@ public:
     void setProgressRange(int minimum, int maximum) override;
     void setProgressValue(int value) override;
     void showProgress() override;
+    void showNotice(const QString &text) override;
 
     // Puts the last progress value into the bar; called once the run is over.
     void finish();

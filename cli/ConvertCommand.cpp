@@ -4,6 +4,7 @@
 
 #include "engine/ConversionReporter.h"
 #include "engine/ConversionRun.h"
+#include "engine/OutputEncoding.h"
 
 #include <QIODevice>
 
@@ -27,8 +28,8 @@ bool standardErrorIsTerminal()
 #endif
 }
 
-// Status texts on stderr when asked for, a progress bar when stderr is a
-// terminal, and the run's error kept for the end.
+// Status texts on stderr when asked for, notices always, a progress bar when
+// stderr is a terminal, and the run's error kept for the end.
 class ConsoleReporter : public ConversionReporter
 {
 public:
@@ -43,6 +44,12 @@ public:
         drawBar();
     }
     void showError(const QString &text) override { error_ = text; }
+    void showNotice(const QString &text) override
+    {
+        clearBar();
+        writeStandardError(text + QLatin1Char('\n'));
+        drawBar();
+    }
     void setProgressRange(int minimum, int maximum) override
     {
         minimum_ = minimum;
@@ -112,10 +119,12 @@ struct ConvertArguments
 {
     QString setting;
     QString output;
+    QString encoding;
     QStringList inputs;
     bool verbose = false;
     bool hasSetting = false;
     bool hasOutput = false;
+    bool hasEncoding = false;
 };
 
 // False when the arguments do not fit the command.
@@ -133,13 +142,16 @@ bool parseArguments(const QStringList &arguments, ConvertArguments &parsed)
         } else if (argument == QLatin1String("--verbose")) {
             parsed.verbose = true;
         } else if (argument == QLatin1String("--setting") ||
-                   argument == QLatin1String("--output")) {
+                   argument == QLatin1String("--output") ||
+                   argument == QLatin1String("--encoding")) {
             if (i + 1 >= arguments.size())
                 return false;
-            QString &target =
-                argument == QLatin1String("--setting") ? parsed.setting : parsed.output;
-            bool &given =
-                argument == QLatin1String("--setting") ? parsed.hasSetting : parsed.hasOutput;
+            const bool setting = argument == QLatin1String("--setting");
+            const bool output = argument == QLatin1String("--output");
+            QString &target = setting ? parsed.setting : output ? parsed.output : parsed.encoding;
+            bool &given = setting  ? parsed.hasSetting
+                          : output ? parsed.hasOutput
+                                   : parsed.hasEncoding;
             if (given)
                 return false;
             target = arguments.at(++i);
@@ -153,12 +165,21 @@ bool parseArguments(const QStringList &arguments, ConvertArguments &parsed)
 
 } // namespace
 
-// rowsmith-cli convert --setting NAME --output FILE|- [--verbose] INPUT...
+// rowsmith-cli convert --setting NAME --output FILE|- [--encoding NAME] [--verbose] INPUT...
 int runConvertCommand(const QStringList &arguments)
 {
     ConvertArguments parsed;
     if (!parseArguments(arguments, parsed))
         return usageError();
+    OutputEncoding::Kind encoding = OutputEncoding::System;
+    if (parsed.hasEncoding && !OutputEncoding::fromName(parsed.encoding, &encoding)) {
+        QStringList names;
+        for (const OutputEncoding::Kind kind : OutputEncoding::kinds())
+            names.append(OutputEncoding::commandLineName(kind));
+        writeStandardError(QStringLiteral("Unknown encoding '%1': use one of %2.\n")
+                               .arg(parsed.encoding, names.join(QStringLiteral(", "))));
+        return ExitUsage;
+    }
 
     ConsoleReporter reporter(parsed.verbose, standardErrorIsTerminal());
     // The program ends right after the command: the run's rows go with the
@@ -169,6 +190,8 @@ int runConvertCommand(const QStringList &arguments)
     static ConversionRun *lastRun = nullptr;
     delete lastRun;
     lastRun = new ConversionRun;
+    if (parsed.hasEncoding)
+        lastRun->setOutputEncoding(encoding);
     // "-" sends the CSV to standard output, and the written paths are not listed.
     const bool toStandardOutput = parsed.output == QLatin1String("-");
     std::unique_ptr<QIODevice> standardOutput;

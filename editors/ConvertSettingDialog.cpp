@@ -14,6 +14,7 @@
 #include "editors/models/OutputPreviewModel.h"
 #include "editors/models/PdfSetModel.h"
 #include "engine/CsvReader.h"
+#include "engine/OutputEncoding.h"
 #include "language/RuleDescription.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -81,6 +82,7 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     font.setPixelSize(12);
     ui->outputModeView->setFont(font);
     addStatusBar();
+    fillEncodings();
     // The tables scroll; the window opens at the form's size.
     resize(1000, 750);
 
@@ -106,6 +108,30 @@ void ConvertSettingDialog::setServices(const DialogServices &services)
 {
     services_ = services;
     setWarningBox(services.warning);
+}
+
+// Each entry keeps the name the setting stores; in the order of kinds().
+void ConvertSettingDialog::fillEncodings()
+{
+    const QStringList texts{tr("시스템 기본값"), QStringLiteral("UTF-8"), tr("UTF-8 (BOM 포함)"),
+                            QStringLiteral("Shift_JIS (CP932)")};
+    const QVector<OutputEncoding::Kind> &kinds = OutputEncoding::kinds();
+    for (int i = 0; i < kinds.size(); ++i)
+        ui->encodingComboBox->addItem(texts.value(i), OutputEncoding::storedName(kinds.at(i)));
+}
+
+// A name this program does not know is shown as it is stored, and kept.
+void ConvertSettingDialog::showEncoding(const QString &stored)
+{
+    OutputEncoding::Kind kind;
+    const QString name =
+        OutputEncoding::fromName(stored, &kind) ? OutputEncoding::storedName(kind) : stored;
+    int index = ui->encodingComboBox->findData(name);
+    if (index < 0) {
+        ui->encodingComboBox->addItem(name, name);
+        index = ui->encodingComboBox->count() - 1;
+    }
+    ui->encodingComboBox->setCurrentIndex(index);
 }
 
 void ConvertSettingDialog::connectPreview()
@@ -164,6 +190,8 @@ void ConvertSettingDialog::load(const QModelIndex &index)
     ui->storeTelCheckBox->setChecked(options.printStoreTel);
     ui->storeFaxCheckBox->setChecked(options.printStoreFax);
     ui->storeEmailCheckBox->setChecked(options.printStoreEmail);
+    showEncoding(setting.outputEncoding);
+    ui->replaceCheckBox->setChecked(setting.replaceUnencodable);
 
     inputModel_->load(setting);
     outputModel_->load(setting);
@@ -509,6 +537,8 @@ ConvertSetting ConvertSettingDialog::settingFromForm() const
     // Surrounding blanks do not survive as a group name of the settings file.
     setting.name = ui->settingNameEdit->text().trimmed();
     setting.statement = statementOptions();
+    setting.outputEncoding = ui->encodingComboBox->currentData().toString();
+    setting.replaceUnencodable = ui->replaceCheckBox->isChecked();
     inputModel_->save(setting);
     outputModel_->save(setting);
     pdfModel_->save(setting);

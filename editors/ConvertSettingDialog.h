@@ -60,6 +60,8 @@ private Q_SLOTS:
 
 private:
     void connectPreview();
+    void fillEncodings();
+    void showEncoding(const QString &stored);
     void addInputFile(const QString &path);
     void editNewItem(const QModelIndex &index);
     void showEditor(Dialog *editor);

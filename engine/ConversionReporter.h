@@ -17,4 +17,7 @@ public:
     virtual void setProgressValue(int value) = 0;
     // The progress bar becomes visible (it stays so after the run).
     virtual void showProgress() = 0;
+    // What the user must know of a run that succeeded, such as characters
+    // written as 〓; after the last status, which it adds to.
+    virtual void showNotice(const QString &text) = 0;
 };

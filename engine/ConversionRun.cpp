@@ -5,6 +5,7 @@
 #include "engine/InputRows.h"
 #include "engine/InputStage.h"
 #include "engine/OutputStage.h"
+#include "engine/UnencodableCharacters.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/PendingFile.h"
@@ -37,6 +38,24 @@ QString outputError(const QString &reason)
     return QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.").arg(reason);
 }
 
+// Rows named in the report of replaced characters; more are only counted.
+constexpr int ReportedRows = 10;
+
+QString replacementReport(const UnencodableCharacters &replaced, const QString &encoding)
+{
+    const QVector<int> rows = replaced.rowNumbers();
+    QStringList shown;
+    for (int i = 0; i < rows.size() && i < ReportedRows; ++i)
+        shown.append(QString::number(rows.at(i)));
+    if (rows.size() > ReportedRows)
+        shown.append(QStringLiteral("\u2026"));
+    return QCoreApplication::translate(
+               "MainWindow", "%1 character(s) that %2 cannot hold were written as 〓 in %3 "
+                             "row(s): %4.")
+        .arg(QString::number(replaced.count()), encoding, QString::number(rows.size()),
+             shown.join(QStringLiteral(", ")));
+}
+
 bool sameFilePath(const QString &a, const QString &b)
 {
 #ifdef Q_OS_WIN
@@ -53,6 +72,29 @@ ConversionRun::ConversionRun(QObject *parent) : QObject(parent) {}
 void ConversionRun::setOutputDevice(QIODevice *device)
 {
     outputDevice_ = device;
+}
+
+void ConversionRun::setOutputEncoding(OutputEncoding::Kind encoding)
+{
+    encodingChosen_ = true;
+    encoding_ = encoding;
+}
+
+QString ConversionRun::unencodableError(const UnencodableCharacters &found,
+                                        const QString &outputFile) const
+{
+    const UnencodableCharacters::Row &first = found.first();
+    // A lone surrogate shows as what a reader of it would see.
+    const char32_t shown = QChar::isSurrogate(first.character) ? 0xFFFD : first.character;
+    return QCoreApplication::translate(
+               "MainWindow",
+               "Output file cannot hold the character '%1' (U+%2) in item '%3', row %4, in %5.")
+        .arg(QString::fromUcs4(&shown, 1),
+             QString::number(uint(first.character), 16)
+                 .toUpper()
+                 .rightJustified(4, QLatin1Char('0')),
+             outputItems_.value(first.column).name, QString::number(first.row),
+             QDir::toNativeSeparators(outputFile));
 }
 
 void ConversionRun::setRename(FileReplacement::Rename rename)
@@ -211,6 +253,16 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         return result;
     }
 
+    OutputEncoding::Kind encoding = encoding_;
+    if (!encodingChosen_ && !OutputEncoding::fromName(setting.outputEncoding, &encoding)) {
+        reporter.showError(
+            QCoreApplication::translate("MainWindow",
+                                        "The convert setting names an unknown output encoding: %1.")
+                .arg(setting.outputEncoding));
+        return result;
+    }
+    const bool replaceUnencodable = setting.replaceUnencodable;
+
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
     if (forms.isEmpty()) {
         reporter.showError(QCoreApplication::translate(
@@ -238,6 +290,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
                                                  ? std::make_unique<CsvWriter>(outputDevice_)
                                                  : std::make_unique<CsvWriter>(outputFile);
     CsvWriter &writer = *writerOwner;
+    writer.setEncoding(encoding);
     if (!writer.open()) {
         // A folder, socket or the like in the output's place is refused, not
         // replaced.
@@ -254,7 +307,24 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     names.reserve(items.size());
     for (const OutputItem &item : items)
         names.append(item.name);
-    writer.writeHeader(names);
+    // Nothing the encoding cannot hold is written unless the setting lets
+    // 〓 stand in for it: the run stops before the new file replaces anything.
+    UnencodableCharacters unencodable;
+    if (const int lost = writer.writeHeader(names)) {
+        UnencodableCharacters::Row header{1, lost, -1, 0};
+        for (int c = 0; c < names.size() && header.column < 0; ++c) {
+            const qsizetype at = writer.lineFormat().encoder().unencodableAt(names.at(c));
+            if (at >= 0) {
+                header.column = c;
+                header.character = OutputEncoder::characterAt(names.at(c), at);
+            }
+        }
+        unencodable.add(header);
+        if (!replaceUnencodable) {
+            reporter.showError(unencodableError(unencodable, outputFile));
+            return result;
+        }
+    }
 
     const int lastRow = inputRows.size();
     int progress = 0;
@@ -280,7 +350,12 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     OutputStage output(items, company);
     if (statementBuilder)
         output.setStatements(statementBuilder.get(), &statements_);
+    output.setStopAtUnencodable(!replaceUnencodable);
     output.convert(inputRows.rows(), writer, [&] { reporter.setProgressValue(++progress); });
+    if (output.stopped()) {
+        reporter.showError(unencodableError(output.unencodable(), outputFile));
+        return result;
+    }
 
     reporter.showStatus(
         QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
@@ -291,6 +366,11 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         reporter.showError(outputError(output.errorString()));
         return result;
     }
+    if (output.stopped()) {
+        reporter.showError(unencodableError(output.unencodable(), outputFile));
+        return result;
+    }
+    unencodable.add(output.unencodable());
     if (progress < lastRow + m)
         reporter.setProgressValue(progress = lastRow + m);
     // Both files are complete before either takes the place of what was there:
@@ -334,6 +414,8 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     }
 
     reporter.showStatus(QCoreApplication::translate("MainWindow", "Converting succeeded."));
+    if (!unencodable.isEmpty())
+        reporter.showNotice(replacementReport(unencodable, writer.lineFormat().encoder().name()));
     result.succeeded = true;
     return result;
 }

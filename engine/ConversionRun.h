@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/OutputEncoding.h"
 #include "settings/FileReplacement.h"
 #include "settings/InputTable.h"
 #include "settings/OutputItem.h"
@@ -12,6 +13,7 @@
 
 class ConversionReporter;
 class QIODevice;
+class UnencodableCharacters;
 struct ConvertSetting;
 
 // One conversion run: input files to one output CSV file (and, when the
@@ -50,6 +52,9 @@ public:
     // output file, whose name then only names it; a setting that makes a
     // statement is refused, for the statement goes beside an output file.
     void setOutputDevice(QIODevice *device);
+    // The output's encoding for this and every later run, whatever the
+    // setting chooses.
+    void setOutputEncoding(OutputEncoding::Kind encoding);
     // How the new files are moved into place; tests fail it on purpose.
     void setRename(FileReplacement::Rename rename);
 
@@ -65,7 +70,10 @@ private:
                        const QString &settingName, ConversionReporter &reporter);
     Result run(const QStringList &inputFiles, const QString &outputFile,
                const ConvertSetting &setting, ConversionReporter &reporter);
+    QString unencodableError(const UnencodableCharacters &found, const QString &outputFile) const;
 
+    bool encodingChosen_ = false;
+    OutputEncoding::Kind encoding_ = OutputEncoding::System;
     QIODevice *outputDevice_ = nullptr;
     FileReplacement::Rename rename_;
     InputTable inputTable_;

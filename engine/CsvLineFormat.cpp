@@ -2,10 +2,6 @@
 
 #include "engine/CsvReader.h"
 
-#include <QTextCodec>
-
-#include <cstring>
-
 namespace {
 
 constexpr ushort ByteOrderMark = 0xFEFF;
@@ -16,78 +12,11 @@ inline bool isSpecial(ushort u)
     return u <= ',' && (u == ',' || u == '"' || u == '\n' || u == '\r');
 }
 
-QTextEncoder *makeEncoder()
-{
-    return QTextCodec::codecForLocale()->makeEncoder(QTextCodec::IgnoreHeader);
-}
-
-bool localeIsUtf8()
-{
-    return QTextCodec::codecForLocale()->mibEnum() == 106;
-}
-
-// UTF-8 as Qt's codec writes it, a lone surrogate becoming "?", without the
-// cost of a new byte array per call.
-void appendUtf8(QStringView text, QByteArray &bytes)
-{
-    const ushort *p = reinterpret_cast<const ushort *>(text.data());
-    const ushort *const end = p + text.size();
-    const int start = bytes.size();
-    const int most = start + int(text.size()) * 3;
-    if (most > bytes.capacity())
-        bytes.reserve(qMax(most, 2 * bytes.capacity()));
-    bytes.resize(most);
-    uchar *out = reinterpret_cast<uchar *>(bytes.data()) + start;
-    while (p < end) {
-        const uint u = *p++;
-        if (u < 0x80) {
-            *out++ = uchar(u);
-            // Runs of ASCII go four characters at a time while they last.
-            while (end - p >= 4) {
-                quint64 four;
-                memcpy(&four, p, sizeof four);
-                if (four & Q_UINT64_C(0xFF80FF80FF80FF80))
-                    break;
-                out[0] = uchar(four);
-                out[1] = uchar(four >> 16);
-                out[2] = uchar(four >> 32);
-                out[3] = uchar(four >> 48);
-                out += 4;
-                p += 4;
-            }
-        } else if (u < 0x800) {
-            *out++ = uchar(0xC0 | (u >> 6));
-            *out++ = uchar(0x80 | (u & 0x3F));
-        } else if (!QChar::isSurrogate(u)) {
-            *out++ = uchar(0xE0 | (u >> 12));
-            *out++ = uchar(0x80 | ((u >> 6) & 0x3F));
-            *out++ = uchar(0x80 | (u & 0x3F));
-        } else if (QChar::isHighSurrogate(u) && p < end && QChar::isLowSurrogate(*p)) {
-            const uint c = QChar::surrogateToUcs4(ushort(u), *p++);
-            *out++ = uchar(0xF0 | (c >> 18));
-            *out++ = uchar(0x80 | ((c >> 12) & 0x3F));
-            *out++ = uchar(0x80 | ((c >> 6) & 0x3F));
-            *out++ = uchar(0x80 | (c & 0x3F));
-        } else {
-            *out++ = '?';
-        }
-    }
-    bytes.resize(int(out - reinterpret_cast<uchar *>(bytes.data())));
-}
-
 } // namespace
 
-CsvLineFormat::CsvLineFormat(const QString &lineEnd)
-    : lineEnd_(lineEnd), convertLineFeeds_(lineEnd != QLatin1String("\n")), utf8_(localeIsUtf8()),
-      encoder_(utf8_ ? nullptr : makeEncoder())
+CsvLineFormat::CsvLineFormat(const QString &lineEnd, OutputEncoding::Kind encoding)
+    : lineEnd_(lineEnd), convertLineFeeds_(lineEnd != QLatin1String("\n")), encoder_(encoding)
 {}
-
-CsvLineFormat::CsvLineFormat(const CsvLineFormat &other)
-    : lineEnd_(other.lineEnd_), convertLineFeeds_(other.convertLineFeeds_), utf8_(other.utf8_),
-      encoder_(utf8_ ? nullptr : makeEncoder())
-{}
-
-CsvLineFormat::~CsvLineFormat() = default;
 
 void CsvLineFormat::appendText(QString &text, const QChar *begin, const QChar *end,
                                const QChar *valueBegin) const
@@ -140,15 +69,4 @@ void CsvLineFormat::appendValue(QString &text, QStringView value, int edges) con
     }
     appendText(text, run, end, begin);
     text += QLatin1Char('"');
-}
-
-void CsvLineFormat::encode(QStringView text, QByteArray &bytes)
-{
-    if (text.isEmpty())
-        return;
-    if (utf8_) {
-        appendUtf8(text, bytes);
-        return;
-    }
-    bytes += encoder_->fromUnicode(text.data(), int(text.size()));
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "engine/OutputEncoder.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
-#include <memory>
-
-class QTextEncoder;
 
 // How the output file spells its lines: one quoting rule for names and values
-// alike, the line end, and the locale codec's bytes. Every copy has its own
-// encoder, so that threads can spell lines side by side.
+// alike, the line end, and the bytes of the output's encoding. Copies can
+// spell lines side by side on several threads.
 class CsvLineFormat
 {
 public:
@@ -23,9 +22,9 @@ public:
         FileStart = 4
     };
 
-    explicit CsvLineFormat(const QString &lineEnd);
-    CsvLineFormat(const CsvLineFormat &other);
-    ~CsvLineFormat();
+    explicit CsvLineFormat(const QString &lineEnd,
+                           OutputEncoding::Kind encoding = OutputEncoding::System);
+    CsvLineFormat(const CsvLineFormat &other) = default;
     CsvLineFormat &operator=(const CsvLineFormat &) = delete;
 
     const QString &lineEnd() const { return lineEnd_; }
@@ -39,8 +38,10 @@ public:
     // LF, or when reading would trim it at its edges, unless it already is one
     // well-formed quoted field. Every bare line feed becomes the line end.
     void appendValue(QString &text, QStringView value, int edges) const;
-    // Appends text in the output's encoding.
-    void encode(QStringView text, QByteArray &bytes);
+    // Appends text in the output's encoding; returns the number of
+    // characters it cannot hold, written as 〓 (see OutputEncoder).
+    int encode(QStringView text, QByteArray &bytes) const { return encoder_.encode(text, bytes); }
+    const OutputEncoder &encoder() const { return encoder_; }
 
 private:
     void appendText(QString &text, const QChar *begin, const QChar *end,
@@ -48,6 +49,5 @@ private:
 
     const QString lineEnd_;
     const bool convertLineFeeds_;
-    const bool utf8_; // the locale codec is UTF-8, which is spelled here directly
-    std::unique_ptr<QTextEncoder> encoder_;
+    const OutputEncoder encoder_;
 };

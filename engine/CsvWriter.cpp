@@ -55,8 +55,9 @@ bool CsvWriter::open()
         error_ = QCoreApplication::translate("CsvWriter", "The device is not open for writing");
         return false;
     }
-    format_ = std::make_unique<CsvLineFormat>(lineEnd_);
+    format_ = std::make_unique<CsvLineFormat>(lineEnd_, encoding_);
     bytes_.reserve(FlushSize + 4096);
+    bytes_ += format_->encoder().fileStart();
     return true;
 }
 
@@ -64,10 +65,15 @@ void CsvWriter::setLineEnd(const QString &lineEnd)
 {
     lineEnd_ = lineEnd;
     if (format_)
-        format_ = std::make_unique<CsvLineFormat>(lineEnd_);
+        format_ = std::make_unique<CsvLineFormat>(lineEnd_, encoding_);
 }
 
-void CsvWriter::writeLine(const QStringList &values, int firstEdges, int lastEdges)
+void CsvWriter::setEncoding(OutputEncoding::Kind encoding)
+{
+    encoding_ = encoding;
+}
+
+int CsvWriter::writeLine(const QStringList &values, int firstEdges, int lastEdges)
 {
     text_.resize(0);
     const int last = values.size() - 1;
@@ -79,8 +85,9 @@ void CsvWriter::writeLine(const QStringList &values, int firstEdges, int lastEdg
         format_->appendValue(text_, values.at(i), edges);
     }
     text_ += lineEnd_;
-    format_->encode(text_, bytes_);
+    const int lost = format_->encode(text_, bytes_);
     flushIfFull();
+    return lost;
 }
 
 void CsvWriter::writeEncoded(const char *data, qsizetype size)
@@ -137,19 +144,19 @@ void CsvWriter::startWriteback()
 
 // The header line loses white space at both its ends, and a byte-order mark
 // at its start would be taken for the file's own.
-void CsvWriter::writeHeader(const QStringList &names)
+int CsvWriter::writeHeader(const QStringList &names)
 {
     if (names.isEmpty())
-        return;
-    writeLine(names, CsvLineFormat::FrontTrimmed | CsvLineFormat::FileStart,
-              CsvLineFormat::BackTrimmed);
+        return 0;
+    return writeLine(names, CsvLineFormat::FrontTrimmed | CsvLineFormat::FileStart,
+                     CsvLineFormat::BackTrimmed);
 }
 
 // A record's last value loses white space at both its ends.
-void CsvWriter::writeRow(const QStringList &values)
+int CsvWriter::writeRow(const QStringList &values)
 {
-    writeLine(values, CsvLineFormat::Inside,
-              CsvLineFormat::FrontTrimmed | CsvLineFormat::BackTrimmed);
+    return writeLine(values, CsvLineFormat::Inside,
+                     CsvLineFormat::FrontTrimmed | CsvLineFormat::BackTrimmed);
 }
 
 bool CsvWriter::commit()

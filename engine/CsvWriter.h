@@ -10,12 +10,12 @@
 class PendingFile;
 class QIODevice;
 
-// Writes the output CSV file. Text is encoded with the locale codec, without a
-// byte-order mark; lines end with the platform's line end, and so does every
-// bare line feed inside a value. A value is quoted when it holds ",", a double
-// quote, CR or LF, or when white space at the start or end of its line would be
-// lost on reading, unless it already is one well-formed quoted field. Header
-// names follow the same rule.
+// Writes the output CSV file. Text is encoded in the chosen encoding (the
+// system's codec unless set), with a byte-order mark for UTF-8-BOM only; a
+// character the encoding cannot hold is written as 〓 and counted. Lines end with the platform's
+// line end, and so does every bare line feed inside a value. A value is quoted when it holds ",", a
+// double quote, CR or LF, or when white space at the start or end of its line would be lost on
+// reading, unless it already is one well-formed quoted field. Header names follow the same rule.
 class CsvWriter
 {
 public:
@@ -33,11 +33,14 @@ public:
     static QString platformLineEnd();
     // For tests of the other platform's line end.
     void setLineEnd(const QString &lineEnd);
+    // Before open().
+    void setEncoding(OutputEncoding::Kind encoding);
 
     bool open();
-    // No items, no line.
-    void writeHeader(const QStringList &names);
-    void writeRow(const QStringList &values);
+    // No items, no line. Both return the number of characters the encoding
+    // could not hold.
+    int writeHeader(const QStringList &names);
+    int writeRow(const QStringList &values);
     // Bytes already in the output's encoding, such as lines a copy of
     // lineFormat() spelled.
     void writeEncoded(const char *data, qsizetype size);
@@ -57,7 +60,7 @@ public:
     QString errorString() const;
 
 private:
-    void writeLine(const QStringList &values, int firstEdges, int lastEdges);
+    int writeLine(const QStringList &values, int firstEdges, int lastEdges);
     void flushIfFull();
     void flush();
     void writeBytes(const char *data, qint64 size);
@@ -70,6 +73,7 @@ private:
     QString text_;     // the line being spelled
     QByteArray bytes_; // encoded, not yet written
     QString lineEnd_;
+    OutputEncoding::Kind encoding_ = OutputEncoding::System;
     bool failed_ = false;
     qint64 writebackStart_ = 0;
     QString error_; // the system's text of the first failure

@@ -1,8 +1,8 @@
 #include "InputTextDecoder.h"
 
-#include <QStringList>
+#include "engine/Cp932.h"
+
 #include <QTextCodec>
-#include <QVector>
 #include <cstring>
 
 namespace {
@@ -65,10 +65,13 @@ int InputTextDecoder::markLength(Encoding encoding)
     }
 }
 
+// A system whose codec is code page 932 reads it by the program's own table,
+// as every other system reads Shift-JIS.
 InputTextDecoder::Encoding InputTextDecoder::fallbackEncoding()
 {
-    return QTextCodec::codecForLocale()->mibEnum() != Utf8Mib ? Encoding::Locale
-                                                              : Encoding::ShiftJis;
+    const bool otherLocale =
+        QTextCodec::codecForLocale()->mibEnum() != Utf8Mib && !Cp932::isSystemCodec();
+    return otherLocale ? Encoding::Locale : Encoding::ShiftJis;
 }
 
 QTextCodec *InputTextDecoder::codec(Encoding encoding)
@@ -90,12 +93,13 @@ QTextCodec *InputTextDecoder::codec(Encoding encoding)
     case Encoding::ShiftJis:
         break;
     }
-    static QTextCodec *const shiftJis = QTextCodec::codecForName("Shift_JIS");
-    return shiftJis;
+    return nullptr;
 }
 
 QString InputTextDecoder::name(Encoding encoding)
 {
+    if (encoding == Encoding::ShiftJis)
+        return QStringLiteral("Shift_JIS");
     return QString::fromLatin1(codec(encoding)->name());
 }
 
@@ -260,129 +264,11 @@ bool InputTextDecoder::holdsWideUtf8Line(const char *data, qsizetype size)
     return false;
 }
 
-namespace {
-
-// Shift-JIS through tables made once from the Shift-JIS codec itself: the same
-// characters as the codec gives, without its cost per byte. U+FFFD marks bytes
-// that are not text, as the codec marks them.
-class ShiftJisTables
-{
-public:
-    static const ShiftJisTables &instance()
-    {
-        static const ShiftJisTables tables;
-        return tables;
-    }
-
-    // Whole lines, or the end of the file; the text stops at the first fault.
-    QString decode(const char *data, qsizetype size, qsizetype *faultAt) const
-    {
-        QString text(int(size), Qt::Uninitialized);
-        ushort *const begin = reinterpret_cast<ushort *>(text.data());
-        ushort *out = begin;
-        const uchar *p = reinterpret_cast<const uchar *>(data);
-        const uchar *const end = p + size;
-        *faultAt = -1;
-        while (p < end) {
-            if (asciiAsItIs_) {
-                // Most bytes of a file are ASCII: eight at a time while they last.
-                while (end - p >= 8) {
-                    quint64 eight;
-                    memcpy(&eight, p, sizeof eight);
-                    if (eight & Q_UINT64_C(0x8080808080808080))
-                        break;
-                    for (int k = 0; k < 8; ++k)
-                        out[k] = p[k];
-                    out += 8;
-                    p += 8;
-                }
-                if (p == end)
-                    break;
-            }
-            ushort c = single_[*p];
-            if (c == Lead) {
-                c = p + 1 < end ? pairs_[(leadIndex(*p) << 8) | p[1]] : Fault;
-                p += 2;
-            } else {
-                ++p;
-            }
-            if (c == Fault) {
-                *faultAt = out - begin;
-                break;
-            }
-            *out++ = c;
-        }
-        text.truncate(int(out - begin));
-        return text;
-    }
-
-private:
-    static constexpr ushort Lead = 0xFFFF; // a noncharacter no codec gives
-    static constexpr ushort Fault = 0xFFFD;
-
-    static bool isLead(int byte)
-    {
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    }
-    static int leadIndex(int byte) { return byte <= 0x9F ? byte - 0x81 : byte - 0xE0 + 0x1F; }
-
-    // What the codec made of one sequence: one character, or a fault.
-    static ushort character(const QString &text)
-    {
-        return text.size() == 1 ? text.at(0).unicode() : Fault;
-    }
-
-    ShiftJisTables() : pairs_(60 << 8, Fault)
-    {
-        QTextCodec *const codec = InputTextDecoder::codec(InputTextDecoder::Encoding::ShiftJis);
-        // ICU's Shift-JIS swaps three control codes (0x1A, 0x1C, 0x7F) the way
-        // IBM's tables do; Windows does not.
-        const bool swapsControls = character(codec->toUnicode("\x1A")) == 0x1C;
-        for (int byte = 0; byte < 256; ++byte) {
-            if (isLead(byte)) {
-                single_[byte] = Lead;
-                continue;
-            }
-            ushort c = character(codec->toUnicode(QByteArray(1, char(byte))));
-            if (swapsControls && (c == 0x1A || c == 0x1C || c == 0x7F))
-                c = c == 0x1C ? 0x1A : c == 0x7F ? 0x1C : 0x7F;
-            single_[byte] = c;
-        }
-        asciiAsItIs_ = true;
-        for (int byte = 0; byte < 0x80; ++byte)
-            asciiAsItIs_ = asciiAsItIs_ && single_[byte] == byte;
-        // Trail bytes lie in 0x40-0xFC; a line feed never ends a character.
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!isLead(lead))
-                continue;
-            // The pairs of a lead byte at once, a line each; should the codec
-            // read the lines otherwise, each pair on its own.
-            QByteArray lines;
-            for (int trail = 0x40; trail <= 0xFC; ++trail)
-                lines += QByteArray(1, char(lead)) + char(trail) + '\n';
-            const QStringList decoded = codec->toUnicode(lines).split(QLatin1Char('\n'));
-            const bool aligned = decoded.size() == 0xFC - 0x40 + 2;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                const char pair[] = {char(lead), char(trail)};
-                pairs_[(leadIndex(lead) << 8) | trail] = aligned
-                                                             ? character(decoded.at(trail - 0x40))
-                                                             : character(codec->toUnicode(pair, 2));
-            }
-        }
-    }
-
-    ushort single_[256];
-    bool asciiAsItIs_ = false; // bytes 0x00-0x7F stand for themselves
-    QVector<ushort> pairs_;
-};
-
-} // namespace
-
 QString InputTextDecoder::decodeLegacy(Encoding encoding, const char *data, qsizetype size,
                                        qsizetype *faultAt)
 {
     if (encoding == Encoding::ShiftJis)
-        return ShiftJisTables::instance().decode(data, size, faultAt);
+        return Cp932::instance().decode(data, size, faultAt);
     QTextCodec *const textCodec = codec(encoding);
     // A lead byte at the very end would vanish without a trace; followed by a
     // line feed, which no multi-byte character ends with, it shows as a fault.

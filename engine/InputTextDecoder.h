@@ -7,8 +7,9 @@ class QTextCodec;
 
 // Turns the bytes of an input file into text. A byte-order mark selects UTF-8,
 // UTF-16 or UTF-32; otherwise the bytes are read as UTF-8 when they are valid
-// UTF-8, else with the locale codec when that is not UTF-8, else as Shift-JIS
-// the way Windows writes it (CP932), which is what Japanese shops export.
+// UTF-8, else with the locale codec when that is neither UTF-8 nor CP932, else
+// as Shift-JIS the way Windows writes it (CP932, by the program's own table),
+// which is what Japanese shops export.
 // Valid UTF-8 is Shift-JIS all the same when all its non-ASCII characters look
 // like half-width katakana (see KanaLookalikes). Bytes an encoding cannot
 // decode are found, never replaced in silence.
@@ -35,6 +36,8 @@ public:
     static int markLength(Encoding encoding);
     // What bytes without a mark that are not UTF-8 are read as.
     static Encoding fallbackEncoding();
+    // Qt's codec of a Unicode encoding or of the locale; null for Shift-JIS,
+    // which the program reads by its own table (Cp932).
     static QTextCodec *codec(Encoding encoding);
     // The encoding's name as users know it: "UTF-8", "Shift_JIS", ...
     static QString name(Encoding encoding);

@@ -17,6 +17,10 @@ namespace {
 // enough that the chunks waiting to be taken stay small.
 constexpr int ChunkRows = 1024;
 
+// The output file's row of its first line after the header, as a spreadsheet
+// numbers it.
+constexpr int FirstDataRow = 2;
+
 QList<OutputItem> itemsAt(const QList<OutputItem> &items, const QVector<int> &columns)
 {
     QList<OutputItem> picked;
@@ -36,6 +40,8 @@ struct OutputStage::Chunk
     QVector<int> lineEnds;   // per row; a row merged away has an empty line
     QVector<int> gaps;       // per line with gaps, where its open values go
     QVector<StatementRecord> records;
+    // Per line with characters the encoding cannot hold; by input row.
+    QVector<UnencodableCharacters::Row> unencodable;
 };
 
 // A thread's buffers for building and spelling rows.
@@ -92,44 +98,99 @@ CsvRecord OutputStage::keptValues(const InputRow &input, const OutputRowBuilder 
     return spelling.kept.record();
 }
 
+template <typename Visit>
+void OutputStage::forEachValue(const InputRow &input, const CsvRecord &values, bool withGaps,
+                               const OutputRowBuilder &builder, QString &scratch, Visit visit) const
+{
+    const int width = items_.size();
+    int open = 0;
+    int keptAt = 0;
+    for (int c = 0; c < width; ++c) {
+        const bool isKept = keptAt < columns_.kept.size() && columns_.kept.at(keptAt) == c;
+        const bool isOpen = open < columns_.open.size() && columns_.open.at(open) == c;
+        if (isOpen)
+            ++open;
+        if (isOpen && withGaps) {
+            ++keptAt; // the value comes when the rows are merged
+            if (!visit(c, nullptr))
+                return;
+            continue;
+        }
+        const QStringView value =
+            isKept ? values.view(keptAt++) : builder.valueView(c, input, scratch);
+        if (!visit(c, &value))
+            return;
+    }
+}
+
 // The whole line first, then its bytes in one go between the gaps. The kept
 // columns come from values, except the open ones when gaps are wanted.
-void OutputStage::spell(Chunk &chunk, const InputRow &input, const CsvRecord &values, bool withGaps,
-                        const OutputRowBuilder &builder, CsvLineFormat &format,
+void OutputStage::spell(Chunk &chunk, int row, const InputRow &input, const CsvRecord &values,
+                        bool withGaps, const OutputRowBuilder &builder, CsvLineFormat &format,
                         Spelling &spelling) const
 {
     QString &text = spelling.text;
     text.resize(0);
     spelling.gapsAt.resize(0);
     const int width = items_.size();
-    int open = 0;
-    int keptAt = 0;
-    for (int c = 0; c < width; ++c) {
-        if (c > 0)
-            text += QLatin1Char(',');
-        const bool isKept = keptAt < columns_.kept.size() && columns_.kept.at(keptAt) == c;
-        const bool isOpen = open < columns_.open.size() && columns_.open.at(open) == c;
-        if (isOpen)
-            ++open;
-        if (isOpen && withGaps) {
-            spelling.gapsAt.append(text.size()); // the value comes when the rows are merged
-            ++keptAt;
-            continue;
-        }
-        const QStringView value =
-            isKept ? values.view(keptAt++) : builder.valueView(c, input, spelling.scratch);
-        format.appendValue(text, value, CsvLineFormat::recordEdges(c, width));
-    }
+    forEachValue(input, values, withGaps, builder, spelling.scratch,
+                 [&](int c, const QStringView *value) {
+                     if (c > 0)
+                         text += QLatin1Char(',');
+                     if (value)
+                         format.appendValue(text, *value, CsvLineFormat::recordEdges(c, width));
+                     else
+                         spelling.gapsAt.append(text.size());
+                     return true;
+                 });
     text += format.lineEnd();
     QByteArray &bytes = chunk.bytes;
     const int lineStart = bytes.size();
     int done = 0;
+    int lost = 0;
     for (int at : qAsConst(spelling.gapsAt)) {
-        format.encode(QStringView(text).mid(done, at - done), bytes);
+        lost += format.encode(QStringView(text).mid(done, at - done), bytes);
         chunk.gaps.append(bytes.size() - lineStart);
         done = at;
     }
-    format.encode(QStringView(text).mid(done), bytes);
+    lost += format.encode(QStringView(text).mid(done), bytes);
+    if (lost == 0)
+        return;
+    chunk.unencodable.append(
+        stopAtUnencodable_ ? locate(row, lost, input, values, withGaps, builder, format, spelling)
+                           : UnencodableCharacters::Row{row, lost, -1, 0});
+}
+
+// Only when the work stops at it: the value is built once more to find it.
+UnencodableCharacters::Row OutputStage::locate(int row, int count, const InputRow &input,
+                                               const CsvRecord &values, bool withGaps,
+                                               const OutputRowBuilder &builder,
+                                               const CsvLineFormat &format,
+                                               Spelling &spelling) const
+{
+    UnencodableCharacters::Row found{row, count, -1, 0};
+    forEachValue(input, values, withGaps, builder, spelling.scratch,
+                 [&](int c, const QStringView *value) {
+                     const qsizetype at = value ? format.encoder().unencodableAt(*value) : -1;
+                     if (at < 0)
+                         return true;
+                     found.column = c;
+                     found.character = OutputEncoder::characterAt(*value, at);
+                     return false;
+                 });
+    return found;
+}
+
+bool OutputStage::countUnencodable(const Chunk &chunk)
+{
+    for (UnencodableCharacters::Row lost : chunk.unencodable) {
+        // A line is its group's, when rows are merged, else its input row's.
+        lost.row = (merger_.hasKeys() ? groups_.groupOf(lost.row) : lost.row) + FirstDataRow;
+        unencodable_.add(lost);
+    }
+    if (stopAtUnencodable_ && !unencodable_.isEmpty())
+        stopped_.store(true, std::memory_order_relaxed);
+    return stopped();
 }
 
 void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
@@ -141,7 +202,7 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
         const InputRow input = std::move(rows[std::size_t(chunk.first + r)]);
         if (statementBuilder_)
             chunk.records.append(statementBuilder_->buildStatementRecord(input));
-        spell(chunk, input, CsvRecord(), false, builder, format, spelling);
+        spell(chunk, chunk.first + r, input, CsvRecord(), false, builder, format, spelling);
         chunk.lineEnds.append(chunk.bytes.size());
     }
 }
@@ -177,10 +238,10 @@ void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
                     merged = merger_.startMerging(values);
                 merger_.fold(*merged, kept.at(j - begin));
             }
-            spell(chunk, input, merger_.finished(values, merged ? &*merged : nullptr), false,
+            spell(chunk, r, input, merger_.finished(values, merged ? &*merged : nullptr), false,
                   builder, format, spelling);
         } else if (first) {
-            spell(chunk, input, chunk.kept.at(r - begin), true, builder, format, spelling);
+            spell(chunk, r, input, chunk.kept.at(r - begin), true, builder, format, spelling);
         }
         chunk.lineEnds.append(chunk.bytes.size());
     }
@@ -229,6 +290,8 @@ void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
             Chunk &chunk = chunks[k];
             chunk.first = k * ChunkRows;
             chunk.count = qMin(ChunkRows, count - k * ChunkRows);
+            if (stopped())
+                return;                      // its lines would never be written
             CsvLineFormat ownFormat(format); // an encoder of this thread's own
             if (keys)
                 buildGrouped(chunk, rows, builder, ownFormat);
@@ -238,6 +301,8 @@ void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,
         [&](int k) {
             Chunk chunk = std::move(chunks[k]);
             chunks[k] = Chunk();
+            if (stopped() || countUnencodable(chunk))
+                return;
             if (keys) {
                 takeGrouped(chunk, writer, rowDone);
                 return;
@@ -332,7 +397,7 @@ void OutputStage::writeWaiting(CsvWriter &writer)
     QByteArray bytes;
     QString text;
     int gapAt = 0;
-    for (int first = 0; first < count && !lost_; first += ChunkRows) {
+    for (int first = 0; first < count && !lost_ && !stopped(); first += ChunkRows) {
         const int end = qMin(count, first + ChunkRows);
         if (!lines_.read(first, end - first, waiting)) {
             lost_ = true;
@@ -353,9 +418,17 @@ void OutputStage::writeWaiting(CsvWriter &writer)
                 const int gap = gaps_.at(gapAt++);
                 bytes.append(line + done, gap - done);
                 text.resize(0);
-                format.appendValue(text, values.view(columns_.openSlots.at(o)),
+                const QStringView value = values.view(columns_.openSlots.at(o));
+                format.appendValue(text, value,
                                    CsvLineFormat::recordEdges(columns_.open.at(o), width));
-                format.encode(text, bytes);
+                const int lost = format.encode(text, bytes);
+                if (lost > 0) {
+                    const qsizetype at = format.encoder().unencodableAt(value);
+                    unencodable_.add({g + FirstDataRow, lost, columns_.open.at(o),
+                                      at >= 0 ? OutputEncoder::characterAt(value, at) : 0});
+                    if (stopAtUnencodable_)
+                        stopped_.store(true, std::memory_order_relaxed);
+                }
                 done = gap;
             }
             bytes.append(line + done, size - done);
@@ -370,7 +443,7 @@ void OutputStage::writeWaiting(CsvWriter &writer)
 
 bool OutputStage::writeKept(CsvWriter &writer, const std::function<void()> &rowDone)
 {
-    if (!merger_.hasKeys())
+    if (!merger_.hasKeys() || stopped())
         return !lost_;
     if (!lineGroups_.isEmpty())
         writeWaiting(writer); // every group is finished once every row is taken

@@ -3,6 +3,7 @@
 #include "engine/DistinctMerger.h"
 #include "engine/KeptLines.h"
 #include "engine/RowGroups.h"
+#include "engine/UnencodableCharacters.h"
 #include "settings/CompanyInfo.h"
 #include "settings/OutputItem.h"
 
@@ -11,6 +12,7 @@
 #include <QList>
 #include <QStringList>
 #include <QVector>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -40,6 +42,10 @@ public:
     // statements in row order: one per output row, the lines of the rows
     // merged into it appended to it.
     void setStatements(const StatementBuilder *builder, StatementList *statements);
+    // Whether the first character the output encoding cannot hold ends the
+    // work (it is then looked up: its column and the character), or all of
+    // them are only counted by row.
+    void setStopAtUnencodable(bool stop) { stopAtUnencodable_ = stop; }
 
     // Takes the input rows, each let go once converted, and leaves the list
     // empty; rowDone is called on this thread after each row, in order.
@@ -51,6 +57,10 @@ public:
     int rowCount() const { return merger_.hasKeys() ? groups_.count() : written_; }
     bool writeKept(CsvWriter &writer, const std::function<void()> &rowDone);
     QString errorString() const { return lines_.errorString(); }
+    // What the encoding could not hold, in the rows of the output file.
+    const UnencodableCharacters &unencodable() const { return unencodable_; }
+    // Stopped at a character the encoding cannot hold; the lines are incomplete.
+    bool stopped() const { return stopped_.load(std::memory_order_relaxed); }
 
 private:
     struct Chunk;
@@ -73,8 +83,19 @@ private:
     void group(const std::vector<InputRow> &rows, const OutputRowBuilder &builder);
     CsvRecord keptValues(const InputRow &input, const OutputRowBuilder &builder,
                          Spelling &spelling) const;
-    void spell(Chunk &chunk, const InputRow &input, const CsvRecord &values, bool withGaps,
+    void spell(Chunk &chunk, int row, const InputRow &input, const CsvRecord &values, bool withGaps,
                const OutputRowBuilder &builder, CsvLineFormat &format, Spelling &spelling) const;
+    // Calls visit(column, value) for each column of a line, in order; value
+    // is null for a gap. Stops when visit returns false.
+    template <typename Visit>
+    void forEachValue(const InputRow &input, const CsvRecord &values, bool withGaps,
+                      const OutputRowBuilder &builder, QString &scratch, Visit visit) const;
+    UnencodableCharacters::Row locate(int row, int count, const InputRow &input,
+                                      const CsvRecord &values, bool withGaps,
+                                      const OutputRowBuilder &builder, const CsvLineFormat &format,
+                                      Spelling &spelling) const;
+    // Counts what the chunk's lines could not hold; true when the work stops there.
+    bool countUnencodable(const Chunk &chunk);
     void build(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
                CsvLineFormat &format) const;
     void buildGrouped(Chunk &chunk, std::vector<InputRow> &rows, const OutputRowBuilder &builder,
@@ -98,4 +119,7 @@ private:
     int unfinished_ = 0;             // groups among the waiting lines still to finish
     bool lost_ = false;
     int written_ = 0;
+    bool stopAtUnencodable_ = false;
+    std::atomic<bool> stopped_{false};
+    UnencodableCharacters unencodable_;
 };

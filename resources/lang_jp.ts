@@ -430,6 +430,30 @@ Discard the changes?</source>
         <source>CSV Files (*.csv);;All Files (*.*)</source>
         <translation>CSV ファイル (*.csv);;すべてのファイル (*.*)</translation>
     </message>
+    <message>
+        <source>출력 인코딩 :</source>
+        <translation>出力の文字コード :</translation>
+    </message>
+    <message>
+        <source>출력 CSV 파일의 문자 인코딩을 지정합니다</source>
+        <translation>出力する CSV ファイルの文字コードを指定します</translation>
+    </message>
+    <message>
+        <source>인코딩으로 표현할 수 없는 문자를 〓로 바꾸어 저장하고, 변환이 끝나면 그 행을 알려줍니다. 체크하지 않으면 변환을 중단합니다</source>
+        <translation>文字コードで表せない文字を〓に置き換えて保存し、変換の終了時にその行をお知らせします。チェックしない場合は変換を中止します</translation>
+    </message>
+    <message>
+        <source>표현할 수 없는 문자는 〓로 바꾸기</source>
+        <translation>表せない文字は〓に置き換える</translation>
+    </message>
+    <message>
+        <source>시스템 기본값</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message>
+        <source>UTF-8 (BOM 포함)</source>
+        <translation>UTF-8 (BOM 付き)</translation>
+    </message>
 </context>
 <context>
     <name>CsvWriter</name>
@@ -1228,6 +1252,18 @@ Please check the input file(s).</source>
 %1.</source>
         <translation>納品書は出力ファイルと同じフォルダーに作成するため、出力先には通常のファイルを指定してください:
 %1</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that %2 cannot hold were written as 〓 in %3 row(s): %4.</source>
+        <translation>%1 文字が %2 で表せないため〓に置き換えました（%3 行、行番号: %4）。</translation>
+    </message>
+    <message>
+        <source>Output file cannot hold the character &apos;%1&apos; (U+%2) in item &apos;%3&apos;, row %4, in %5.</source>
+        <translation>出力ファイルの文字コードでは文字「%1」(U+%2) を表せません（項目「%3」、%4 行目、%5）。</translation>
+    </message>
+    <message>
+        <source>The convert setting names an unknown output encoding: %1.</source>
+        <translation>変換設定に不明な出力の文字コードが指定されています: %1</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,30 @@ Discard the changes?</source>
         <source>CSV Files (*.csv);;All Files (*.*)</source>
         <translation>CSV 파일 (*.csv);;모든 파일 (*.*)</translation>
     </message>
+    <message>
+        <source>출력 인코딩 :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력 CSV 파일의 문자 인코딩을 지정합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>인코딩으로 표현할 수 없는 문자를 〓로 바꾸어 저장하고, 변환이 끝나면 그 행을 알려줍니다. 체크하지 않으면 변환을 중단합니다</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>표현할 수 없는 문자는 〓로 바꾸기</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>시스템 기본값</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 (BOM 포함)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvWriter</name>
@@ -1226,6 +1250,18 @@ Please check the input file(s).</source>
 %1.</source>
         <translation>명세서는 출력파일과 같은 폴더에 만들어지므로 출력파일은 일반 파일이어야 합니다:
 %1</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that %2 cannot hold were written as 〓 in %3 row(s): %4.</source>
+        <translation>%1개의 문자를 %2(으)로 표현할 수 없어 〓로 바꾸어 저장했습니다 (%3개 행, 행 번호: %4).</translation>
+    </message>
+    <message>
+        <source>Output file cannot hold the character &apos;%1&apos; (U+%2) in item &apos;%3&apos;, row %4, in %5.</source>
+        <translation>출력파일의 인코딩으로 문자 &apos;%1&apos; (U+%2)을(를) 표현할 수 없습니다 (항목 &apos;%3&apos;, %4번째 행, %5).</translation>
+    </message>
+    <message>
+        <source>The convert setting names an unknown output encoding: %1.</source>
+        <translation>변환설정에 알 수 없는 출력 인코딩이 지정되어 있습니다: %1</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,35 @@ QList<OutputItem> readOutputItems(QSettings &store, const QString &name)
     return items;
 }
 
+const QString outputEncodingKey = QStringLiteral("outputEncoding");
+const QString replaceUnencodableKey = QStringLiteral("replaceUnencodable");
+
+// Written only when they differ from what their absence means, so that a
+// setting made before they existed keeps its stored form when saved again.
+void writeOutputFileOptions(QSettings &store, const ConvertSetting &setting)
+{
+    if (!ConvertSettingStore::isValidName(setting.name))
+        return;
+    const SettingGroup group(store, setting.name);
+    if (setting.outputEncoding.isEmpty())
+        store.remove(outputEncodingKey);
+    else
+        store.setValue(outputEncodingKey, setting.outputEncoding);
+    if (setting.replaceUnencodable)
+        store.setValue(replaceUnencodableKey, true);
+    else
+        store.remove(replaceUnencodableKey);
+}
+
+void readOutputFileOptions(QSettings &store, ConvertSetting &setting)
+{
+    if (!ConvertSettingStore::isValidName(setting.name))
+        return;
+    const SettingGroup group(store, setting.name);
+    setting.outputEncoding = store.value(outputEncodingKey).toString();
+    setting.replaceUnencodable = store.value(replaceUnencodableKey, false).toBool();
+}
+
 void writeStatementFields(QSettings &store, const QString &name,
                           const QList<StatementField> &fields)
 {
@@ -349,6 +378,7 @@ bool ConvertSettingStore::save(const ConvertSetting &setting)
     writeStatementOptions(store, setting.name, setting.statement);
     writeInput(store, setting.name, setting.heads, setting.ex1, setting.ex2, setting.forms);
     writeOutputItems(store, setting.name, setting.outputItems);
+    writeOutputFileOptions(store, setting);
     writeStatementFields(store, setting.name, setting.statementFields);
     store.sync();
     return store.status() == QSettings::NoError;
@@ -366,6 +396,7 @@ ConvertSetting ConvertSettingStore::load(const QString &name, Defaults defaults)
     setting.ex2 = rows.at(2);
     setting.forms = readInputForms(store, name);
     setting.outputItems = readOutputItems(store, name);
+    readOutputFileOptions(store, setting);
     setting.statementFields = readStatementFields(store, name);
     return setting;
 }

@@ -25,7 +25,8 @@ public:
     static bool contains(const QString &name);
     static bool sameName(const QString &a, const QString &b);
 
-    // Writes PdfSetting, input, output and the 19 field groups, in that order.
+    // Writes PdfSetting, input, output, the output file's encoding options and
+    // the 19 field groups, in that order.
     // Refuses (false, nothing written) an invalid name, and a settings file
     // that cannot be read whole (SettingsFileCheck); so do rename and remove.
     static bool save(const ConvertSetting &setting);

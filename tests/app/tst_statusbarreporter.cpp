@@ -52,6 +52,11 @@ void StatusBarReporterTest::statusTextReplacesThePrevious()
     QCOMPARE(window_->statusBar()->currentMessage(), QStringLiteral("Checking all fields..."));
     r.showStatus(QStringLiteral("Loading settings..."));
     QCOMPARE(window_->statusBar()->currentMessage(), QStringLiteral("Loading settings..."));
+    // A notice completes the status it follows.
+    r.showStatus(QStringLiteral("Converting succeeded."));
+    r.showNotice(QStringLiteral("1 character(s) were replaced."));
+    QCOMPARE(window_->statusBar()->currentMessage(),
+             QStringLiteral("Converting succeeded. 1 character(s) were replaced."));
 }
 
 void StatusBarReporterTest::progressEndsOnTheLastValue_data()

@@ -25,7 +25,10 @@ class TestCliConvert : public QObject
     Q_OBJECT
 private slots:
     void list();
+    void listLong();
     void convert();
+    void encoding_data();
+    void encoding();
     void statement();
     void failure();
     void outputItemMissingInTheFile();
@@ -52,6 +55,29 @@ void TestCliConvert::list()
         expected += name.toUtf8() + '\n';
     QCOMPARE(outcome.out, expected);
     QCOMPARE(outcome.out.count('\n'), 3);
+}
+
+void TestCliConvert::listLong()
+{
+    TestWorkingFolder folder;
+    ConvertSetting s = twoColumns("plain");
+    QVERIFY(ConvertSettingStore::save(s));
+    s.name = "sjis";
+    s.outputEncoding = "Shift_JIS";
+    s.replaceUnencodable = true;
+    QVERIFY(ConvertSettingStore::save(s));
+    s.name = "odd";
+    s.outputEncoding = "EUC-JP";
+    s.replaceUnencodable = false;
+    QVERIFY(ConvertSettingStore::save(s));
+    const CliOutcome outcome = runCli({"list", "--long"});
+    QCOMPARE(outcome.exitCode, 0);
+    QMap<QString, QByteArray> lines;
+    for (const QByteArray &line : outcome.out.split('\n'))
+        lines.insert(QString::fromUtf8(line.left(line.indexOf('\t'))), line);
+    QCOMPARE(lines.value("plain"), QByteArray("plain\tsystem\trefuse"));
+    QCOMPARE(lines.value("sjis"), QByteArray("sjis\tShift_JIS\treplace"));
+    QCOMPARE(lines.value("odd"), QByteArray("odd\tEUC-JP\trefuse"));
 }
 
 void TestCliConvert::convert()
@@ -82,6 +108,66 @@ void TestCliConvert::convert()
                                      "Start converting...\n"
                                      "Deleting duplication and merging items...\n"
                                      "Converting succeeded.\n"));
+}
+
+void TestCliConvert::encoding_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output"); // of out.csv; old\n when it must stay
+    QTest::addColumn<QString>("error");
+
+    const QByteArray sjis("Name,No\n\xFB\xFC\x8B\xB4,1\n\x8E\x52\x81\xAC,2\n");
+    QTest::newRow("the setting's")
+        << "Shift_JIS" << true << QStringList() << 0 << sjis
+        << QString::fromUtf8("1 character(s) that Shift_JIS cannot "
+                             "hold were written as 〓 in 1 row(s): 3.\n");
+    QTest::newRow("refused") << "Shift_JIS" << false << QStringList() << 1 << QByteArray("old\n")
+                             << QString::fromUtf8("Output file cannot hold the character '😀' "
+                                                  "(U+1F600) in item 'Name', row 3, in out.csv.\n");
+    QTest::newRow("chosen for the run")
+        << QString() << true << QStringList{"--encoding", "shift_jis"} << 0 << sjis
+        << QString::fromUtf8("1 character(s) that Shift_JIS cannot hold were written as 〓 in 1 "
+                             "row(s): 3.\n");
+    QTest::newRow("UTF-8 with mark for the run")
+        << "Shift_JIS" << false << QStringList{"--encoding", "UTF-8-BOM"} << 0
+        << "\xEF\xBB\xBF" + QString::fromUtf8("Name,No\n髙橋,1\n山😀,2\n").toUtf8() << QString();
+    QTest::newRow("unknown name") << QString() << false << QStringList{"--encoding", "EUC-JP"} << 2
+                                  << QByteArray("old\n")
+                                  << "Unknown encoding 'EUC-JP': use one of system, UTF-8, "
+                                     "UTF-8-BOM, Shift_JIS.\n";
+    QTest::newRow("given twice") << QString() << false
+                                 << QStringList{"--encoding", "UTF-8", "--encoding", "UTF-8"} << 2
+                                 << QByteArray("old\n") << QString();
+}
+
+void TestCliConvert::encoding()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, error);
+    TestWorkingFolder folder;
+    ConvertSetting s = twoColumns("names");
+    s.outputEncoding = stored;
+    s.replaceUnencodable = replace;
+    QVERIFY(ConvertSettingStore::save(s));
+    QVERIFY(writeBytes("in.csv", QString::fromUtf8("No,Name\n1,髙橋\n2,山😀\n").toUtf8()));
+    QVERIFY(writeBytes("out.csv", "old\n"));
+    const CliOutcome outcome =
+        runCli(QStringList{"convert", "--setting", "names", "--output", "out.csv"} + options +
+               QStringList{"in.csv"});
+    QCOMPARE(outcome.exitCode, exitCode);
+    QCOMPARE(outcome.out, exitCode == 0 ? QByteArray("out.csv\n") : QByteArray());
+    if (exitCode == 2 && error.isEmpty())
+        QVERIFY(outcome.err.startsWith("Usage:"));
+    else
+        QCOMPARE(QString::fromUtf8(outcome.err), error);
+    QCOMPARE(readBytes("out.csv"), output);
 }
 
 void TestCliConvert::statement()

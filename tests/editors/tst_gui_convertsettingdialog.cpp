@@ -188,6 +188,8 @@ private slots:
     void fontShownIsStored();
     void statementOptions_data();
     void statementOptions();
+    void outputEncoding_data();
+    void outputEncoding();
     void closing_data();
     void closing();
 
@@ -795,6 +797,64 @@ void ConvertSettingDialogTest::statementOptions()
     QCOMPARE(saved.comment, options.comment);
     for (int i = 0; i < 8; ++i)
         QCOMPARE(*flags(saved).at(i), !printed.at(i));
+}
+
+void ConvertSettingDialogTest::outputEncoding_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("entries"); // of the combo box, once loaded
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("chosen"); // -1: left as shown
+    QTest::addColumn<QString>("saved");
+
+    const QStringList all{QString::fromUtf8("시스템 기본값"), "UTF-8",
+                          QString::fromUtf8("UTF-8 (BOM 포함)"), "Shift_JIS (CP932)"};
+    QTest::newRow("none stored, Shift_JIS chosen")
+        << QString() << false << all << 0 << 3 << "Shift_JIS";
+    QTest::newRow("UTF-8-BOM stored, the system's chosen")
+        << "UTF-8-BOM" << true << all << 2 << 0 << QString();
+    QTest::newRow("another letter case") << "utf-8" << false << all << 1 << -1 << "UTF-8";
+    QTest::newRow("unknown name kept")
+        << "EUC-JP" << false << all + QStringList{"EUC-JP"} << 4 << -1 << "EUC-JP";
+}
+
+// The encoding and the replacement box show as stored, and what is shown is stored.
+void ConvertSettingDialogTest::outputEncoding()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, entries);
+    QFETCH(int, shown);
+    QFETCH(int, chosen);
+    QFETCH(QString, saved);
+    TestWorkingFolder folder;
+    QVERIFY(QFile::copy(demo + "rowsmith.dat", folder.filePath("rowsmith.dat")));
+    const QString name = ConvertSettingStore::settingNames().value(0);
+    ConvertSetting setting = ConvertSettingStore::load(name);
+    setting.outputEncoding = stored;
+    setting.replaceUnencodable = replace;
+    QVERIFY(ConvertSettingStore::save(setting));
+
+    Fixture f({name});
+    f.load(0);
+    auto *combo = child<QComboBox>(&f.dialog, "encodingComboBox");
+    auto *box = child<QCheckBox>(&f.dialog, "replaceCheckBox");
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    QCOMPARE(texts, entries);
+    QCOMPARE(combo->currentIndex(), shown);
+    QCOMPARE(box->isChecked(), replace);
+    if (chosen >= 0)
+        combo->setCurrentIndex(chosen);
+    box->setChecked(!replace);
+
+    f.fake.answers.enqueue(true);
+    click(&f.dialog, "saveButton");
+    const ConvertSetting loaded = ConvertSettingStore::load(name);
+    QCOMPARE(loaded.outputEncoding, saved);
+    QCOMPARE(loaded.replaceUnencodable, !replace);
 }
 
 QTEST_MAIN(ConvertSettingDialogTest)

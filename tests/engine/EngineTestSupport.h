@@ -37,9 +37,15 @@ public:
         value = v;
     }
     void showProgress() override { progressShown = true; }
+    void showNotice(const QString &text) override
+    {
+        notices.append(text);
+        events.append(QStringLiteral("notice: ") + text);
+    }
 
     QStringList statuses;
     QStringList errors;
+    QStringList notices;
     QStringList events;
     QList<QPair<int, int>> ranges;
     int value = 0;

@@ -137,6 +137,8 @@ private slots:
     void replacedFilesKeepTheirOwner();
     void fullDisk_data();
     void fullDisk();
+    void unencodable_data();
+    void unencodable();
 };
 
 void TestConversionRun::joinedOrders()
@@ -925,6 +927,91 @@ void TestConversionRun::fullDisk()
              QStringList{"Cannot write statement file out.pdf:\nNo space left on device."});
     QCOMPARE(readBytes("out.csv"), OldOutput);
 #endif
+}
+
+// What the golden runs leave out: item names, groups merged across many rows,
+// the command line's choice, and a stored name no encoding has.
+void TestConversionRun::unencodable_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("override"); // -1: none
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("notice");
+
+    const QStringList names{"No", "Note"};
+    const QByteArray few = QString::fromUtf8("No,Note\n1,a\n2,b😀\n").toUtf8();
+    // Key 1 begins and ends the file: its group's merged note is written
+    // after the thousands of lines between.
+    QByteArray many = "No,Note\n1,a\n";
+    for (int i = 2; i < 3000; ++i)
+        many += QByteArray::number(i) + ",x\n";
+    many += QString::fromUtf8("1,b😀\n").toUtf8();
+    const QString refused("Output file cannot hold the character '%1' (U+%2) in item '%3', row "
+                          "%4, in out.csv.");
+    QTest::newRow("item name") << QStringList{"No", QString::fromUtf8("備考😀")} << "Shift_JIS"
+                               << false << few << -1
+                               << refused.arg(QString::fromUtf8("😀"), "1F600",
+                                              QString::fromUtf8("備考😀"), "1")
+                               << QString();
+    QTest::newRow("item name replaced")
+        << QStringList{"No", QString::fromUtf8("備考😀")} << "Shift_JIS" << true << few << -1
+        << QString()
+        << QString::fromUtf8("2 character(s) that Shift_JIS cannot hold were written as 〓 in 2 "
+                             "row(s): 1, 3.");
+    QTest::newRow("merged across chunks")
+        << names << "Shift_JIS" << false << many << -1
+        << refused.arg(QString::fromUtf8("😀"), "1F600", "Note", "2") << QString();
+    QTest::newRow("merged across chunks, replaced")
+        << names << "Shift_JIS" << true << many << -1 << QString()
+        << QString::fromUtf8("1 character(s) that Shift_JIS cannot hold were written as 〓 in 1 "
+                             "row(s): 2.");
+    QTest::newRow("the command line's encoding")
+        << names << "Shift_JIS" << false << few << int(OutputEncoding::Utf8) << QString()
+        << QString();
+    QTest::newRow("unknown stored name")
+        << names << "EUC-JP" << false << few << -1
+        << "The convert setting names an unknown output encoding: EUC-JP." << QString();
+    QTest::newRow("stored in another letter case")
+        << names << "shift_jis" << true << few << -1 << QString()
+        << QString::fromUtf8("1 character(s) that Shift_JIS cannot "
+                             "hold were written as 〓 in 1 row(s): 3.");
+}
+
+void TestConversionRun::unencodable()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, encoding);
+    QFETCH(bool, replace);
+    QFETCH(QByteArray, input);
+    QFETCH(int, override);
+    QFETCH(QString, error);
+    QFETCH(QString, notice);
+
+    TestWorkingFolder folder;
+    ConvertSetting s = simpleSetting({"No", "Note"});
+    s.outputItems[0].distinct = "YES";
+    s.outputItems[1].merge = "STRING";
+    for (int c = 0; c < names.size(); ++c)
+        s.outputItems[c].name = names.at(c);
+    s.outputEncoding = encoding;
+    s.replaceUnencodable = replace;
+    QVERIFY(ConvertSettingStore::save(s));
+    QVERIFY(writeBytes("in.csv", input));
+    QVERIFY(writeBytes("out.csv", OldOutput));
+
+    ConversionRun run;
+    if (override >= 0)
+        run.setOutputEncoding(OutputEncoding::Kind(override));
+    RecordingReporter reporter;
+    const ConversionRun::Result result = run.convert({"in.csv"}, "out.csv", "simple", reporter);
+    QCOMPARE(reporter.errors, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(reporter.notices, notice.isEmpty() ? QStringList() : QStringList{notice});
+    QCOMPARE(result.succeeded, error.isEmpty());
+    if (!result.succeeded)
+        QCOMPARE(readBytes("out.csv"), OldOutput);
 }
 
 QTEST_MAIN(TestConversionRun)

@@ -35,7 +35,6 @@ private slots:
     void utf8Validation_data();
     void utf8Validation();
     void largeFileKeepsEveryOrder();
-    void shiftJisAsTheCodec();
     void inParts_data();
     void inParts();
 };
@@ -423,42 +422,6 @@ void TestCsvReader::largeFileKeepsEveryOrder()
     QCOMPARE(result.lists().last(),
              (QStringList{QString::number(orders - 1), QStringLiteral("Tokyo, %1").arg(orders - 1),
                           QStringLiteral("line one\nline \"two\"")}));
-}
-
-// Every byte and every lead and trail pair reads as the Shift-JIS codec reads
-// it alone; what the codec cannot read is a fault at its place.
-void TestCsvReader::shiftJisAsTheCodec()
-{
-    using Decoder = InputTextDecoder;
-    QTextCodec *const codec = Decoder::codec(Decoder::Encoding::ShiftJis);
-    const bool swaps = codec->toUnicode("\x1A") == QString(QChar(0x1C));
-    int faults = 0;
-    for (int first = 0; first < 256; ++first) {
-        for (int second = -1; second < 256; ++second) {
-            QByteArray bytes(1, char(first));
-            if (second >= 0)
-                bytes += char(second);
-            bytes += "\n";
-            QString expected = codec->toUnicode(bytes);
-            for (QChar &c : expected) {
-                const ushort u = c.unicode();
-                if (swaps && (u == 0x1A || u == 0x1C || u == 0x7F))
-                    c = QChar(u == 0x1C ? 0x1A : u == 0x7F ? 0x1C : 0x7F);
-            }
-            qsizetype faultAt = 0;
-            const QString text =
-                Decoder::decodeLegacy(Decoder::Encoding::ShiftJis, bytes, bytes.size(), &faultAt);
-            const int expectedFault = int(expected.indexOf(QChar(0xFFFD)));
-            QCOMPARE(int(faultAt), expectedFault);
-            if (expectedFault >= 0) {
-                ++faults;
-                QCOMPARE(text.left(expectedFault), expected.left(expectedFault));
-            } else {
-                QCOMPARE(text, expected);
-            }
-        }
-    }
-    QVERIFY(faults > 0);
 }
 
 void TestCsvReader::inParts_data()

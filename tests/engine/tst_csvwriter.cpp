@@ -18,8 +18,10 @@
 namespace {
 
 // What the writer writes to a device, with LF line ends: the header (when
-// given) and the rows. Empty when writing fails.
-QByteArray written(const QStringList &header, const QList<QStringList> &rows)
+// given) and the rows. Empty when writing fails. *lost counts the characters
+// the encoding could not hold.
+QByteArray written(const QStringList &header, const QList<QStringList> &rows,
+                   OutputEncoding::Kind encoding = OutputEncoding::System, int *lost = nullptr)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -27,11 +29,14 @@ QByteArray written(const QStringList &header, const QList<QStringList> &rows)
         return QByteArray();
     CsvWriter writer(&buffer);
     writer.setLineEnd("\n");
+    writer.setEncoding(encoding);
     if (!writer.open())
         return QByteArray();
-    writer.writeHeader(header);
+    int count = writer.writeHeader(header);
     for (const QStringList &row : rows)
-        writer.writeRow(row);
+        count += writer.writeRow(row);
+    if (lost)
+        *lost = count;
     return writer.commit() ? bytes : QByteArray();
 }
 
@@ -46,9 +51,12 @@ private slots:
     void quoting();
     void fileBytes_data();
     void fileBytes();
+    void localeCodec_data();
     void localeCodec();
     void utf8AsTheCodecWrites_data();
     void utf8AsTheCodecWrites();
+    void encodings_data();
+    void encodings();
     void failuresLeaveTheOldFile_data();
     void failuresLeaveTheOldFile();
     void targets();
@@ -108,22 +116,59 @@ void TestCsvWriter::quoting()
 void TestCsvWriter::utf8AsTheCodecWrites_data()
 {
     QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("writtenAs");
     const QChar high(0xD83D);
     const QChar low(0xDE00);
-    QTest::newRow("ASCII, long") << QString("0123456789abcdefghij");
-    QTest::newRow("kana and kanji") << QString::fromUtf8("ｻｲﾄｳ 斎藤 花子 ½");
-    QTest::newRow("a pair of surrogates") << QString("a") + high + low + "b";
-    QTest::newRow("a lone high surrogate") << QString("ab") + high + "cdef";
-    QTest::newRow("a lone low surrogate") << QString("abcd") + low;
-    QTest::newRow("a high surrogate at the end") << QString("abcdefg") + high;
+    const QChar geta(0x3013);
+    QTest::newRow("ASCII, long") << QString("0123456789abcdefghij") << QString();
+    QTest::newRow("kana and kanji") << QString::fromUtf8("ｻｲﾄｳ 斎藤 花子 ½") << QString();
+    QTest::newRow("a pair of surrogates") << QString("a") + high + low + "b" << QString();
+    // UTF-8 cannot hold a lone surrogate: it is written as 〓 and counted.
+    QTest::newRow("a lone high surrogate")
+        << QString("ab") + high + "cdef" << QString("ab") + geta + "cdef";
+    QTest::newRow("a lone low surrogate") << QString("abcd") + low << QString("abcd") + geta;
+    QTest::newRow("a high surrogate at the end")
+        << QString("abcdefg") + high << QString("abcdefg") + geta;
 }
 
-// The output's own UTF-8 gives the bytes of the UTF-8 codec, lone surrogates too.
+// The output's own UTF-8 gives the bytes of the UTF-8 codec.
 void TestCsvWriter::utf8AsTheCodecWrites()
 {
     QFETCH(QString, value);
-    QCOMPARE(written({}, {{value, value}}),
-             QTextCodec::codecForMib(106)->fromUnicode(value + "," + value + "\n"));
+    QFETCH(QString, writtenAs);
+    const QString expected = writtenAs.isEmpty() ? value : writtenAs;
+    int lost = -1;
+    QCOMPARE(written({}, {{value, value}}, OutputEncoding::Utf8, &lost),
+             QTextCodec::codecForMib(106)->fromUnicode(expected + "," + expected + "\n"));
+    QCOMPARE(lost, writtenAs.isEmpty() ? 0 : 2);
+}
+
+// The mark only for UTF-8-BOM, and at the start of the file only.
+void TestCsvWriter::encodings_data()
+{
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("lost");
+    const QByteArray utf8 = QString::fromUtf8("氏名\n髙橋 ①～,〜𠮷\n").toUtf8();
+    QTest::newRow("UTF-8") << int(OutputEncoding::Utf8) << utf8 << 0;
+    QTest::newRow("UTF-8-BOM") << int(OutputEncoding::Utf8Bom) << "\xEF\xBB\xBF" + utf8 << 0;
+    QTest::newRow("Shift_JIS")
+        << int(OutputEncoding::ShiftJis)
+        << QByteArray("\x8E\x81\x96\xBC\n\xFB\xFC\x8B\xB4 \x87\x40\x81\x60,\x81\x60\x81\xAC\n")
+        << 1;
+}
+
+void TestCsvWriter::encodings()
+{
+    QFETCH(int, encoding);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, lost);
+    int count = -1;
+    QCOMPARE(written({QString::fromUtf8("氏名")},
+                     {{QString::fromUtf8("髙橋 ①～"), QString::fromUtf8("〜𠮷")}},
+                     OutputEncoding::Kind(encoding), &count),
+             bytes);
+    QCOMPARE(count, lost);
 }
 
 void TestCsvWriter::fileBytes_data()
@@ -169,19 +214,35 @@ void TestCsvWriter::fileBytes()
     QCOMPARE(EngineTest::readBytes(path), bytes);
 }
 
+void TestCsvWriter::localeCodec_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("lost");
+    // Written by the program's own table, without a byte-order mark.
+    QTest::newRow("Shift_JIS") << QByteArray("Shift_JIS") << QString::fromUtf8("髙橋①,～―－￥")
+                               << QByteArray("\"\xFB\xFC\x8B\xB4\x87\x40,\x81\x60\x81\x5C"
+                                             "\x81\x7C\x81\x8F\"\n")
+                               << 0;
+    // Another codec is Qt's; what it lacks, 〓 included, becomes "?".
+    QTest::newRow("Latin-1") << QByteArray("ISO-8859-1") << QString::fromUtf8("Café 山")
+                             << QByteArray("Caf\xE9 ?\n") << 1;
+}
+
 void TestCsvWriter::localeCodec()
 {
+    QFETCH(QByteArray, codec);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, lost);
     TestWorkingFolder folder;
-    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
-    QTextCodec::setCodecForLocale(shiftJis);
-    const QString text = QString::fromUtf8("髙橋①,～―－￥");
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName(codec));
     CsvWriter writer(folder.filePath("out.csv"));
     QVERIFY(writer.open());
-    writer.writeRow({text});
+    QCOMPARE(writer.writeRow({text}), lost);
     QVERIFY(writer.commit());
-    const QByteArray bytes = EngineTest::readBytes(folder.filePath("out.csv"));
-    QCOMPARE(bytes, QByteArray("\"") + shiftJis->fromUnicode(text) + QByteArray("\"\n"));
-    QCOMPARE(bytes.left(3), QByteArray("\"\xFB\xFC")); // no byte-order mark, CP932 bytes
+    QCOMPARE(EngineTest::readBytes(folder.filePath("out.csv")), bytes);
 }
 
 void TestCsvWriter::failuresLeaveTheOldFile_data()

@@ -145,6 +145,8 @@ private slots:
     void roundTripsEveryKey_data();
     void roundTripsEveryKey();
     void writesTheRawEncoding();
+    void outputFileOptions_data();
+    void outputFileOptions();
     void integerLists_data();
     void integerLists();
     void emptyAndSingleEmptyLists_data();
@@ -238,6 +240,40 @@ void SettingsStoreTest::writesTheRawEncoding()
     // Arrays are numbered from 1 on disk.
     QVERIFY(!rawValue(base + "output/0/name").isValid());
     QCOMPARE(rawValue(base + "output/2/name").toString(), QStringLiteral("項目2"));
+}
+
+void SettingsStoreTest::outputFileOptions_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("keys"); // beside those of every setting
+    QTest::newRow("the system's codec") << QString() << false << QStringList();
+    QTest::newRow("UTF-8") << "UTF-8" << false << QStringList{"outputEncoding"};
+    QTest::newRow("Shift_JIS, replacing")
+        << "Shift_JIS" << true << QStringList{"outputEncoding", "replaceUnencodable"};
+    QTest::newRow("replacing only") << QString() << true << QStringList{"replaceUnencodable"};
+}
+
+// Stored only when they differ from their absence; saving them back to it
+// removes them, so the stored setting is as before they existed.
+void SettingsStoreTest::outputFileOptions()
+{
+    QFETCH(QString, encoding);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, keys);
+    TestWorkingFolder folder;
+    ConvertSetting written = fullSetting(QStringLiteral("S"));
+    written.outputEncoding = encoding;
+    written.replaceUnencodable = replace;
+    QVERIFY(ConvertSettingStore::save(written));
+    QVERIFY(ConvertSettingStore::load(QStringLiteral("S")) == written);
+    QCOMPARE(storedKeys(QStringLiteral("S")),
+             expectedKeys(written) + QSet<QString>(keys.begin(), keys.end()));
+
+    written.outputEncoding.clear();
+    written.replaceUnencodable = false;
+    QVERIFY(ConvertSettingStore::save(written));
+    QCOMPARE(storedKeys(QStringLiteral("S")), expectedKeys(written));
 }
 
 void SettingsStoreTest::integerLists_data()
@@ -347,6 +383,8 @@ void SettingsStoreTest::defaultsOfMissingKeys()
         QVERIFY(!field.toPrint);
 
     QCOMPARE(loaded.statement.printStoreSite, printFlag);
+    QCOMPARE(loaded.outputEncoding, QString());
+    QCOMPARE(loaded.replaceUnencodable, false);
 }
 
 void SettingsStoreTest::resavingWithFewerEntries()
