@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots translations clean
+.PHONY: all bootstrap configure build test test-sanitize package bench fuzz run screenshots translations clean
 
 all: build
 
@@ -27,6 +27,14 @@ test-sanitize: bootstrap
 	  -DROWSMITH_BENCH=OFF >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package dist/rowsmith_VERSION_ARCH.deb of the programs built here.
+# Debian updates through its package manager, so the build sets no update server.
+package: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROWSMITH_UPDATE_HTTP_HOST= \
+	  -DROWSMITH_UPDATE_FTP_HOST= -DROWSMITH_UPDATE_PUBLIC_KEY= >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) --target deb
 
 # The peers that bench/peers.sh compares with are installed for the benchmarks
 # only: the build and the tests never need them.
