@@ -4,8 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test test-sanitize bench fuzz run screenshots translations \
-	windows test-windows clean
+.PHONY: all bootstrap configure build test test-sanitize package bench fuzz run screenshots translations clean
 
 all: build
 
@@ -28,6 +27,14 @@ test-sanitize: bootstrap
 	  -DROWSMITH_BENCH=OFF >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package dist/rowsmith_VERSION_ARCH.deb of the programs built here.
+# Debian updates through its package manager, so the build sets no update server.
+package: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROWSMITH_UPDATE_HTTP_HOST= \
+	  -DROWSMITH_UPDATE_FTP_HOST= -DROWSMITH_UPDATE_PUBLIC_KEY= >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) --target deb
 
 # The peers that bench/peers.sh compares with are installed for the benchmarks
 # only: the build and the tests never need them.
@@ -52,14 +59,5 @@ fuzz: bootstrap
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	@bash fuzz/run build-fuzz $(FUZZ_SECONDS)
 
-# Cross-built for 64-bit Windows with MinGW-w64 against Qt built from Debian's
-# source (cached outside the tree): the zip and the installer in dist/.
-windows: bootstrap
-	@JOBS=$(JOBS) bash scripts/windows build-windows
-
-# The test suite of the Windows build, run under Wine.
-test-windows: windows
-	@bash scripts/test-windows build-windows
-
 clean:
-	rm -rf $(BUILD) build-fuzz build-sanitize build-windows
+	rm -rf $(BUILD) build-fuzz build-sanitize
