@@ -440,7 +440,7 @@ Discard the changes?</source>
     </message>
     <message>
         <source>인코딩으로 표현할 수 없는 문자를 〓로 바꾸어 저장하고, 변환이 끝나면 그 행을 알려줍니다. 체크하지 않으면 변환을 중단합니다</source>
-        <translation>文字コードで表せない文字を〓に置き換えて保存し、変換の終了時にその行をお知らせします。チェックしない場合は変換を中止します</translation>
+        <translation>文字コードで表せない文字を〓に置き換え、終了時にその行をお知らせします。オフのときは変換を中止します</translation>
     </message>
     <message>
         <source>표현할 수 없는 문자는 〓로 바꾸기</source>
