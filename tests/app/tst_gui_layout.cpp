@@ -16,6 +16,7 @@
 #include "engine/ProgramFiles.h"
 #include "engine/StartupTranslation.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/ChildWidget.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
 #include "updater/UpdaterDesktop.h"
@@ -246,14 +247,6 @@ QStringList cutTexts(QWidget *window)
         }
     }
     return cut;
-}
-
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
 }
 
 bool copyDemo(const QString &to)

@@ -10,6 +10,7 @@
 #include "editors/models/OutputModeModel.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/ChildWidget.h"
 #include "support/ProcessRunner.h"
 #include "support/TestWorkingFolder.h"
 
@@ -42,14 +43,6 @@ template <typename T> T *openDialog(QWidget *window)
     }
     qFatal("no open %s", T::staticMetaObject.className());
     return nullptr;
-}
-
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
 }
 
 void click(QWidget *parent, const char *button)

@@ -15,6 +15,7 @@
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "statement/StatementFont.h"
+#include "support/ChildWidget.h"
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
@@ -38,14 +39,6 @@
 namespace {
 
 const QString demo = QStringLiteral(TEST_SOURCE_DIR "/examples/demo/");
-
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 void click(QWidget *parent, const char *button)
 {

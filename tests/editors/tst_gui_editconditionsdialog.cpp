@@ -2,6 +2,7 @@
 #include "editors/models/ItemDragPayload.h"
 #include "editors/models/OutputModeModel.h"
 #include "language/ConditionEvaluation.h"
+#include "support/ChildWidget.h"
 #include "support/SourceKinds.h"
 
 #include <QAbstractButton>
@@ -49,11 +50,6 @@ QString shown(QWidget *dialog)
         .arg(spin("minSpinBox"))
         .arg(combo("maxComboBox"))
         .arg(spin("maxSpinBox"));
-}
-
-template <typename T> T *child(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<T *>(QLatin1String(name));
 }
 
 QAbstractButton *applyButton(QWidget *dialog)

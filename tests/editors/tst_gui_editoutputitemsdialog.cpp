@@ -1,6 +1,7 @@
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/models/OutputModeModel.h"
 #include "editors/models/PdfSetModel.h"
+#include "support/ChildWidget.h"
 #include "support/SourceKinds.h"
 
 #include <QAbstractButton>
@@ -20,11 +21,6 @@ QModelIndex outputCell(OutputModeModel &model, const QString &separator)
     item.separator = separator;
     model.replaceItem(model.appendItem().column(), item);
     return model.index(OutputModeModel::OutputRow, 0);
-}
-
-template <typename T> T *child(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<T *>(QLatin1String(name));
 }
 
 } // namespace

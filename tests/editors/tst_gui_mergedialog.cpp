@@ -1,5 +1,6 @@
 #include "editors/MergeDialog.h"
 #include "editors/models/OutputModeModel.h"
+#include "support/ChildWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,11 +17,6 @@ QModelIndex mergeCell(OutputModeModel &model, const QString &merge, const QStrin
     item.mergeSeparator = separator;
     model.replaceItem(model.appendItem().column(), item);
     return model.index(OutputModeModel::MergeRow, 0);
-}
-
-template <typename T> T *child(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<T *>(QLatin1String(name));
 }
 
 // The shown state, in one comparable line.

@@ -3,6 +3,7 @@
 #include "editors/models/OutputModeModel.h"
 #include "editors/models/PdfSetModel.h"
 #include "language/RuleApplication.h"
+#include "support/ChildWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -40,11 +41,6 @@ void setWidgets(QWidget *dialog, const QVariantMap &values)
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             button->setChecked(it.value().toBool());
     }
-}
-
-template <typename T> T *child(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<T *>(QLatin1String(name));
 }
 
 QStringList texts(QListWidget *list)
