@@ -269,7 +269,7 @@ void ConvertSettingDialogTest::addSampleFiles()
     writeFile(folder.filePath("broken.csv"), "p,q\n1,2\n3,4,5\n");
     writeFile(folder.filePath("empty.csv"), "");
     for (QString &file : files) {
-        if (!file.startsWith('/'))
+        if (QDir::isRelativePath(file))
             file = folder.filePath(file);
     }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/ConversionReporter.h"
+#include "engine/Cp932.h"
+#include "engine/CsvWriter.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSetting.h"
 #include "settings/ConvertSettingStore.h"
@@ -66,6 +68,34 @@ inline QByteArray readBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+// The bytes the program writes on this platform for text spelt with "\n":
+// each line feed not already after a carriage return ends its line as the
+// platform does ("\r\n" on Windows).
+inline QByteArray platformLines(const QByteArray &bytes)
+{
+    const QByteArray end = CsvWriter::platformLineEnd().toLatin1();
+    if (end == "\n")
+        return bytes;
+    QByteArray result;
+    result.reserve(bytes.size() + bytes.count('\n'));
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) == '\n' && (i == 0 || bytes.at(i - 1) != '\r'))
+            result += end;
+        else
+            result += bytes.at(i);
+    }
+    return result;
+}
+
+// Text as Windows writes it in Shift-JIS (CP932), by the program's own table:
+// without ICU, Qt's Shift_JIS codec lacks 髙, ① and the like.
+inline QByteArray shiftJis(const QString &text)
+{
+    QByteArray bytes;
+    Cp932::instance().encode(text, bytes);
+    return bytes;
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)

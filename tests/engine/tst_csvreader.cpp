@@ -172,12 +172,11 @@ void TestCsvReader::utf8UntilLateFault()
 {
     // Plain ASCII for many pieces, then Shift-JIS: the whole file is Shift-JIS.
     QTextCodec::setCodecForLocale(QTextCodec::codecForMib(106));
-    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
     QString text = QStringLiteral("No,Name\n");
     for (int i = 0; i < 50; ++i)
         text += QStringLiteral("%1,ascii\n").arg(i);
     text += QString::fromUtf8("50,髙橋\n51,\"～―, －￥\"\n");
-    QByteArray bytes = shiftJis->fromUnicode(text);
+    QByteArray bytes = EngineTest::shiftJis(text);
     QVERIFY(!InputTextDecoder::isValidUtf8(bytes.constData(), bytes.size()));
     QBuffer buffer(&bytes);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
@@ -188,7 +187,7 @@ void TestCsvReader::utf8UntilLateFault()
     QCOMPARE(result.lists().at(52), (QStringList{"51", QString::fromUtf8("～―, －￥")}));
 
     // A malformed record before the fault is found in the same codec.
-    QByteArray bad = "No,Name\n1,2,3\n" + shiftJis->fromUnicode(QString::fromUtf8("髙"));
+    QByteArray bad = "No,Name\n1,2,3\n" + EngineTest::shiftJis(QString::fromUtf8("髙"));
     QBuffer badBuffer(&bad);
     QVERIFY(badBuffer.open(QIODevice::ReadOnly));
     QCOMPARE(readCsvRows(badBuffer, 4).malformedLine, 2);
@@ -259,8 +258,7 @@ void TestCsvReader::halfWidthKanaOrUtf8_data()
     QTest::addColumn<Rows>("rows");
 
     using E = InputTextDecoder::Encoding;
-    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
-    auto sjis = [&](const char *text) { return shiftJis->fromUnicode(QString::fromUtf8(text)); };
+    auto sjis = [](const char *text) { return EngineTest::shiftJis(QString::fromUtf8(text)); };
     auto utf8 = [](const char *text) { return QByteArray(text); };
     auto rows = [](const char *text) {
         Rows lines;
@@ -326,8 +324,7 @@ void TestCsvReader::textFaults_data()
     QTest::addColumn<QString>("encoding");
     QTest::addColumn<QString>("lastValue"); // of a file read without fault
 
-    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
-    auto sjis = [&](const char *text) { return shiftJis->fromUnicode(QString::fromUtf8(text)); };
+    auto sjis = [](const char *text) { return EngineTest::shiftJis(QString::fromUtf8(text)); };
     const QByteArray head("No,Name\n");
     QTest::newRow("UTF-8 file with one CP932 line")
         << head + "1,山田\n2," + sjis("田中") + "\n3,佐藤\n"
@@ -431,8 +428,7 @@ void TestCsvReader::inParts_data()
     // Whether some part cannot be taken as it stands, so the file is read again whole.
     QTest::addColumn<bool>("readAgain");
 
-    QTextCodec *shiftJis = QTextCodec::codecForName("Shift_JIS");
-    auto sjis = [&](const QString &text) { return shiftJis->fromUnicode(text); };
+    auto sjis = [](const QString &text) { return EngineTest::shiftJis(text); };
     auto records = [](int count, const char *pattern) {
         QByteArray bytes;
         for (int i = 0; i < count; ++i)

@@ -242,7 +242,7 @@ void TestCsvWriter::localeCodec()
     QVERIFY(writer.open());
     QCOMPARE(writer.writeRow({text}), lost);
     QVERIFY(writer.commit());
-    QCOMPARE(EngineTest::readBytes(folder.filePath("out.csv")), bytes);
+    QCOMPARE(EngineTest::readBytes(folder.filePath("out.csv")), EngineTest::platformLines(bytes));
 }
 
 void TestCsvWriter::failuresLeaveTheOldFile_data()

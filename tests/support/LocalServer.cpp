@@ -1,4 +1,5 @@
 #include "LocalServer.h"
+#include "support/HostProgram.h"
 
 #include <QDeadlineTimer>
 #include <QTextStream>
@@ -6,10 +7,12 @@
 LocalServer::LocalServer(const QString &script, const QString &root, const QStringList &options)
 {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(TEST_PYTHON3),
-                   QStringList{QStringLiteral(TEST_SOURCE_DIR "/tests/support/") + script,
-                               QStringLiteral("--root"), root} +
-                       options);
+    const HostCommand command =
+        hostCommand(QStringLiteral(TEST_PYTHON3),
+                    QStringList{QStringLiteral(TEST_SOURCE_DIR "/tests/support/") + script,
+                                QStringLiteral("--root"), root} +
+                        options);
+    process_.start(command.program, command.arguments);
     const QDeadlineTimer deadline(15000);
     while (!process_.canReadLine() && process_.state() != QProcess::NotRunning &&
            !deadline.hasExpired())

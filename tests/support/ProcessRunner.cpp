@@ -1,4 +1,5 @@
 #include "support/ProcessRunner.h"
+#include "support/HostProgram.h"
 
 #include <QProcess>
 
@@ -9,7 +10,8 @@ ProcessResult runProcess(const QString &program, const QStringList &arguments,
     process.setProcessEnvironment(options.environment);
     if (!options.workingDirectory.isEmpty())
         process.setWorkingDirectory(options.workingDirectory);
-    process.start(program, arguments);
+    const HostCommand command = hostCommand(program, arguments);
+    process.start(command.program, command.arguments);
     ProcessResult result;
     if (!process.waitForFinished(options.timeoutMs))
         return result;

@@ -2,6 +2,7 @@
 #include "engine/ProgramFiles.h"
 #include "engine/StartupTranslation.h"
 #include "support/FolderSnapshot.h"
+#include "support/HostProgram.h"
 #include "support/LocalServer.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
@@ -290,13 +291,17 @@ void UpdateDialogTest::update()
     const QString secret = box.temp.filePath(QStringLiteral("update.key"));
     const QString signature = box.temp.filePath(QStringLiteral("latest.sig"));
     QProcess keys;
-    keys.start(QStringLiteral(TEST_PYTHON3), {script, QStringLiteral("--new-key"), secret});
+    const HostCommand newKey =
+        hostCommand(QStringLiteral(TEST_PYTHON3), {script, QStringLiteral("--new-key"), secret});
+    keys.start(newKey.program, newKey.arguments);
     QVERIFY(keys.waitForFinished(20000) && keys.exitCode() == 0);
     const QByteArray publicKey = QByteArray::fromBase64(keys.readAllStandardOutput().trimmed());
     QProcess manifest;
-    manifest.start(QStringLiteral(TEST_PYTHON3),
-                   {script, QStringLiteral("--key"), secret, QStringLiteral("--signature"),
-                    signature, QStringLiteral("1.01"), release(), notes});
+    const HostCommand make =
+        hostCommand(QStringLiteral(TEST_PYTHON3),
+                    {script, QStringLiteral("--key"), secret, QStringLiteral("--signature"),
+                     signature, QStringLiteral("1.01"), release(), notes});
+    manifest.start(make.program, make.arguments);
     QVERIFY(manifest.waitForFinished(20000) && manifest.exitCode() == 0);
     QFile signatureText(signature);
     QVERIFY(signatureText.open(QIODevice::ReadOnly));
