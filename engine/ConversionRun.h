@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/OutputEncoding.h"
-#include "settings/FileReplacement.h"
+#include "csv/FileReplacement.h"
+#include "csv/OutputEncoding.h"
 #include "settings/InputTable.h"
 #include "settings/OutputItem.h"
 #include "statement/StatementList.h"

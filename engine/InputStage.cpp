@@ -1,9 +1,9 @@
 #include "InputStage.h"
 
+#include "csv/CsvFileParts.h"
+#include "csv/InputTextDecoder.h"
 #include "engine/ConversionReporter.h"
-#include "engine/CsvFileParts.h"
 #include "engine/InputRows.h"
-#include "engine/InputTextDecoder.h"
 #include "engine/OrderedChunks.h"
 #include "settings/InputTable.h"
 

@@ -1,6 +1,6 @@
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
 #include "engine/ConversionRun.h"
-#include "engine/CsvReader.h"
-#include "engine/CsvWriter.h"
 #include "engine/DistinctMerger.h"
 #include "engine/OutputRowBuilder.h"
 #include "support/SourceKinds.h"
