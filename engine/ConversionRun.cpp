@@ -9,6 +9,7 @@
 #include "engine/UnencodableCharacters.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "settings/Messages.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileCheck.h"
 #include "statement/StatementBuilder.h"
@@ -27,15 +28,14 @@ namespace {
 QString statementError(const QString &pdfPath, const QString &reason = QString())
 {
     if (reason.isEmpty())
-        return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-            .arg(pdfPath);
-    return QCoreApplication::translate("MainWindow", "Cannot write statement file %1:\n%2.")
+        return Messages::tr("Cannot write statement file:\n%1.").arg(pdfPath);
+    return Messages::tr("Cannot write statement file %1:\n%2.")
         .arg(QDir::toNativeSeparators(pdfPath), reason);
 }
 
 QString outputError(const QString &reason)
 {
-    return QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.").arg(reason);
+    return Messages::tr("Cannot write output file:\n%1.").arg(reason);
 }
 
 // Rows named in the report of replaced characters; more are only counted.
@@ -49,9 +49,8 @@ QString replacementReport(const UnencodableCharacters &replaced, const QString &
         shown.append(QString::number(rows.at(i)));
     if (rows.size() > ReportedRows)
         shown.append(QStringLiteral("\u2026"));
-    return QCoreApplication::translate(
-               "MainWindow", "%1 character(s) that %2 cannot hold were written as 〓 in %3 "
-                             "row(s): %4.")
+    return Messages::tr("%1 character(s) that %2 cannot hold were written as 〓 in %3 "
+                        "row(s): %4.")
         .arg(QString::number(replaced.count()), encoding, QString::number(rows.size()),
              shown.join(QStringLiteral(", ")));
 }
@@ -86,8 +85,7 @@ QString ConversionRun::unencodableError(const UnencodableCharacters &found,
     const UnencodableCharacters::Row &first = found.first();
     // A lone surrogate shows as what a reader of it would see.
     const char32_t shown = QChar::isSurrogate(first.character) ? 0xFFFD : first.character;
-    return QCoreApplication::translate(
-               "MainWindow",
+    return Messages::tr(
                "Output file cannot hold the character '%1' (U+%2) in item '%3', row %4, in %5.")
         .arg(QString::fromUcs4(&shown, 1),
              QString::number(uint(first.character), 16)
@@ -171,8 +169,7 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     try {
         return checkAndRun(inputFiles, outputFile, settingName, reporter);
     } catch (const std::bad_alloc &) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Not enough memory to convert the input files."));
+        reporter.showError(Messages::tr("Not enough memory to convert the input files."));
         return Result();
     }
 }
@@ -183,32 +180,30 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
                                                  ConversionReporter &reporter)
 {
     Result result;
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Checking all fields..."));
+    reporter.showStatus(Messages::tr("Checking all fields..."));
     if (inputFiles.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Input file is required."));
+        reporter.showError(Messages::tr("Input file is required."));
         return result;
     }
     if (outputFile.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Output file is required."));
+        reporter.showError(Messages::tr("Output file is required."));
         return result;
     }
     if (namesInputFile(outputFile, inputFiles)) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Output file must not be one of the input files."));
+        reporter.showError(Messages::tr("Output file must not be one of the input files."));
         return result;
     }
     // Nor the settings file the run is about to read, under any name.
     if (namesInputFile(outputFile, {Settings::filePath()})) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Output file must not be the settings file."));
+        reporter.showError(Messages::tr("Output file must not be the settings file."));
         return result;
     }
     if (settingName.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Choose a convert setting."));
+        reporter.showError(Messages::tr("Choose a convert setting."));
         return result;
     }
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
+    reporter.showStatus(Messages::tr("Loading settings..."));
     // A file that cannot be read would pass for one without the setting.
     const SettingsFileCheck settingsFile = SettingsFileCheck::now();
     if (!settingsFile.isReadable()) {
@@ -231,16 +226,14 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     const StatementOptions &options = setting.statement;
     const bool generateStatement = options.generate;
     if (generateStatement && outputDevice_) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow",
+        reporter.showError(Messages::tr(
             "The statement needs an output file: the setting cannot write to standard output."));
         return result;
     }
     // The statement lies beside a file; a FIFO or a device has no "beside".
     if (generateStatement && PendingFile::isStreamTarget(outputFile)) {
         reporter.showError(
-            QCoreApplication::translate(
-                "MainWindow",
+            Messages::tr(
                 "The statement goes beside the output file, which must be a regular file:\n%1.")
                 .arg(QDir::toNativeSeparators(outputFile)));
         return result;
@@ -255,18 +248,15 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
 
     OutputEncoding::Kind encoding = encoding_;
     if (!encodingChosen_ && !OutputEncoding::fromName(setting.outputEncoding, &encoding)) {
-        reporter.showError(
-            QCoreApplication::translate("MainWindow",
-                                        "The convert setting names an unknown output encoding: %1.")
-                .arg(setting.outputEncoding));
+        reporter.showError(Messages::tr("The convert setting names an unknown output encoding: %1.")
+                               .arg(setting.outputEncoding));
         return result;
     }
     const bool replaceUnencodable = setting.replaceUnencodable;
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
+    reporter.showStatus(Messages::tr("Processing input file(s)..."));
     if (forms.isEmpty()) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow",
+        reporter.showError(Messages::tr(
             "There is no input file information in setting. Please check convert settings."));
         return result;
     }
@@ -279,7 +269,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
             return result;
     }
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Generating output file..."));
+    reporter.showStatus(Messages::tr("Generating output file..."));
     outputItems_ = setting.outputItems;
     const QList<OutputItem> &items = outputItems_;
     // Nothing changes the settings file while a run holds the thread, so one
@@ -297,9 +287,8 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         const QFileInfo target(outputFile);
         const bool refused = !outputDevice_ && target.exists() && !target.isFile();
         // Two whole calls, so that lupdate finds both texts.
-        const QString message =
-            refused ? QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
-                    : QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.");
+        const QString message = refused ? Messages::tr("Cannot write output file:\n%1.")
+                                        : Messages::tr("Cannot open output file:\n%1.");
         reporter.showError(message.arg(writer.errorString()));
         return result;
     }
@@ -332,7 +321,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     reporter.showProgress();
 
     outputRowCount_ = 0;
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Start converting..."));
+    reporter.showStatus(Messages::tr("Start converting..."));
 
     std::unique_ptr<StatementBuilder> statementBuilder;
     if (generateStatement) {
@@ -357,8 +346,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         return result;
     }
 
-    reporter.showStatus(
-        QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
+    reporter.showStatus(Messages::tr("Deleting duplication and merging items..."));
     outputRowCount_ = output.rowCount();
     const int m = outputRowCount_;
     reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
@@ -377,12 +365,11 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
     // a failure leaves the old output and the old statement as they were.
     StatementWriter statementWriter(statements_, options, company);
     if (generateStatement) {
-        reporter.showStatus(QCoreApplication::translate("MainWindow", "Creating PDF file..."));
+        reporter.showStatus(Messages::tr("Creating PDF file..."));
         statements_.computeTotals();
         statementWriter.setProgressCallback([&] { reporter.setProgressValue(++progress); });
-        statementWriter.setSavingCallback([&] {
-            reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
-        });
+        statementWriter.setSavingCallback(
+            [&] { reporter.showStatus(Messages::tr("Saving PDF file...")); });
         if (!statementWriter.prepare(pdfPath)) {
             reporter.showError(statementError(pdfPath, statementWriter.errorString()));
             return result;
@@ -413,7 +400,7 @@ ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QS
         result.statementFile = pdfPath;
     }
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Converting succeeded."));
+    reporter.showStatus(Messages::tr("Converting succeeded."));
     if (!unencodable.isEmpty())
         reporter.showNotice(replacementReport(unencodable, writer.lineFormat().encoder().name()));
     result.succeeded = true;
