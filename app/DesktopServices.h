@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ProgramFiles.h"
+#include "startup/ProgramFiles.h"
 
 #include <QString>
 #include <QStringList>

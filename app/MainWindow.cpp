@@ -7,10 +7,10 @@
 #include "editors/ConvertSettingDialog.h"
 #include "editors/OpeningSize.h"
 #include "engine/ConversionRun.h"
-#include "engine/ProgramFiles.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/SettingsFileCheck.h"
 #include "settings/UserPreferences.h"
+#include "startup/ProgramFiles.h"
 #include "ui_MainWindow.h"
 #include "updater/Updater.h"
 

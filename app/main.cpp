@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 
 #include <QApplication>
 #include <QUrl>

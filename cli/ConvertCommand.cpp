@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 
+#include "csv/OutputEncoding.h"
 #include "engine/ConversionReporter.h"
 #include "engine/ConversionRun.h"
-#include "engine/OutputEncoding.h"
 
 #include <QIODevice>
 

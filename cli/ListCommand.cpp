@@ -2,7 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsoleOutput.h"
 
-#include "engine/OutputEncoding.h"
+#include "csv/OutputEncoding.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/SettingsFileCheck.h"
 

@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
-#include "engine/ProgramFiles.h"
-#include "engine/StartupTranslation.h"
+#include "startup/ProgramFiles.h"
+#include "startup/StartupTranslation.h"
 
 #include <QGuiApplication>
 #include <QTranslator>

@@ -1,5 +1,7 @@
 #include "editors/ConvertSettingDialog.h"
 
+#include "csv/CsvReader.h"
+#include "csv/OutputEncoding.h"
 #include "editors/DescriptionDelegate.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
@@ -13,8 +15,6 @@
 #include "editors/models/OutputModeModel.h"
 #include "editors/models/OutputPreviewModel.h"
 #include "editors/models/PdfSetModel.h"
-#include "engine/CsvReader.h"
-#include "engine/OutputEncoding.h"
 #include "language/RuleDescription.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"

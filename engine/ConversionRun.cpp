@@ -1,14 +1,16 @@
 #include "ConversionRun.h"
 
+#include "csv/CsvWriter.h"
+#include "csv/PendingFile.h"
 #include "engine/ConversionReporter.h"
-#include "engine/CsvWriter.h"
 #include "engine/InputRows.h"
 #include "engine/InputStage.h"
 #include "engine/OutputStage.h"
+#include "engine/RunProgress.h"
 #include "engine/UnencodableCharacters.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
-#include "settings/PendingFile.h"
+#include "settings/Messages.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileCheck.h"
 #include "statement/StatementBuilder.h"
@@ -27,15 +29,14 @@ namespace {
 QString statementError(const QString &pdfPath, const QString &reason = QString())
 {
     if (reason.isEmpty())
-        return QCoreApplication::translate("MainWindow", "Cannot write statement file:\n%1.")
-            .arg(pdfPath);
-    return QCoreApplication::translate("MainWindow", "Cannot write statement file %1:\n%2.")
+        return Messages::tr("Cannot write statement file:\n%1.").arg(pdfPath);
+    return Messages::tr("Cannot write statement file %1:\n%2.")
         .arg(QDir::toNativeSeparators(pdfPath), reason);
 }
 
 QString outputError(const QString &reason)
 {
-    return QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.").arg(reason);
+    return Messages::tr("Cannot write output file:\n%1.").arg(reason);
 }
 
 // Rows named in the report of replaced characters; more are only counted.
@@ -49,9 +50,8 @@ QString replacementReport(const UnencodableCharacters &replaced, const QString &
         shown.append(QString::number(rows.at(i)));
     if (rows.size() > ReportedRows)
         shown.append(QStringLiteral("\u2026"));
-    return QCoreApplication::translate(
-               "MainWindow", "%1 character(s) that %2 cannot hold were written as 〓 in %3 "
-                             "row(s): %4.")
+    return Messages::tr("%1 character(s) that %2 cannot hold were written as 〓 in %3 "
+                        "row(s): %4.")
         .arg(QString::number(replaced.count()), encoding, QString::number(rows.size()),
              shown.join(QStringLiteral(", ")));
 }
@@ -86,8 +86,7 @@ QString ConversionRun::unencodableError(const UnencodableCharacters &found,
     const UnencodableCharacters::Row &first = found.first();
     // A lone surrogate shows as what a reader of it would see.
     const char32_t shown = QChar::isSurrogate(first.character) ? 0xFFFD : first.character;
-    return QCoreApplication::translate(
-               "MainWindow",
+    return Messages::tr(
                "Output file cannot hold the character '%1' (U+%2) in item '%3', row %4, in %5.")
         .arg(QString::fromUcs4(&shown, 1),
              QString::number(uint(first.character), 16)
@@ -171,8 +170,7 @@ ConversionRun::Result ConversionRun::convert(const QStringList &inputFiles,
     try {
         return checkAndRun(inputFiles, outputFile, settingName, reporter);
     } catch (const std::bad_alloc &) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Not enough memory to convert the input files."));
+        reporter.showError(Messages::tr("Not enough memory to convert the input files."));
         return Result();
     }
 }
@@ -183,32 +181,30 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
                                                  ConversionReporter &reporter)
 {
     Result result;
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Checking all fields..."));
+    reporter.showStatus(Messages::tr("Checking all fields..."));
     if (inputFiles.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Input file is required."));
+        reporter.showError(Messages::tr("Input file is required."));
         return result;
     }
     if (outputFile.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Output file is required."));
+        reporter.showError(Messages::tr("Output file is required."));
         return result;
     }
     if (namesInputFile(outputFile, inputFiles)) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Output file must not be one of the input files."));
+        reporter.showError(Messages::tr("Output file must not be one of the input files."));
         return result;
     }
     // Nor the settings file the run is about to read, under any name.
     if (namesInputFile(outputFile, {Settings::filePath()})) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow", "Output file must not be the settings file."));
+        reporter.showError(Messages::tr("Output file must not be the settings file."));
         return result;
     }
     if (settingName.isEmpty()) {
-        reporter.showError(QCoreApplication::translate("MainWindow", "Choose a convert setting."));
+        reporter.showError(Messages::tr("Choose a convert setting."));
         return result;
     }
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Loading settings..."));
+    reporter.showStatus(Messages::tr("Loading settings..."));
     // A file that cannot be read would pass for one without the setting.
     const SettingsFileCheck settingsFile = SettingsFileCheck::now();
     if (!settingsFile.isReadable()) {
@@ -222,200 +218,251 @@ ConversionRun::Result ConversionRun::checkAndRun(const QStringList &inputFiles,
                reporter);
 }
 
+// What one run's stages hand on to the next.
+struct ConversionRun::Pass
+{
+    Pass(const QStringList &inputFiles, const QString &outputFile, const ConvertSetting &setting,
+         ConversionReporter &reporter)
+        : inputFiles(inputFiles), outputFile(outputFile), setting(setting), reporter(reporter),
+          progress(reporter)
+    {}
+
+    bool makesStatement() const { return setting.statement.generate; }
+
+    const QStringList &inputFiles;
+    const QString &outputFile;
+    const ConvertSetting &setting;
+    ConversionReporter &reporter;
+    RunProgress progress;
+    QString pdfPath; // the statement's, when the setting makes one
+    OutputEncoding::Kind encoding = OutputEncoding::System;
+    InputRows inputRows;
+    // Nothing changes the settings file while a run holds the thread, so one
+    // copy of the company values serves every row and the statement.
+    CompanyInfo company;
+    std::unique_ptr<CsvWriter> writer;
+    // Nothing the encoding cannot hold is written unless the setting lets
+    // 〓 stand in for it: the run stops before the new file replaces anything.
+    UnencodableCharacters unencodable;
+    std::unique_ptr<StatementBuilder> statementBuilder;
+    std::unique_ptr<StatementWriter> statementWriter;
+};
+
 ConversionRun::Result ConversionRun::run(const QStringList &inputFiles, const QString &outputFile,
                                          const ConvertSetting &setting,
                                          ConversionReporter &reporter)
 {
-    Result result;
-    const QList<InputForm> &forms = setting.forms;
-    const StatementOptions &options = setting.statement;
-    const bool generateStatement = options.generate;
-    if (generateStatement && outputDevice_) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow",
+    Pass pass(inputFiles, outputFile, setting, reporter);
+    if (!checkStatementPlace(pass) || !chooseEncoding(pass) || !readInput(pass) ||
+        !openOutput(pass) || !writeHeader(pass))
+        return Result();
+    startRows(pass);
+    if (!writeRows(pass) || !prepareStatement(pass) || !replaceFiles(pass))
+        return Result();
+    return succeed(pass);
+}
+
+// The statement's place is checked before anything is read or written.
+bool ConversionRun::checkStatementPlace(Pass &pass) const
+{
+    if (!pass.makesStatement())
+        return true;
+    if (outputDevice_) {
+        pass.reporter.showError(Messages::tr(
             "The statement needs an output file: the setting cannot write to standard output."));
-        return result;
+        return false;
     }
     // The statement lies beside a file; a FIFO or a device has no "beside".
-    if (generateStatement && PendingFile::isStreamTarget(outputFile)) {
-        reporter.showError(
-            QCoreApplication::translate(
-                "MainWindow",
+    if (PendingFile::isStreamTarget(pass.outputFile)) {
+        pass.reporter.showError(
+            Messages::tr(
                 "The statement goes beside the output file, which must be a regular file:\n%1.")
-                .arg(QDir::toNativeSeparators(outputFile)));
-        return result;
+                .arg(QDir::toNativeSeparators(pass.outputFile)));
+        return false;
     }
-    // The statement's place is checked before anything is read or written.
-    const QString pdfPath = generateStatement ? statementFileFor(outputFile) : QString();
-    if (generateStatement &&
-        !canWriteStatement(pdfPath, inputFiles + QStringList{Settings::filePath()})) {
-        reporter.showError(statementError(pdfPath));
-        return result;
+    pass.pdfPath = statementFileFor(pass.outputFile);
+    if (!canWriteStatement(pass.pdfPath, pass.inputFiles + QStringList{Settings::filePath()})) {
+        pass.reporter.showError(statementError(pass.pdfPath));
+        return false;
     }
+    return true;
+}
 
-    OutputEncoding::Kind encoding = encoding_;
-    if (!encodingChosen_ && !OutputEncoding::fromName(setting.outputEncoding, &encoding)) {
-        reporter.showError(
-            QCoreApplication::translate("MainWindow",
-                                        "The convert setting names an unknown output encoding: %1.")
-                .arg(setting.outputEncoding));
-        return result;
-    }
-    const bool replaceUnencodable = setting.replaceUnencodable;
+bool ConversionRun::chooseEncoding(Pass &pass) const
+{
+    pass.encoding = encoding_;
+    if (encodingChosen_ || OutputEncoding::fromName(pass.setting.outputEncoding, &pass.encoding))
+        return true;
+    pass.reporter.showError(
+        Messages::tr("The convert setting names an unknown output encoding: %1.")
+            .arg(pass.setting.outputEncoding));
+    return false;
+}
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Processing input file(s)..."));
+bool ConversionRun::readInput(Pass &pass)
+{
+    const QList<InputForm> &forms = pass.setting.forms;
+    pass.reporter.showStatus(Messages::tr("Processing input file(s)..."));
     if (forms.isEmpty()) {
-        reporter.showError(QCoreApplication::translate(
-            "MainWindow",
+        pass.reporter.showError(Messages::tr(
             "There is no input file information in setting. Please check convert settings."));
-        return result;
+        return false;
     }
-    InputRows inputRows;
-    {
-        InputStage input(inputFiles, inputTable_, inputRows, reporter);
-        const bool read = forms.size() == 1 ? input.readSingleForm(forms.constFirst())
-                                            : input.readSeveralForms(forms);
-        if (!read)
-            return result;
-    }
+    InputStage input(pass.inputFiles, inputTable_, pass.inputRows, pass.reporter);
+    return forms.size() == 1 ? input.readSingleForm(forms.constFirst())
+                             : input.readSeveralForms(forms);
+}
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Generating output file..."));
-    outputItems_ = setting.outputItems;
-    const QList<OutputItem> &items = outputItems_;
-    // Nothing changes the settings file while a run holds the thread, so one
-    // copy of the company values serves every row and the statement.
-    const CompanyInfo company = CompanyInfo::read();
+bool ConversionRun::openOutput(Pass &pass)
+{
+    pass.reporter.showStatus(Messages::tr("Generating output file..."));
+    outputItems_ = pass.setting.outputItems;
+    pass.company = CompanyInfo::read();
+    pass.writer = outputDevice_ ? std::make_unique<CsvWriter>(outputDevice_)
+                                : std::make_unique<CsvWriter>(pass.outputFile);
+    pass.writer->setEncoding(pass.encoding);
+    if (pass.writer->open())
+        return true;
+    // A folder, socket or the like in the output's place is refused, not
+    // replaced.
+    const QFileInfo target(pass.outputFile);
+    const bool refused = !outputDevice_ && target.exists() && !target.isFile();
+    // Two whole calls, so that lupdate finds both texts.
+    const QString message = refused ? Messages::tr("Cannot write output file:\n%1.")
+                                    : Messages::tr("Cannot open output file:\n%1.");
+    pass.reporter.showError(message.arg(pass.writer->errorString()));
+    return false;
+}
 
-    std::unique_ptr<CsvWriter> writerOwner = outputDevice_
-                                                 ? std::make_unique<CsvWriter>(outputDevice_)
-                                                 : std::make_unique<CsvWriter>(outputFile);
-    CsvWriter &writer = *writerOwner;
-    writer.setEncoding(encoding);
-    if (!writer.open()) {
-        // A folder, socket or the like in the output's place is refused, not
-        // replaced.
-        const QFileInfo target(outputFile);
-        const bool refused = !outputDevice_ && target.exists() && !target.isFile();
-        // Two whole calls, so that lupdate finds both texts.
-        const QString message =
-            refused ? QCoreApplication::translate("MainWindow", "Cannot write output file:\n%1.")
-                    : QCoreApplication::translate("MainWindow", "Cannot open output file:\n%1.");
-        reporter.showError(message.arg(writer.errorString()));
-        return result;
-    }
+bool ConversionRun::writeHeader(Pass &pass) const
+{
     QStringList names;
-    names.reserve(items.size());
-    for (const OutputItem &item : items)
+    names.reserve(outputItems_.size());
+    for (const OutputItem &item : outputItems_)
         names.append(item.name);
-    // Nothing the encoding cannot hold is written unless the setting lets
-    // 〓 stand in for it: the run stops before the new file replaces anything.
-    UnencodableCharacters unencodable;
-    if (const int lost = writer.writeHeader(names)) {
-        UnencodableCharacters::Row header{1, lost, -1, 0};
-        for (int c = 0; c < names.size() && header.column < 0; ++c) {
-            const qsizetype at = writer.lineFormat().encoder().unencodableAt(names.at(c));
-            if (at >= 0) {
-                header.column = c;
-                header.character = OutputEncoder::characterAt(names.at(c), at);
-            }
-        }
-        unencodable.add(header);
-        if (!replaceUnencodable) {
-            reporter.showError(unencodableError(unencodable, outputFile));
-            return result;
+    const int lost = pass.writer->writeHeader(names);
+    if (!lost)
+        return true;
+    UnencodableCharacters::Row header{1, lost, -1, 0};
+    for (int c = 0; c < names.size() && header.column < 0; ++c) {
+        const qsizetype at = pass.writer->lineFormat().encoder().unencodableAt(names.at(c));
+        if (at >= 0) {
+            header.column = c;
+            header.character = OutputEncoder::characterAt(names.at(c), at);
         }
     }
+    pass.unencodable.add(header);
+    if (pass.setting.replaceUnencodable)
+        return true;
+    pass.reporter.showError(unencodableError(pass.unencodable, pass.outputFile));
+    return false;
+}
 
-    const int lastRow = inputRows.size();
-    int progress = 0;
-    reporter.setProgressRange(0, lastRow);
-    reporter.showProgress();
-
+void ConversionRun::startRows(Pass &pass)
+{
+    pass.progress.startInput(pass.inputRows.size());
     outputRowCount_ = 0;
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Start converting..."));
+    pass.reporter.showStatus(Messages::tr("Start converting..."));
+    if (!pass.makesStatement())
+        return;
+    const ConvertSetting &setting = pass.setting;
+    statements_.clear();
+    for (int field = 0; field < StatementFields::Count; ++field)
+        statements_.setPrinted(field, setting.statementFields.value(field).toPrint);
+    statements_.setCompanyFlags(setting.statement);
+    statements_.setLineLimit(StatementWriter::lineLimit());
+    pass.statementBuilder = std::make_unique<StatementBuilder>(setting.statementFields);
+}
 
-    std::unique_ptr<StatementBuilder> statementBuilder;
-    if (generateStatement) {
-        statements_.clear();
-        for (int field = 0; field < StatementFields::Count; ++field)
-            statements_.setPrinted(field, setting.statementFields.value(field).toPrint);
-        statements_.setCompanyFlags(options);
-        statements_.setLineLimit(StatementWriter::lineLimit());
-        statementBuilder = std::make_unique<StatementBuilder>(setting.statementFields);
-    }
-
-    // Each input row is let go once its output line and record are built, and
-    // a line waits only behind a group of rows not yet complete: the run never
-    // holds every input row and every output row at once.
-    OutputStage output(items, company);
-    if (statementBuilder)
-        output.setStatements(statementBuilder.get(), &statements_);
-    output.setStopAtUnencodable(!replaceUnencodable);
-    output.convert(inputRows.rows(), writer, [&] { reporter.setProgressValue(++progress); });
+// Each input row is let go once its output line and record are built, and a
+// line waits only behind a group of rows not yet complete: the run never holds
+// every input row and every output row at once.
+bool ConversionRun::writeRows(Pass &pass)
+{
+    const auto step = [&pass] { pass.progress.step(); };
+    OutputStage output(outputItems_, pass.company);
+    if (pass.statementBuilder)
+        output.setStatements(pass.statementBuilder.get(), &statements_);
+    output.setStopAtUnencodable(!pass.setting.replaceUnencodable);
+    output.convert(pass.inputRows.rows(), *pass.writer, step);
     if (output.stopped()) {
-        reporter.showError(unencodableError(output.unencodable(), outputFile));
-        return result;
+        pass.reporter.showError(unencodableError(output.unencodable(), pass.outputFile));
+        return false;
     }
 
-    reporter.showStatus(
-        QCoreApplication::translate("MainWindow", "Deleting duplication and merging items..."));
+    pass.reporter.showStatus(Messages::tr("Deleting duplication and merging items..."));
     outputRowCount_ = output.rowCount();
-    const int m = outputRowCount_;
-    reporter.setProgressRange(0, lastRow + (generateStatement ? 2 * m + 1 : m));
-    if (!output.writeKept(writer, [&] { reporter.setProgressValue(++progress); })) {
-        reporter.showError(outputError(output.errorString()));
-        return result;
+    pass.progress.startOutput(outputRowCount_, pass.makesStatement());
+    if (!output.writeKept(*pass.writer, step)) {
+        pass.reporter.showError(outputError(output.errorString()));
+        return false;
     }
     if (output.stopped()) {
-        reporter.showError(unencodableError(output.unencodable(), outputFile));
-        return result;
+        pass.reporter.showError(unencodableError(output.unencodable(), pass.outputFile));
+        return false;
     }
-    unencodable.add(output.unencodable());
-    if (progress < lastRow + m)
-        reporter.setProgressValue(progress = lastRow + m);
-    // Both files are complete before either takes the place of what was there:
-    // a failure leaves the old output and the old statement as they were.
-    StatementWriter statementWriter(statements_, options, company);
-    if (generateStatement) {
-        reporter.showStatus(QCoreApplication::translate("MainWindow", "Creating PDF file..."));
-        statements_.computeTotals();
-        statementWriter.setProgressCallback([&] { reporter.setProgressValue(++progress); });
-        statementWriter.setSavingCallback([&] {
-            reporter.showStatus(QCoreApplication::translate("MainWindow", "Saving PDF file..."));
-        });
-        if (!statementWriter.prepare(pdfPath)) {
-            reporter.showError(statementError(pdfPath, statementWriter.errorString()));
-            return result;
-        }
-    }
+    pass.unencodable.add(output.unencodable());
+    pass.progress.finishOutput();
+    return true;
+}
+
+// Both files are complete before either takes the place of what was there: a
+// failure leaves the old output and the old statement as they were.
+bool ConversionRun::prepareStatement(Pass &pass)
+{
+    pass.statementWriter =
+        std::make_unique<StatementWriter>(statements_, pass.setting.statement, pass.company);
+    if (!pass.makesStatement())
+        return true;
+    ConversionReporter &reporter = pass.reporter;
+    reporter.showStatus(Messages::tr("Creating PDF file..."));
+    statements_.computeTotals();
+    pass.statementWriter->setProgressCallback([&pass] { pass.progress.step(); });
+    pass.statementWriter->setSavingCallback(
+        [&reporter] { reporter.showStatus(Messages::tr("Saving PDF file...")); });
+    if (pass.statementWriter->prepare(pass.pdfPath))
+        return true;
+    reporter.showError(statementError(pass.pdfPath, pass.statementWriter->errorString()));
+    return false;
+}
+
+// Both files take their places together, or neither does.
+bool ConversionRun::replaceFiles(Pass &pass)
+{
+    CsvWriter &writer = *pass.writer;
     if (!writer.finish()) {
-        reporter.showError(outputError(writer.errorString()));
-        return result;
+        pass.reporter.showError(outputError(writer.errorString()));
+        return false;
     }
-    // Both files take their places together, or neither does.
+    PendingFile *const statementFile = pass.statementWriter->pendingFile();
     FileReplacement replacement(rename_);
-    for (const PendingFile *file : {writer.pendingFile(), statementWriter.pendingFile()}) {
+    for (const PendingFile *file : {writer.pendingFile(), statementFile}) {
         if (file && !file->isDirect())
             replacement.add(file->stagedPath(), file->target());
     }
-    if (!replacement.commit()) {
-        const bool statementFailed =
-            generateStatement &&
-            replacement.failedTarget() == statementWriter.pendingFile()->target();
-        reporter.showError(statementFailed ? statementError(pdfPath, replacement.errorString())
-                                           : outputError(replacement.errorString()));
-        return result;
-    }
-    result.outputFile = outputFile;
-    if (generateStatement) {
-        reporter.setProgressValue(++progress);
-        result.statementWritten = true;
-        result.statementFile = pdfPath;
-    }
+    if (replacement.commit())
+        return true;
+    const bool statementFailed =
+        pass.makesStatement() && replacement.failedTarget() == statementFile->target();
+    pass.reporter.showError(statementFailed
+                                ? statementError(pass.pdfPath, replacement.errorString())
+                                : outputError(replacement.errorString()));
+    return false;
+}
 
-    reporter.showStatus(QCoreApplication::translate("MainWindow", "Converting succeeded."));
-    if (!unencodable.isEmpty())
-        reporter.showNotice(replacementReport(unencodable, writer.lineFormat().encoder().name()));
+ConversionRun::Result ConversionRun::succeed(Pass &pass) const
+{
+    Result result;
+    result.outputFile = pass.outputFile;
+    if (pass.makesStatement()) {
+        pass.progress.step();
+        result.statementWritten = true;
+        result.statementFile = pass.pdfPath;
+    }
+    pass.reporter.showStatus(Messages::tr("Converting succeeded."));
+    if (!pass.unencodable.isEmpty())
+        pass.reporter.showNotice(
+            replacementReport(pass.unencodable, pass.writer->lineFormat().encoder().name()));
     result.succeeded = true;
     return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/OutputEncoding.h"
-#include "settings/FileReplacement.h"
+#include "csv/FileReplacement.h"
+#include "csv/OutputEncoding.h"
 #include "settings/InputTable.h"
 #include "settings/OutputItem.h"
 #include "statement/StatementList.h"
@@ -68,8 +68,21 @@ public:
 private:
     Result checkAndRun(const QStringList &inputFiles, const QString &outputFile,
                        const QString &settingName, ConversionReporter &reporter);
+    // The stages of a run, in order; a stage that returns false has shown the
+    // run's one error.
+    struct Pass;
     Result run(const QStringList &inputFiles, const QString &outputFile,
                const ConvertSetting &setting, ConversionReporter &reporter);
+    bool checkStatementPlace(Pass &pass) const;
+    bool chooseEncoding(Pass &pass) const;
+    bool readInput(Pass &pass);
+    bool openOutput(Pass &pass);
+    bool writeHeader(Pass &pass) const;
+    void startRows(Pass &pass);
+    bool writeRows(Pass &pass);
+    bool prepareStatement(Pass &pass);
+    bool replaceFiles(Pass &pass);
+    Result succeed(Pass &pass) const;
     QString unencodableError(const UnencodableCharacters &found, const QString &outputFile) const;
 
     bool encodingChosen_ = false;

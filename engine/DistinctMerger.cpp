@@ -1,7 +1,7 @@
 #include "DistinctMerger.h"
 
+#include "csv/CsvRecordBuilder.h"
 #include "language/NumberText.h"
-#include "settings/CsvRecordBuilder.h"
 
 DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
 {

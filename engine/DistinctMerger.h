@@ -1,8 +1,8 @@
 #pragma once
 
+#include "csv/CsvRecord.h"
+#include "csv/GroupTable.h"
 #include "language/CompiledRuleList.h"
-#include "settings/CsvRecord.h"
-#include "settings/GroupTable.h"
 #include "settings/OutputItem.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "InputRows.h"
 
-#include "settings/RecordChains.h"
+#include "csv/RecordChains.h"
 
 #include <QVector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/InputRow.h"
+#include "csv/InputRow.h"
 
 #include <QVector>
 

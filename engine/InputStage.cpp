@@ -1,13 +1,13 @@
 #include "InputStage.h"
 
+#include "csv/CsvFileParts.h"
+#include "csv/InputTextDecoder.h"
 #include "engine/ConversionReporter.h"
-#include "engine/CsvFileParts.h"
 #include "engine/InputRows.h"
-#include "engine/InputTextDecoder.h"
 #include "engine/OrderedChunks.h"
 #include "settings/InputTable.h"
+#include "settings/Messages.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -152,9 +152,7 @@ const CsvRows *InputStage::fileRows(const QString &path)
     if (cached == cache_.end())
         cached = cache_.insert(path, readFile(path, {}));
     if (!cached->opened) {
-        reporter_.showError(
-            QCoreApplication::translate("MainWindow", "Cannot open input file:\n%1.")
-                .arg(cached->error));
+        reporter_.showError(Messages::tr("Cannot open input file:\n%1.").arg(cached->error));
         return nullptr;
     }
     return &cached->rows;
@@ -164,22 +162,19 @@ bool InputStage::reportIfMalformed(const QString &path, const CsvRows &rows)
 {
     // A text fault comes first: the records were read from text that is wrong.
     if (rows.textFault == CsvRows::TextFault::MixedEncodings) {
-        reporter_.showError(QCoreApplication::translate(
-                                "MainWindow", "Input file mixes text encodings:\n%1 (line %2).")
+        reporter_.showError(Messages::tr("Input file mixes text encodings:\n%1 (line %2).")
                                 .arg(path, QString::number(rows.textFaultLine)));
         return true;
     }
     if (rows.textFault == CsvRows::TextFault::NotText) {
         reporter_.showError(
-            QCoreApplication::translate(
-                "MainWindow", "Input file has bytes that are not text in %3:\n%1 (line %2).")
+            Messages::tr("Input file has bytes that are not text in %3:\n%1 (line %2).")
                 .arg(path, QString::number(rows.textFaultLine), rows.encodingName));
         return true;
     }
     if (!rows.isMalformed())
         return false;
-    reporter_.showError(QCoreApplication::translate(
-                            "MainWindow", "Input file has a malformed record:\n%1 (line %2).")
+    reporter_.showError(Messages::tr("Input file has a malformed record:\n%1 (line %2).")
                             .arg(path, QString::number(rows.malformedLine)));
     return true;
 }
@@ -201,8 +196,7 @@ bool InputStage::readSingleForm(const InputForm &form)
         if (!rows || reportIfMalformed(path, *rows))
             return false;
         if (rows->records.constFirst().toStringList() != form.heads) {
-            reporter_.showError(QCoreApplication::translate(
-                "MainWindow",
+            reporter_.showError(Messages::tr(
                 "Input file dose not match with setting.\nPlease check the input file(s)."));
             return false;
         }
@@ -219,8 +213,7 @@ bool InputStage::readSingleForm(const InputForm &form)
 bool InputStage::readSeveralForms(const QList<InputForm> &forms)
 {
     if (inputFiles_.size() != forms.size()) {
-        reporter_.showError(QCoreApplication::translate(
-            "MainWindow", "Number of input files is not matched with setting."));
+        reporter_.showError(Messages::tr("Number of input files is not matched with setting."));
         return false;
     }
     table_.clear();
@@ -249,8 +242,7 @@ bool InputStage::readSeveralForms(const QList<InputForm> &forms)
             taken = true;
         }
         if (!taken) {
-            reporter_.showError(
-                QCoreApplication::translate("MainWindow", "Cannot find proper source file."));
+            reporter_.showError(Messages::tr("Cannot find proper source file."));
             return false;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CsvReader.h"
+#include "csv/CsvReader.h"
 #include "settings/InputForm.h"
 
 #include <QHash>

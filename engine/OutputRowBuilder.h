@@ -1,9 +1,9 @@
 #pragma once
 
+#include "csv/InputRow.h"
 #include "language/CompiledCondition.h"
 #include "language/CompiledRuleList.h"
 #include "settings/CompanyInfo.h"
-#include "settings/InputRow.h"
 #include "settings/OutputItem.h"
 
 #include <QList>

@@ -1,11 +1,11 @@
 #include "OutputStage.h"
 
-#include "engine/CsvLineFormat.h"
-#include "engine/CsvWriter.h"
+#include "csv/CsvLineFormat.h"
+#include "csv/CsvRecordBuilder.h"
+#include "csv/CsvWriter.h"
+#include "csv/InputRow.h"
 #include "engine/OrderedChunks.h"
 #include "engine/OutputRowBuilder.h"
-#include "settings/CsvRecordBuilder.h"
-#include "settings/InputRow.h"
 #include "statement/StatementBuilder.h"
 #include "statement/StatementList.h"
 

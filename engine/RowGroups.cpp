@@ -1,7 +1,7 @@
 #include "RowGroups.h"
 
+#include "csv/GroupTable.h"
 #include "engine/OrderedChunks.h"
-#include "settings/GroupTable.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // fields) read the same however the file is cut into pieces, and from a file
 // read in parts, never crash and give every record exactly the header's
 // width; the rows written out and read back are the same rows.
-#include "engine/CsvFileParts.h"
-#include "engine/CsvReader.h"
-#include "engine/CsvWriter.h"
+#include "csv/CsvFileParts.h"
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "settings/InputTable.h"
 
-#include "settings/RecordChains.h"
+#include "csv/RecordChains.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "settings/SettingsFileCheck.h"
 
+#include "settings/Messages.h"
 #include "settings/Settings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -48,8 +48,7 @@ SettingsFileCheck SettingsFileCheck::now()
         return check;
     }
     if (!parsesWhole(bytes))
-        check.reason_ = QCoreApplication::translate(
-            "MainWindow", "Some of its lines cannot be read as settings.");
+        check.reason_ = Messages::tr("Some of its lines cannot be read as settings.");
     return check;
 }
 
@@ -60,6 +59,6 @@ bool SettingsFileCheck::isReadable() const
 
 QString SettingsFileCheck::message() const
 {
-    return QCoreApplication::translate("MainWindow", "Cannot read the settings file:\n%1\n%2")
+    return Messages::tr("Cannot read the settings file:\n%1\n%2")
         .arg(QDir::toNativeSeparators(path_), reason_);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "csv/InputRow.h"
 #include "language/CompiledRuleList.h"
-#include "settings/InputRow.h"
 #include "settings/StatementField.h"
 #include "statement/StatementRecord.h"
 

@@ -1,19 +1,13 @@
 #include "statement/StatementMarkup.h"
 
+#include "settings/Messages.h"
 #include "settings/StatementField.h"
-
-#include <QCoreApplication>
 
 namespace {
 
 const QString tableOpen = QStringLiteral("<table border='0' cellspacing='1' width='100%'>");
 const QString rightTableOpen =
     QStringLiteral("<table class='right' border='0' cellspacing='1' width='40%' align='right'>");
-
-QString label(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 template <typename T> T entryOr(const QList<T> &list, int k, const T &fallback)
 {
@@ -36,21 +30,21 @@ StatementMarkup::StatementMarkup(const StatementList &statements, const QString 
                   QStringLiteral("th{background-color:#CCC; padding:2px;}") +
                   QStringLiteral("td{background-color:#FFF; padding:2px;}");
 
-    orderDetail_ = label(QT_TRANSLATE_NOOP("MainWindow", "Order Detail"));
-    orderNumber_ = label(QT_TRANSLATE_NOOP("MainWindow", "Order Number"));
-    orderDate_ = label(QT_TRANSLATE_NOOP("MainWindow", "Order Date"));
-    product_ = label(QT_TRANSLATE_NOOP("MainWindow", "Product"));
-    quantity_ = label(QT_TRANSLATE_NOOP("MainWindow", "Quantity"));
-    unitPrice_ = label(QT_TRANSLATE_NOOP("MainWindow", "Unit Price"));
-    subtotal_ = label(QT_TRANSLATE_NOOP("MainWindow", "Subtotal"));
-    firstLabels_[0] = label(QT_TRANSLATE_NOOP("MainWindow", "Sum"));
-    firstLabels_[1] = label(QT_TRANSLATE_NOOP("MainWindow", "Tax"));
-    firstLabels_[2] = label(QT_TRANSLATE_NOOP("MainWindow", "Shipping Charge"));
-    firstLabels_[3] = label(QT_TRANSLATE_NOOP("MainWindow", "C.O.D Charge"));
-    secondLabels_[0] = label(QT_TRANSLATE_NOOP("MainWindow", "Total Sum"));
-    secondLabels_[1] = label(QT_TRANSLATE_NOOP("MainWindow", "Coupon"));
-    secondLabels_[2] = label(QT_TRANSLATE_NOOP("MainWindow", "Point"));
-    secondLabels_[3] = label(QT_TRANSLATE_NOOP("MainWindow", "Payment"));
+    orderDetail_ = Messages::tr("Order Detail");
+    orderNumber_ = Messages::tr("Order Number");
+    orderDate_ = Messages::tr("Order Date");
+    product_ = Messages::tr("Product");
+    quantity_ = Messages::tr("Quantity");
+    unitPrice_ = Messages::tr("Unit Price");
+    subtotal_ = Messages::tr("Subtotal");
+    firstLabels_[0] = Messages::tr("Sum");
+    firstLabels_[1] = Messages::tr("Tax");
+    firstLabels_[2] = Messages::tr("Shipping Charge");
+    firstLabels_[3] = Messages::tr("C.O.D Charge");
+    secondLabels_[0] = Messages::tr("Total Sum");
+    secondLabels_[1] = Messages::tr("Coupon");
+    secondLabels_[2] = Messages::tr("Point");
+    secondLabels_[3] = Messages::tr("Payment");
 }
 
 QString StatementMarkup::amount(qint64 value) const

@@ -1,7 +1,7 @@
 #include "statement/StatementWriter.h"
 
-#include "settings/FileReplacement.h"
-#include "settings/PendingFile.h"
+#include "csv/FileReplacement.h"
+#include "csv/PendingFile.h"
 #include "settings/StatementField.h"
 #include "statement/DrawnCharacters.h"
 #include "statement/PageDocuments.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/FileReplacement.h"
+#include "csv/FileReplacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // The updater program: Updater [CURRENT_VERSION]
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 #include "updater/UpdateDialog.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "app/DesktopServices.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 
 #include <QApplication>
 #include <QDir>

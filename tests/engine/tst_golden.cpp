@@ -1,5 +1,5 @@
+#include "csv/CsvWriter.h"
 #include "engine/ConversionRun.h"
-#include "engine/CsvWriter.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/FolderSnapshot.h"

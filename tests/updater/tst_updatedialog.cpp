@@ -1,6 +1,6 @@
 #include "SigningKey.h"
-#include "engine/ProgramFiles.h"
-#include "engine/StartupTranslation.h"
+#include "startup/ProgramFiles.h"
+#include "startup/StartupTranslation.h"
 #include "support/FolderSnapshot.h"
 #include "support/HostProgram.h"
 #include "support/LocalServer.h"

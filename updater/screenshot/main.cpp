@@ -4,7 +4,7 @@
 // The document is handed over as a data: URL, so nothing goes over the network.
 // The texts are in the system locale's language, from languages/ beside this
 // program.
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 #include "updater/UpdateDialog.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "settings/FileReplacement.h"
+#include "csv/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>

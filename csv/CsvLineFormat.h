@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/OutputEncoder.h"
+#include "csv/OutputEncoder.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/CsvRecord.h"
-#include "settings/GroupTable.h"
+#include "csv/CsvRecord.h"
+#include "csv/GroupTable.h"
 
 #include <QList>
 #include <QStringList>

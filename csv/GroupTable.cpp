@@ -1,4 +1,4 @@
-#include "settings/GroupTable.h"
+#include "csv/GroupTable.h"
 
 void GroupTable::reserve(int groups)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CsvReader.h"
+#include "csv/CsvReader.h"
 
 #include <QFile>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "settings/PendingFile.h"
+#include "csv/PendingFile.h"
 
-#include "settings/FileReplacement.h"
+#include "csv/FileReplacement.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "engine/Cp932.h"
-#include "engine/InputTextDecoder.h"
+#include "csv/Cp932.h"
+#include "csv/InputTextDecoder.h"
 
 #include "support/ProcessRunner.h"
 
@@ -61,10 +61,9 @@ void TestCp932::tableIsWhatTheScriptWrites()
     const QString python = QStringLiteral(TEST_PYTHON3);
     if (python.isEmpty() || !QFileInfo(python).isExecutable())
         QSKIP("no python3 to run the generator with");
-    const ProcessResult result =
-        runProcess(python, {QStringLiteral(TEST_SOURCE_DIR "/scripts/generate-cp932-table"),
-                            QStringLiteral("--check"),
-                            QStringLiteral(TEST_SOURCE_DIR "/engine/Cp932Table.cpp")});
+    const ProcessResult result = runProcess(
+        python, {QStringLiteral(TEST_SOURCE_DIR "/scripts/generate-cp932-table"),
+                 QStringLiteral("--check"), QStringLiteral(TEST_SOURCE_DIR "/csv/Cp932Table.cpp")});
     QVERIFY2(result.exitCode == 0, result.err.constData());
 }
 

@@ -1,4 +1,4 @@
-#include "engine/ProgramFiles.h"
+#include "startup/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "Cp932.h"
 
-#include "engine/Cp932Table.h"
-#include "engine/EncodedBytes.h"
+#include "csv/Cp932Table.h"
+#include "csv/EncodedBytes.h"
 
 #include <QTextCodec>
 #include <algorithm>

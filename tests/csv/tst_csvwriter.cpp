@@ -1,5 +1,5 @@
-#include "engine/CsvReader.h"
-#include "engine/CsvWriter.h"
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
 
 #include "engine/EngineTestSupport.h"
 #include "support/TestWorkingFolder.h"

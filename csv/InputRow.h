@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/CsvRecord.h"
+#include "csv/CsvRecord.h"
 
 #include <QStringList>
 #include <QStringView>

@@ -1,7 +1,7 @@
 #include "OutputEncoder.h"
 
-#include "engine/Cp932.h"
-#include "engine/EncodedBytes.h"
+#include "csv/Cp932.h"
+#include "csv/EncodedBytes.h"
 
 #include <QTextCodec>
 

@@ -1,6 +1,6 @@
-#include "engine/CsvFileParts.h"
-#include "engine/CsvReader.h"
-#include "engine/InputTextDecoder.h"
+#include "csv/CsvFileParts.h"
+#include "csv/CsvReader.h"
+#include "csv/InputTextDecoder.h"
 
 #include "engine/EngineTestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "CsvWriter.h"
 
-#include "settings/FileReplacement.h"
-#include "settings/PendingFile.h"
+#include "csv/FileReplacement.h"
+#include "csv/PendingFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "engine/StartupTranslation.h"
+#include "startup/StartupTranslation.h"
 
-#include "engine/ProgramFiles.h"
+#include "startup/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

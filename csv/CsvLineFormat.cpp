@@ -1,6 +1,6 @@
 #include "CsvLineFormat.h"
 
-#include "engine/CsvReader.h"
+#include "csv/CsvReader.h"
 
 namespace {
 

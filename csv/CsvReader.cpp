@@ -1,6 +1,6 @@
 #include "CsvReader.h"
 
-#include "engine/InputTextDecoder.h"
+#include "csv/InputTextDecoder.h"
 
 #include <QBuffer>
 #include <QTextCodec>

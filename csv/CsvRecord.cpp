@@ -1,6 +1,6 @@
-#include "settings/CsvRecord.h"
+#include "csv/CsvRecord.h"
 
-#include "settings/CsvRecordBuilder.h"
+#include "csv/CsvRecordBuilder.h"
 
 #include <QAtomicInt>
 

@@ -1,4 +1,4 @@
-#include "settings/InputRow.h"
+#include "csv/InputRow.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/InputTextDecoder.h"
-#include "settings/CsvRecord.h"
+#include "csv/CsvRecord.h"
+#include "csv/InputTextDecoder.h"
 
 #include <QByteArray>
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/OutputEncoding.h"
+#include "csv/OutputEncoding.h"
 
 #include <QByteArray>
 #include <QString>

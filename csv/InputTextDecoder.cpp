@@ -1,6 +1,6 @@
 #include "InputTextDecoder.h"
 
-#include "engine/Cp932.h"
+#include "csv/Cp932.h"
 
 #include <QTextCodec>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "settings/RecordChains.h"
+#include "csv/RecordChains.h"
 
 #include <QHash>
 

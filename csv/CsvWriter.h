@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CsvLineFormat.h"
+#include "csv/CsvLineFormat.h"
 
 #include <QByteArray>
 #include <QString>
