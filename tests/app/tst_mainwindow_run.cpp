@@ -1,7 +1,7 @@
-#include "FakeDesktop.h"
 #include "app/MainWindow.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/FakeDesktop.h"
 #include "support/ProcessRunner.h"
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
