@@ -21,21 +21,25 @@ public:
         const char *description;
     };
 
-    Vocabulary(std::initializer_list<Word> words) : words_(words) {}
+    Vocabulary(std::initializer_list<Word> words)
+    {
+        for (const Word &word : words)
+            words_.append({word, QLatin1String(word.name)});
+    }
 
     // In the order the editors offer them.
     QList<Kind> kinds() const
     {
         QList<Kind> kinds;
-        for (const Word &word : words_)
-            kinds.append(word.kind);
+        for (const Entry &entry : words_)
+            kinds.append(entry.word.kind);
         return kinds;
     }
     Kind kindOf(QStringView name, Kind otherwise) const
     {
-        for (const Word &word : words_) {
-            if (name == QLatin1String(word.name))
-                return word.kind;
+        for (const Entry &entry : words_) {
+            if (name == entry.name)
+                return entry.word.kind;
         }
         return otherwise;
     }
@@ -43,7 +47,7 @@ public:
     QString name(Kind kind) const
     {
         const Word *word = find(kind);
-        return word ? QLatin1String(word->name) : QString();
+        return word ? QString::fromLatin1(word->name) : QString();
     }
     QString label(Kind kind) const
     {
@@ -63,12 +67,19 @@ private:
     }
     const Word *find(Kind kind) const
     {
-        for (const Word &word : words_) {
-            if (word.kind == kind)
-                return &word;
+        for (const Entry &entry : words_) {
+            if (entry.word.kind == kind)
+                return &entry.word;
         }
         return nullptr;
     }
 
-    QList<Word> words_;
+    // The name's length counted once: conditions and find rules are parsed
+    // again for every value where they are not compiled.
+    struct Entry
+    {
+        Word word;
+        QLatin1String name;
+    };
+    QList<Entry> words_;
 };
