@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "app/InfoDialog.h"
-#include "app/QtDesktopServices.h"
 #include "app/StatusBarReporter.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
 #include "editors/OpeningSize.h"
+#include "editors/QtDesktop.h"
 #include "engine/ConversionRun.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/SettingsFileCheck.h"
@@ -60,10 +60,9 @@ bool isOnAScreen(const QRect &window)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : MainWindow(std::make_unique<QtDesktopServices>(), parent)
-{}
+MainWindow::MainWindow(QWidget *parent) : MainWindow(std::make_unique<QtDesktop>(), parent) {}
 
-MainWindow::MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent)
+MainWindow::MainWindow(std::unique_ptr<Desktop> desktop, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), desktop_(std::move(desktop))
 {
     initIconResources();
@@ -317,7 +316,8 @@ void MainWindow::on_openFolderButton_clicked()
     const QString canonical = output.canonicalPath();
     const QString folder = canonical.isEmpty() ? output.absolutePath() : canonical;
 #ifdef Q_OS_WIN
-    desktop_->startDetached(QStringLiteral("explorer.exe"), {QDir::toNativeSeparators(folder)});
+    desktop_->startDetached(QStringLiteral("explorer.exe"), {QDir::toNativeSeparators(folder)},
+                            QString());
 #else
     desktop_->openUrl(QUrl::fromLocalFile(folder));
 #endif
@@ -356,23 +356,6 @@ void MainWindow::on_action_veltra_triggered()
     desktop_->openUrl(QUrl(QStringLiteral(ROWSMITH_WEB_ADDRESS)));
 }
 
-DialogServices MainWindow::dialogServices() const
-{
-    DialogServices services = DialogServices::standard();
-    DesktopServices *desktop = desktop_.get();
-    services.warning = [desktop](QWidget *parent, const QString &title, const QString &text) {
-        desktop->warning(parent, title, text);
-    };
-    services.openFiles = [desktop](QWidget *parent, const QString &caption, const QString &folder,
-                                   const QString &filter) {
-        return desktop->getOpenFileNames(parent, caption, folder, filter);
-    };
-    services.question = [desktop](QWidget *parent, const QString &title, const QString &text) {
-        return desktop->confirm(parent, title, text);
-    };
-    return services;
-}
-
 void MainWindow::on_configButton_clicked()
 {
     progressBar_->hide();
@@ -381,7 +364,7 @@ void MainWindow::on_configButton_clicked()
         return;
     auto *dialog = new ConvertSettingDialog(settingNames_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setServices(dialogServices());
+    dialog->setDesktop(desktop_.get());
     dialog->load(index);
     dialog->show();
 }
@@ -401,7 +384,7 @@ void MainWindow::openConfigDialog(int page)
 {
     auto *dialog = new ConfigDialog(settingNames_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setServices(dialogServices());
+    dialog->setDesktop(desktop_.get());
     dialog->setCurrentPage(page);
     dialog->show();
 }
@@ -438,7 +421,7 @@ void MainWindow::startUpdater(const QString &version)
     if (updater.isEmpty())
         updater = QDir(QCoreApplication::applicationDirPath()).filePath(name);
     // A failed start is not reported; the program ends all the same.
-    desktop_->startDetached(updater, {version});
+    desktop_->startDetached(updater, {version}, QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

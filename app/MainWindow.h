@@ -6,8 +6,7 @@
 #include <memory>
 
 class ConversionRun;
-class DesktopServices;
-struct DialogServices;
+class Desktop;
 class QLabel;
 class QProgressBar;
 class QStringListModel;
@@ -25,7 +24,7 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     // Tests pass a fake desktop (file dialogs, warning box, processes, URLs).
-    explicit MainWindow(std::unique_ptr<DesktopServices> desktop, QWidget *parent = nullptr);
+    explicit MainWindow(std::unique_ptr<Desktop> desktop, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Paths of the input files, in the order shown in the list.
@@ -67,12 +66,11 @@ private:
     void setOutputFile(const QString &path);
     void takeOrderFromList();
     void startUpdater(const QString &version);
-    // The setting dialogs ask this window's desktop for files and answers.
-    DialogServices dialogServices() const;
     void openConfigDialog(int page);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    std::unique_ptr<DesktopServices> desktop_;
+    // The setting dialogs opened from here ask it too.
+    std::unique_ptr<Desktop> desktop_;
     QStringListModel *settingNames_ = nullptr;
     QStringList inputFiles_;
     QString outputFile_;

@@ -1,6 +1,7 @@
 #include "editors/ConfigDialog.h"
 
 #include "editors/ConvertSettingDialog.h"
+#include "editors/Desktop.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "settings/Settings.h"
@@ -42,8 +43,7 @@ QString storedText(const QLineEdit *edit)
 } // namespace
 
 ConfigDialog::ConfigDialog(QStringListModel *settingNames, QWidget *parent)
-    : Dialog(parent), ui(std::make_unique<Ui::ConfigDialog>()), settingNames_(settingNames),
-      services_(DialogServices::standard())
+    : Dialog(parent), ui(std::make_unique<Ui::ConfigDialog>()), settingNames_(settingNames)
 {
     ui->setupUi(this);
     addStatusBar();
@@ -71,12 +71,6 @@ ConfigDialog::~ConfigDialog() = default;
 void ConfigDialog::setCurrentPage(int page)
 {
     ui->tabWidget->setCurrentIndex(page);
-}
-
-void ConfigDialog::setServices(const DialogServices &services)
-{
-    services_ = services;
-    setWarningBox(services.warning);
 }
 
 QList<QLineEdit *> ConfigDialog::companyEdits() const
@@ -114,7 +108,8 @@ void ConfigDialog::openConvertSettingDialog(const QModelIndex &index)
 {
     auto *dialog = new ConvertSettingDialog(settingNames_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setServices(services_);
+    // The convert setting dialogs opened from here ask the same desktop.
+    dialog->setDesktop(desktop());
     if (index.isValid())
         dialog->load(index);
     dialog->show();
@@ -152,7 +147,7 @@ void ConfigDialog::on_deleteButton_clicked()
     if (!settingsFileMayBeSaved())
         return;
     // One click too many must not cost a setting.
-    if (!services_.question(this, tr("Delete"), tr("Delete the convert setting '%1'?").arg(name)))
+    if (!desktop()->confirm(this, tr("Delete"), tr("Delete the convert setting '%1'?").arg(name)))
         return;
     // The row goes only with the stored setting, so the list never hides one
     // that is still in the file.
@@ -190,7 +185,7 @@ void ConfigDialog::reject()
     // Escape and the window's close button would otherwise drop typed company
     // information without a word; Cancel says so itself.
     if (!closing_ && companyTexts() != loadedCompany_ &&
-        !services_.question(this, tr("Unsaved changes"),
+        !desktop()->confirm(this, tr("Unsaved changes"),
                             tr("The company information has changed.\nDiscard the changes?")))
         return;
     closing_ = false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editors/Dialog.h"
-#include "editors/DialogServices.h"
 
 #include <memory>
 
@@ -29,8 +28,6 @@ public:
     ~ConfigDialog() override;
 
     void setCurrentPage(int page);
-    // Passed on to the convert setting dialogs opened from here.
-    void setServices(const DialogServices &services);
 
 public Q_SLOTS:
     void editSetting(const QModelIndex &index);
@@ -53,7 +50,6 @@ private:
 
     std::unique_ptr<Ui::ConfigDialog> ui;
     QStringListModel *settingNames_;
-    DialogServices services_;
     QStringList loadedCompany_; // as shown after loading, to tell typed changes
     bool closing_ = false;      // set by OK and Cancel, which need no question
 };

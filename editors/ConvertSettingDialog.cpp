@@ -3,6 +3,7 @@
 #include "csv/CsvReader.h"
 #include "csv/OutputEncoding.h"
 #include "editors/DescriptionDelegate.h"
+#include "editors/Desktop.h"
 #include "editors/EditConditionsDialog.h"
 #include "editors/EditOutputItemsDialog.h"
 #include "editors/KeySelectDialog.h"
@@ -63,7 +64,7 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
     : Dialog(parent), ui(std::make_unique<Ui::ConvertSettingDialog>()),
       inputModel_(new InputModeModel(this)), outputModel_(new OutputModeModel(this)),
       pdfModel_(new PdfSetModel(this)), previewModel_(new OutputPreviewModel(this)),
-      settingNames_(settingNames), services_(DialogServices::standard())
+      settingNames_(settingNames)
 {
     ui->setupUi(this);
     ui->InputModeView->setModel(inputModel_);
@@ -103,12 +104,6 @@ ConvertSettingDialog::ConvertSettingDialog(QStringListModel *settingNames, QWidg
 }
 
 ConvertSettingDialog::~ConvertSettingDialog() = default;
-
-void ConvertSettingDialog::setServices(const DialogServices &services)
-{
-    services_ = services;
-    setWarningBox(services.warning);
-}
 
 // Each entry keeps the name the setting stores; in the order of kinds().
 void ConvertSettingDialog::fillEncodings()
@@ -228,8 +223,8 @@ void ConvertSettingDialog::sizeTables()
 void ConvertSettingDialog::on_addInputFileButton_clicked()
 {
     const QStringList paths =
-        services_.openFiles(this, tr("Load File(s)"), UserPreferences::lastDirectory(),
-                            tr("CSV Files (*.csv);;All Files (*.*)"));
+        desktop()->getOpenFileNames(this, tr("Load File(s)"), UserPreferences::lastDirectory(),
+                                    tr("CSV Files (*.csv);;All Files (*.*)"));
     if (paths.isEmpty())
         return;
     UserPreferences::rememberFolderOf(paths.first());
@@ -269,8 +264,8 @@ void ConvertSettingDialog::addInputFile(const QString &path)
         const QStringList existing = inputModel_->header();
         const QPair<int, int> preselected = KeySelectDialog::preselection(existing, heads);
         KeySelectDialog keys(existing, heads, preselected.first, preselected.second, this);
-        keys.setWarningBox(services_.warning);
-        if (services_.runModal(&keys) != QDialog::Accepted)
+        keys.setDesktop(desktop());
+        if (desktop()->runModal(&keys) != QDialog::Accepted)
             return;
         if (keys.existingSelection() < 0 || keys.newSelection() < 0) {
             warn(tr("Matching key was not selected"));
@@ -418,7 +413,7 @@ void ConvertSettingDialog::outputItemChanged(const QModelIndex &index)
 void ConvertSettingDialog::showEditor(Dialog *editor)
 {
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->setWarningBox(services_.warning);
+    editor->setDesktop(desktop());
     // Some edits (a separator) tell the model nothing.
     connect(editor, &QDialog::finished, this, &ConvertSettingDialog::refreshPreview);
     editor->show();
@@ -467,8 +462,8 @@ void ConvertSettingDialog::on_pdfModelView_doubleClicked(const QModelIndex &inde
 
 void ConvertSettingDialog::runEditor(Dialog *editor)
 {
-    editor->setWarningBox(services_.warning);
-    services_.runModal(editor);
+    editor->setDesktop(desktop());
+    desktop()->runModal(editor);
 }
 
 void ConvertSettingDialog::pdfItemChanged(const QModelIndex &index)
@@ -581,7 +576,7 @@ void ConvertSettingDialog::on_saveButton_clicked()
     const bool otherName =
         loadedName_.isEmpty() || !ConvertSettingStore::sameName(name, loadedName_);
     if (otherName && ConvertSettingStore::contains(name) &&
-        !services_.question(
+        !desktop()->confirm(
             this, tr("Replace convert setting"),
             tr("A convert setting named '%1' already exists.\nReplace it?").arg(name))) {
         ui->settingNameEdit->setFocus();
@@ -640,7 +635,7 @@ void ConvertSettingDialog::reject()
     // building a setting without a word; Cancel says so itself.
     commitOpenEditor();
     if (!closing_ && settingFromForm() != shown_ &&
-        !services_.question(this, tr("Unsaved changes"),
+        !desktop()->confirm(this, tr("Unsaved changes"),
                             tr("The convert setting has changed.\nDiscard the changes?")))
         return;
     closing_ = false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editors/Dialog.h"
-#include "editors/DialogServices.h"
 #include "settings/ConvertSetting.h"
 
 #include <QPersistentModelIndex>
@@ -32,7 +31,6 @@ public:
 
     // Loads the setting named at index, a row of the setting-name model.
     void load(const QModelIndex &index);
-    void setServices(const DialogServices &services);
 
 protected:
     void reject() override;
@@ -82,7 +80,6 @@ private:
     QStringListModel *settingNames_;
     QPersistentModelIndex loadedIndex_;
     QString loadedName_;
-    DialogServices services_;
     // The stored font family and the family the box showed for it: a family
     // this system lacks is shown as another, yet kept unless the user picks one.
     QString loadedFont_;

@@ -1,10 +1,10 @@
 #include "editors/Dialog.h"
 
 #include "editors/OpeningSize.h"
+#include "editors/QtDesktop.h"
 #include "settings/SettingsFileCheck.h"
 
 #include <QLayout>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 
@@ -15,19 +15,16 @@ static void initIconResources()
 }
 
 Dialog::Dialog(QWidget *parent)
-    : QDialog(parent), statusBar_(new QStatusBar(this)),
-      warningBox_([](QWidget *parent, const QString &title, const QString &text) {
-          QMessageBox::warning(parent, title, text);
-      })
+    : QDialog(parent), statusBar_(new QStatusBar(this)), desktop_(QtDesktop::shared())
 {
     // The forms name their icons by resource path; the icons live in this library.
     static const bool iconsReady = (initIconResources(), true);
     Q_UNUSED(iconsReady)
 }
 
-void Dialog::setWarningBox(WarningBox box)
+void Dialog::setDesktop(Desktop *desktop)
 {
-    warningBox_ = std::move(box);
+    desktop_ = desktop;
 }
 
 bool Dialog::event(QEvent *event)
@@ -50,7 +47,7 @@ void Dialog::addStatusBar()
 
 void Dialog::warn(const QString &text)
 {
-    warningBox_(this, tr("Error"), text);
+    desktop_->warning(this, tr("Error"), text);
 }
 
 bool Dialog::settingsFileMayBeSaved()

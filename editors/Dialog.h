@@ -1,25 +1,24 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
+class Desktop;
 class QStatusBar;
 
 // Common base of the setting dialogs: a status bar of its own that shows the
-// status tips of the dialog's widgets, and the one warning box they use.
+// status tips of the dialog's widgets, and the desktop they ask for boxes,
+// files and modal runs.
 class Dialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Shows a modal warning box and returns when it is closed. The opener (and
-    // a test) may put its own in; the default is QMessageBox::warning.
-    using WarningBox =
-        std::function<void(QWidget *parent, const QString &title, const QString &text)>;
-
     explicit Dialog(QWidget *parent = nullptr);
 
     QStatusBar *statusBar() const { return statusBar_; }
-    void setWarningBox(WarningBox box);
+    // The opener (and a test) may put its own in, which must outlive the
+    // dialog; the default is the real one.
+    void setDesktop(Desktop *desktop);
+    Desktop *desktop() const { return desktop_; }
 
 protected:
     bool event(QEvent *event) override;
@@ -35,5 +34,5 @@ protected:
 
 private:
     QStatusBar *statusBar_;
-    WarningBox warningBox_;
+    Desktop *desktop_;
 };

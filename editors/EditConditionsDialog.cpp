@@ -1,7 +1,10 @@
 #include "editors/EditConditionsDialog.h"
 
 #include "editors/DescriptionDelegate.h"
+#include "editors/WordBox.h"
 #include "editors/models/OutputModeModel.h"
+#include "language/ConditionCombination.h"
+#include "language/NumberBound.h"
 #include "language/RuleDescription.h"
 #include "language/RuleText.h"
 #include "language/TextTest.h"
@@ -9,6 +12,7 @@
 
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <tuple>
 
 namespace {
 
@@ -18,34 +22,28 @@ enum Type
     NumberType
 };
 
-constexpr int Unlimited = 2;
-
-const QString unLimit = QStringLiteral("unLimit");
-
-// Names of a bound by combo box index; the last is "unLimit".
-const QStringList lowerBounds = {QStringLiteral("greaterThan"), QStringLiteral("notLessThan"),
-                                 unLimit};
-const QStringList upperBounds = {QStringLiteral("lessThan"), QStringLiteral("notGreaterThan"),
-                                 unLimit};
-
-// Shows a stored bound in its combo and spin box; an unknown bound leaves both as they are.
-void showBound(const QString &bound, const QStringList &names, QComboBox *combo, QSpinBox *spin)
+bool isUnlimited(const QComboBox *combo, bool lower)
 {
-    const int index = names.indexOf(ruleFunctionName(bound));
-    if (index < 0)
-        return;
-    combo->setCurrentIndex(index);
-    spin->setEnabled(index != Unlimited);
-    spin->setValue(index == Unlimited ? 0 : ruleArgumentNumber(bound));
+    return WordBox::currentKind(combo, NumberBound::words(lower), NumberBound::Kind::Unlimited) ==
+           NumberBound::Kind::Unlimited;
 }
 
-QString boundText(const QStringList &names, const QComboBox *combo, const QSpinBox *spin)
+// Shows a stored bound in its combo and spin box; an unknown bound leaves both as they are.
+void showBound(const QString &bound, bool lower, QComboBox *combo, QSpinBox *spin)
 {
-    const int index = combo->currentIndex();
-    if (index == Unlimited)
-        return unLimit;
-    return names.value(index) + QLatin1Char('(') + QString::number(spin->value()) +
-           QLatin1Char(')');
+    if (!WordBox::select(combo, ruleFunctionName(bound)))
+        return;
+    const bool unlimited = isUnlimited(combo, lower);
+    spin->setEnabled(!unlimited);
+    spin->setValue(unlimited ? 0 : ruleArgumentNumber(bound));
+}
+
+QString boundText(bool lower, const QComboBox *combo, const QSpinBox *spin)
+{
+    const QString name = combo->currentData().toString();
+    if (isUnlimited(combo, lower))
+        return name;
+    return name + QLatin1Char('(') + QString::number(spin->value()) + QLatin1Char(')');
 }
 
 } // namespace
@@ -55,6 +53,11 @@ EditConditionsDialog::EditConditionsDialog(OutputModeModel *model, const QModelI
     : Dialog(parent), ui(std::make_unique<Ui::EditConditionsDialog>()), model_(model), index_(index)
 {
     ui->setupUi(this);
+    // Before the status bar, which sizes the dialog to its contents.
+    WordBox::addWords(ui->findComboBox, TextTest::words());
+    WordBox::addWords(ui->minComboBox, NumberBound::words(true));
+    WordBox::addWords(ui->maxComboBox, NumberBound::words(false));
+    WordBox::addWords(ui->combinationComboBox, ConditionCombination::words());
     addStatusBar();
     ui->itemListWidget->addItems(model->data(index, Qt::EditRole).toStringList());
     // The tip reads the stored test, so it follows every apply at once.
@@ -64,8 +67,8 @@ EditConditionsDialog::EditConditionsDialog(OutputModeModel *model, const QModelI
     };
     ui->itemListWidget->setItemDelegate(new DescriptionDelegate(
         describe, DescriptionDelegate::Shown::ToolTipOnly, ui->itemListWidget));
-    const QString combination = model->item(index.column()).condCombination;
-    ui->combinationComboBox->setCurrentIndex(combination == QLatin1String("OR") ? 1 : 0);
+    // An unset combination shows as the first.
+    WordBox::select(ui->combinationComboBox, model->item(index.column()).condCombination);
 
     const auto comboChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
     const auto spinChanged = QOverload<int>::of(&QSpinBox::valueChanged);
@@ -110,9 +113,9 @@ void EditConditionsDialog::on_typeComboBox_currentIndexChanged(int index)
 
 void EditConditionsDialog::numberConditionChanged()
 {
-    for (const auto &[combo, spin] :
-         {std::pair{ui->minComboBox, ui->minSpinBox}, std::pair{ui->maxComboBox, ui->maxSpinBox}}) {
-        const bool unlimited = combo->currentIndex() == Unlimited;
+    for (const auto &[combo, spin, lower] : {std::tuple{ui->minComboBox, ui->minSpinBox, true},
+                                             std::tuple{ui->maxComboBox, ui->maxSpinBox, false}}) {
+        const bool unlimited = isUnlimited(combo, lower);
         if (unlimited)
             spin->setValue(0);
         spin->setEnabled(!unlimited);
@@ -154,8 +157,7 @@ void EditConditionsDialog::on_okButton_clicked()
 {
     if (index_.isValid()) {
         OutputItem item = model_->item(index_.column());
-        item.condCombination = ui->combinationComboBox->currentIndex() == 0 ? QStringLiteral("AND")
-                                                                            : QStringLiteral("OR");
+        item.condCombination = ui->combinationComboBox->currentData().toString();
         model_->replaceItem(index_.column(), item);
     }
     accept();
@@ -168,8 +170,9 @@ void EditConditionsDialog::resetFields()
     ui->findLineEdit->clear();
     // Unbounded both ways, so a number test applied as it comes holds every
     // number instead of none.
-    ui->minComboBox->setCurrentIndex(Unlimited);
-    ui->maxComboBox->setCurrentIndex(Unlimited);
+    const QString unlimited = NumberBound::words(true).name(NumberBound::Kind::Unlimited);
+    WordBox::select(ui->minComboBox, unlimited);
+    WordBox::select(ui->maxComboBox, unlimited);
     ui->saveButton->setEnabled(false);
 }
 
@@ -180,23 +183,22 @@ void EditConditionsDialog::showCondition(const QString &condition)
     if (ruleFunctionName(condition) == QLatin1String("range")) {
         ui->typeComboBox->setCurrentIndex(NumberType);
         const QStringList bounds = ruleArgumentText(condition).split(QLatin1Char(','));
-        showBound(bounds.value(0), lowerBounds, ui->minComboBox, ui->minSpinBox);
-        showBound(bounds.value(1), upperBounds, ui->maxComboBox, ui->maxSpinBox);
+        showBound(bounds.value(0), true, ui->minComboBox, ui->minSpinBox);
+        showBound(bounds.value(1), false, ui->maxComboBox, ui->maxSpinBox);
         return;
     }
     ui->typeComboBox->setCurrentIndex(TextType);
     ui->findLineEdit->setText(ruleArgumentText(condition));
-    ui->findComboBox->setCurrentIndex(
-        qMax(0, TextTest::names().indexOf(ruleFunctionName(condition))));
+    if (!WordBox::select(ui->findComboBox, ruleFunctionName(condition)))
+        ui->findComboBox->setCurrentIndex(0);
 }
 
 QString EditConditionsDialog::shownCondition() const
 {
     if (ui->conditionPages->currentIndex() == TextType) {
-        return TextTest::names().value(ui->findComboBox->currentIndex()) + QLatin1Char('(') +
+        return ui->findComboBox->currentData().toString() + QLatin1Char('(') +
                ui->findLineEdit->text() + QLatin1Char(')');
     }
-    return QStringLiteral("range(") + boundText(lowerBounds, ui->minComboBox, ui->minSpinBox) +
-           QLatin1Char(',') + boundText(upperBounds, ui->maxComboBox, ui->maxSpinBox) +
-           QLatin1Char(')');
+    return QStringLiteral("range(") + boundText(true, ui->minComboBox, ui->minSpinBox) +
+           QLatin1Char(',') + boundText(false, ui->maxComboBox, ui->maxSpinBox) + QLatin1Char(')');
 }

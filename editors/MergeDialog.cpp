@@ -1,16 +1,11 @@
 #include "editors/MergeDialog.h"
 
+#include "editors/WordBox.h"
 #include "editors/models/OutputModeModel.h"
+#include "language/MergeType.h"
 #include "ui_MergeDialog.h"
 
 namespace {
-
-enum MergeType
-{
-    NoMerge,
-    StringMerge,
-    NumberSum
-};
 
 enum SeparatorKind
 {
@@ -27,21 +22,21 @@ MergeDialog::MergeDialog(OutputModeModel *model, const QModelIndex &index, QWidg
     : Dialog(parent), ui(std::make_unique<Ui::MergeDialog>()), model_(model), index_(index)
 {
     ui->setupUi(this);
+    // Before the status bar, which sizes the dialog to its contents.
+    WordBox::addWords(ui->mergeTypeComboBox, MergeType::words());
     addStatusBar();
 
     const QStringList option = model->mergeOption(index);
-    const QString type = option.value(0);
+    const MergeType::Kind kind = MergeType::kindOf(option.value(0));
     const QString separator = option.value(1);
-    if (type == QLatin1String("STRING")) {
-        ui->mergeTypeComboBox->setCurrentIndex(StringMerge);
-        if (separator == lf || separator == crlf) {
-            ui->separatorComboBox->setCurrentIndex(NewLineSeparator);
-            (separator == lf ? ui->lfRadioButton : ui->crlfRadioButton)->setChecked(true);
-        } else {
-            ui->separatorLineEdit->setText(separator);
-        }
-    } else if (type == QLatin1String("NUMBER")) {
-        ui->mergeTypeComboBox->setCurrentIndex(NumberSum);
+    WordBox::select(ui->mergeTypeComboBox, MergeType::words().name(kind));
+    if (kind != MergeType::Kind::Strings)
+        return;
+    if (separator == lf || separator == crlf) {
+        ui->separatorComboBox->setCurrentIndex(NewLineSeparator);
+        (separator == lf ? ui->lfRadioButton : ui->crlfRadioButton)->setChecked(true);
+    } else {
+        ui->separatorLineEdit->setText(separator);
     }
 }
 
@@ -49,16 +44,17 @@ MergeDialog::~MergeDialog() = default;
 
 void MergeDialog::on_mergeTypeComboBox_currentIndexChanged(int index)
 {
-    ui->separatorGroupBox->setEnabled(index == StringMerge);
+    ui->separatorGroupBox->setEnabled(
+        WordBox::kindAt(ui->mergeTypeComboBox, index, MergeType::words(), MergeType::Kind::None) ==
+        MergeType::Kind::Strings);
 }
 
 void MergeDialog::on_okButton_clicked()
 {
-    QString type = QStringLiteral("NO");
+    const auto kind =
+        WordBox::currentKind(ui->mergeTypeComboBox, MergeType::words(), MergeType::Kind::None);
     QString separator;
-    switch (ui->mergeTypeComboBox->currentIndex()) {
-    case StringMerge:
-        type = QStringLiteral("STRING");
+    if (kind == MergeType::Kind::Strings) {
         if (ui->separatorComboBox->currentIndex() == TextSeparator) {
             separator = ui->separatorLineEdit->text();
         } else if (ui->lfRadioButton->isChecked()) {
@@ -69,13 +65,7 @@ void MergeDialog::on_okButton_clicked()
             warn(tr("Select new line code."));
             return;
         }
-        break;
-    case NumberSum:
-        type = QStringLiteral("NUMBER");
-        break;
-    default:
-        break;
     }
-    model_->setMerge(index_, type, separator);
+    model_->setMerge(index_, MergeType::words().name(kind), separator);
     accept();
 }

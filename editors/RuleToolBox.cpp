@@ -1,5 +1,8 @@
 #include "editors/RuleToolBox.h"
 
+#include "editors/WordBox.h"
+#include "language/FindRule.h"
+#include "language/RuleKeyword.h"
 #include "language/TextTest.h"
 #include "ui_RuleToolBox.h"
 
@@ -15,19 +18,13 @@ enum Page
     BlankPage
 };
 
-enum LengthAction
-{
-    Keep,
-    Cut,
-    BreakLine
-};
+using Operation = RuleKeyword::Operation;
 
-enum FindAction
+// A length action's operations counted from the start and from the end.
+QVariant fromStartAndEnd(Operation fromStart, Operation fromEnd)
 {
-    Print,
-    Delete,
-    Replace
-};
+    return QVariantList{int(fromStart), int(fromEnd)};
+}
 
 // Search, scope and action are separated by "," inside a find rule, so a
 // text holding one would be read as other parts.
@@ -36,9 +33,14 @@ bool hasComma(const QLineEdit *edit)
     return edit->text().contains(QLatin1Char(','));
 }
 
-QString call(const QString &name, const QString &argument)
+// The rule of the checked button; empty when none is checked.
+QString checkedRule(std::initializer_list<std::pair<const QRadioButton *, Operation>> buttons)
 {
-    return name + QLatin1Char('(') + argument + QLatin1Char(')');
+    for (const auto &[button, operation] : buttons) {
+        if (button->isChecked())
+            return RuleKeyword::rule(operation);
+    }
+    return QString();
 }
 
 } // namespace
@@ -46,6 +48,16 @@ QString call(const QString &name, const QString &argument)
 RuleToolBox::RuleToolBox(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::RuleToolBox>())
 {
     ui->setupUi(this);
+    ui->lengthComboBox2->addItem(tr("남기기"), fromStartAndEnd(Operation::Left, Operation::Right));
+    ui->lengthComboBox2->addItem(tr("잘라내기"),
+                                 fromStartAndEnd(Operation::CutLeft, Operation::CutRight));
+    ui->lengthComboBox2->addItem(tr("개행"),
+                                 fromStartAndEnd(Operation::BreakLine, Operation::BreakLine));
+    ui->insertComboBox->addItem(tr("처음"), int(Operation::Prepend));
+    ui->insertComboBox->addItem(tr("끝"), int(Operation::Append));
+    WordBox::addWords(ui->findBox, TextTest::words());
+    WordBox::addWords(ui->scopeComboBox, FindRule::scopeWords());
+    WordBox::addWords(ui->replaceBox, FindRule::actionWords());
 }
 
 RuleToolBox::~RuleToolBox() = default;
@@ -72,7 +84,8 @@ RuleToolBox::Rule RuleToolBox::currentRule() const
 
 void RuleToolBox::on_replaceBox_currentIndexChanged(int index)
 {
-    const bool replaces = index == Replace;
+    const bool replaces = WordBox::kindAt(ui->replaceBox, index, FindRule::actionWords(),
+                                          FindRule::Action::Unknown) == FindRule::Action::Replace;
     ui->replaceLabel->setEnabled(replaces);
     ui->replaceEdit->setEnabled(replaces);
     if (replaces)
@@ -82,7 +95,8 @@ void RuleToolBox::on_replaceBox_currentIndexChanged(int index)
 void RuleToolBox::on_lengthComboBox2_currentIndexChanged(int index)
 {
     // A line break has no direction.
-    ui->lengthComboBox->setEnabled(index != BreakLine);
+    const QVariantList operations = ui->lengthComboBox2->itemData(index).toList();
+    ui->lengthComboBox->setEnabled(operations.value(0) != operations.value(1));
 }
 
 QString RuleToolBox::lengthRule() const
@@ -90,31 +104,17 @@ QString RuleToolBox::lengthRule() const
     const int count = ui->lengthSpinBox->value();
     if (count == 0)
         return QString();
-    const bool fromStart = ui->lengthComboBox->currentIndex() == 0;
-    QString name;
-    switch (ui->lengthComboBox2->currentIndex()) {
-    case Keep:
-        name = fromStart ? QStringLiteral("left") : QStringLiteral("right");
-        break;
-    case Cut:
-        name = fromStart ? QStringLiteral("cutLeft") : QStringLiteral("cutRight");
-        break;
-    default:
-        name = QStringLiteral("breakLine");
-        break;
-    }
-    return call(name, QString::number(count));
+    const int end = ui->lengthComboBox->currentIndex() == 0 ? 0 : 1;
+    const auto operation =
+        Operation(ui->lengthComboBox2->currentData().toList().value(end).toInt());
+    return RuleKeyword::rule(operation, QString::number(count));
 }
 
 QString RuleToolBox::newLineRule() const
 {
-    if (ui->lfRadioButton->isChecked())
-        return QStringLiteral("newLine(LF)");
-    if (ui->crlfRadioButton->isChecked())
-        return QStringLiteral("newLine(CRLF)");
-    if (ui->removeCrlfRradioButton->isChecked())
-        return QStringLiteral("newLine(REMOVE)");
-    return QString();
+    return checkedRule({{ui->lfRadioButton, Operation::NewLineToLf},
+                        {ui->crlfRadioButton, Operation::NewLineToCrLf},
+                        {ui->removeCrlfRradioButton, Operation::NewLineRemove}});
 }
 
 RuleToolBox::Rule RuleToolBox::insertRule() const
@@ -125,7 +125,7 @@ RuleToolBox::Rule RuleToolBox::insertRule() const
     if (hasComma(ui->insertLineEdit))
         return {QString(), ui->insertLineEdit};
     const bool atStart = ui->insertComboBox->currentIndex() == 0;
-    return {call(atStart ? QStringLiteral("prepend") : QStringLiteral("append"), text)};
+    return {RuleKeyword::rule(atStart ? Operation::Prepend : Operation::Append, text)};
 }
 
 RuleToolBox::Rule RuleToolBox::findRule() const
@@ -136,47 +136,30 @@ RuleToolBox::Rule RuleToolBox::findRule() const
     if (hasComma(ui->findEdit))
         return {QString(), ui->findEdit};
 
-    QString action;
-    switch (ui->replaceBox->currentIndex()) {
-    case Print:
-        action = QStringLiteral("print");
-        break;
-    case Delete:
-        action = QStringLiteral("delete");
-        break;
-    default:
-        if (hasComma(ui->replaceEdit))
-            return {QString(), ui->replaceEdit};
-        action = call(QStringLiteral("replace"), ui->replaceEdit->text());
-        break;
-    }
+    const auto action =
+        WordBox::currentKind(ui->replaceBox, FindRule::actionWords(), FindRule::Action::Unknown);
+    if (action == FindRule::Action::Replace && hasComma(ui->replaceEdit))
+        return {QString(), ui->replaceEdit};
     const QString test =
-        call(TextTest::names().value(qMax(0, ui->findBox->currentIndex())), search);
-    const QString scope = ui->scopeComboBox->currentIndex() == 0 ? QStringLiteral("fullString")
-                                                                 : QStringLiteral("matchedString");
-    return {
-        call(QStringLiteral("find"), test + QLatin1Char(',') + scope + QLatin1Char(',') + action)};
+        ui->findBox->currentData().toString() + QLatin1Char('(') + search + QLatin1Char(')');
+    const auto scope =
+        WordBox::currentKind(ui->scopeComboBox, FindRule::scopeWords(), FindRule::Scope::Unknown);
+    return {RuleKeyword::rule(Operation::Find,
+                              FindRule::argument(test, scope, action, ui->replaceEdit->text()))};
 }
 
 QString RuleToolBox::characterTypeRule() const
 {
-    const std::pair<const QRadioButton *, const char *> kinds[] = {
-        {ui->lowercaseRadioButton, "lowerCase"}, {ui->uppercaseRadioButton, "upperCase"},
-        {ui->fullWidthRadioButton, "fullWidth"}, {ui->halfWidthRadioButton, "halfWidth"},
-        {ui->hirakanaRadioButton, "hirakana"},   {ui->katakanaRadioButton, "katakana"}};
-    for (const auto &kind : kinds) {
-        if (kind.first->isChecked())
-            return call(QStringLiteral("charType"), QLatin1String(kind.second));
-    }
-    return QString();
+    return checkedRule({{ui->lowercaseRadioButton, Operation::LowerCase},
+                        {ui->uppercaseRadioButton, Operation::UpperCase},
+                        {ui->fullWidthRadioButton, Operation::FullWidth},
+                        {ui->halfWidthRadioButton, Operation::HalfWidth},
+                        {ui->hirakanaRadioButton, Operation::Hiragana},
+                        {ui->katakanaRadioButton, Operation::Katakana}});
 }
 
 QString RuleToolBox::blankRule() const
 {
-    // Stored without parentheses.
-    if (ui->trimRadioButton->isChecked())
-        return QStringLiteral("trim");
-    if (ui->simplifiedRadioButton->isChecked())
-        return QStringLiteral("simplified");
-    return QString();
+    return checkedRule({{ui->trimRadioButton, Operation::Trim},
+                        {ui->simplifiedRadioButton, Operation::Simplified}});
 }

@@ -35,54 +35,21 @@ void breakLines(QString &value, int width)
 } // namespace
 
 CompiledRule::CompiledRule(const QString &rule)
-    : operation_(operationOf(ruleFunctionNameView(rule), ruleArgumentView(rule)))
+    : operation_(RuleKeyword::operationOf(ruleFunctionNameView(rule), ruleArgumentView(rule)))
 {
-    if (operation_ >= Operation::Left && operation_ <= Operation::BreakLine)
+    switch (RuleKeyword::argumentOf(operation_)) {
+    case RuleKeyword::Argument::Count:
         count_ = ruleArgumentNumber(rule);
-    else if (operation_ == Operation::Prepend || operation_ == Operation::Append)
+        break;
+    case RuleKeyword::Argument::Text:
         text_ = ruleArgumentText(rule);
-    else if (operation_ == Operation::Find)
+        break;
+    case RuleKeyword::Argument::Find:
         find_ = FindRule(ruleArgumentText(rule));
-}
-
-// "newLine" and "charType" pick their operation by the argument. Unknown
-// names and keywords leave every value unchanged.
-CompiledRule::Operation CompiledRule::operationOf(QStringView name, QStringView argument)
-{
-    struct Keyword
-    {
-        const char *text;
-        Operation operation;
-    };
-    static const Keyword names[] = {
-        {"left", Operation::Left},           {"right", Operation::Right},
-        {"cutLeft", Operation::CutLeft},     {"cutRight", Operation::CutRight},
-        {"breakLine", Operation::BreakLine}, {"prepend", Operation::Prepend},
-        {"append", Operation::Append},       {"find", Operation::Find},
-        {"trim", Operation::Trim},           {"simplified", Operation::Simplified},
-    };
-    static const Keyword newLineCodes[] = {
-        {"LF", Operation::NewLineToLf},
-        {"CRLF", Operation::NewLineToCrLf},
-        {"REMOVE", Operation::NewLineRemove},
-    };
-    static const Keyword characterTypes[] = {
-        {"lowerCase", Operation::LowerCase}, {"upperCase", Operation::UpperCase},
-        {"fullWidth", Operation::FullWidth}, {"halfWidth", Operation::HalfWidth},
-        {"hirakana", Operation::Hiragana},   {"katakana", Operation::Katakana},
-    };
-    const auto lookUp = [](const auto &keywords, QStringView text) {
-        for (const Keyword &keyword : keywords) {
-            if (text == QLatin1String(keyword.text))
-                return keyword.operation;
-        }
-        return Operation::Unchanged;
-    };
-    if (name == QLatin1String("newLine"))
-        return lookUp(newLineCodes, argument);
-    if (name == QLatin1String("charType"))
-        return lookUp(characterTypes, argument);
-    return lookUp(names, name);
+        break;
+    case RuleKeyword::Argument::None:
+        break;
+    }
 }
 
 void CompiledRule::apply(QString &value) const

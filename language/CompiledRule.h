@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/FindRule.h"
+#include "language/RuleKeyword.h"
 
 #include <QString>
 
@@ -14,31 +15,7 @@ public:
     void apply(QString &value) const;
 
 private:
-    enum class Operation
-    {
-        Unchanged,
-        Left,
-        Right,
-        CutLeft,
-        CutRight,
-        BreakLine,
-        NewLineToLf,
-        NewLineToCrLf,
-        NewLineRemove,
-        Prepend,
-        Append,
-        Find,
-        LowerCase,
-        UpperCase,
-        FullWidth,
-        HalfWidth,
-        Hiragana,
-        Katakana,
-        Trim,
-        Simplified
-    };
-
-    static Operation operationOf(QStringView name, QStringView argument);
+    using Operation = RuleKeyword::Operation;
 
     Operation operation_ = Operation::Unchanged;
     int count_ = 0;

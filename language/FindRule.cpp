@@ -4,28 +4,52 @@
 
 #include <QStringList>
 
+const Vocabulary<FindRule::Scope> &FindRule::scopeWords()
+{
+    static const Vocabulary<Scope> words = {
+        {Scope::FullString, "fullString", QT_TRANSLATE_NOOP("RuleDescription", "전체열"), nullptr},
+        {Scope::MatchedString, "matchedString", QT_TRANSLATE_NOOP("RuleDescription", "일치문자만"),
+         nullptr},
+    };
+    return words;
+}
+
+const Vocabulary<FindRule::Action> &FindRule::actionWords()
+{
+    static const Vocabulary<Action> words = {
+        {Action::Print, "print", QT_TRANSLATE_NOOP("RuleDescription", "출력"), nullptr},
+        {Action::Delete, "delete", QT_TRANSLATE_NOOP("RuleDescription", "제외"), nullptr},
+        {Action::Replace, "replace", QT_TRANSLATE_NOOP("RuleDescription", "치환"), nullptr},
+    };
+    return words;
+}
+
 FindRule::FindRule(const QString &argument)
 {
     // The parts are split at every ",", so neither the search text nor the
     // replacement can hold one; missing parts are empty.
     const QStringList parts = argument.split(QLatin1Char(','), Qt::KeepEmptyParts);
     test_ = TextTest(parts.value(0));
-
-    const QString scope = parts.value(1);
-    if (scope == QLatin1String("fullString"))
-        scope_ = Scope::FullString;
-    else if (scope == QLatin1String("matchedString"))
-        scope_ = Scope::MatchedString;
+    scope_ = scopeWords().kindOf(parts.value(1), Scope::Unknown);
 
     const QString action = parts.value(2);
-    if (action == QLatin1String("print")) {
-        action_ = Action::Print;
-    } else if (action == QLatin1String("delete")) {
-        action_ = Action::Delete;
-    } else if (ruleFunctionNameView(action) == QLatin1String("replace")) {
+    const Action alone = actionWords().kindOf(action, Action::Unknown);
+    if (alone == Action::Print || alone == Action::Delete) {
+        action_ = alone;
+    } else if (actionWords().kindOf(ruleFunctionNameView(action), Action::Unknown) ==
+               Action::Replace) {
         action_ = Action::Replace;
         replacement_ = ruleArgumentText(action);
     }
+}
+
+QString FindRule::argument(const QString &test, Scope scope, Action action,
+                           const QString &replacement)
+{
+    QString actionText = actionWords().name(action);
+    if (action == Action::Replace)
+        actionText += QLatin1Char('(') + replacement + QLatin1Char(')');
+    return test + QLatin1Char(',') + scopeWords().name(scope) + QLatin1Char(',') + actionText;
 }
 
 namespace {

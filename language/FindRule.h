@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/TextTest.h"
+#include "language/Vocabulary.h"
 
 #include <QString>
 
@@ -10,12 +11,6 @@
 class FindRule
 {
 public:
-    FindRule() = default;
-    explicit FindRule(const QString &argument);
-
-    void apply(QString &value) const;
-
-private:
     enum class Scope
     {
         FullString,
@@ -30,6 +25,24 @@ private:
         Unknown
     };
 
+    FindRule() = default;
+    explicit FindRule(const QString &argument);
+
+    // The stored argument; the replacement counts only for Replace.
+    static QString argument(const QString &test, Scope scope, Action action,
+                            const QString &replacement);
+    static const Vocabulary<Scope> &scopeWords();
+    // Print and delete stand alone; replace is a call with its text.
+    static const Vocabulary<Action> &actionWords();
+
+    void apply(QString &value) const;
+
+    const TextTest &test() const { return test_; }
+    Scope scope() const { return scope_; }
+    Action action() const { return action_; }
+    const QString &replacement() const { return replacement_; }
+
+private:
     void applyToMatch(QString &value) const;
 
     TextTest test_;

@@ -2,37 +2,28 @@
 
 #include "language/RuleText.h"
 
-// "unLimit" needs no case of its own: it is neither a lower nor an upper bound name.
 NumberRange::NumberRange(const QStringList &bounds)
 {
     const QString lower = bounds.value(0);
-    const QStringView lowerName = ruleFunctionNameView(lower);
-    if (lowerName == QLatin1String("greaterThan"))
-        lower_ = Lower::GreaterThan;
-    else if (lowerName == QLatin1String("notLessThan"))
-        lower_ = Lower::NotLessThan;
-    if (lower_ != Lower::None)
+    lower_ = NumberBound::kindOf(ruleFunctionNameView(lower), true);
+    if (lower_ != Kind::Unlimited)
         lowerValue_ = ruleArgumentNumber(lower);
 
     const QString upper = bounds.value(1);
-    const QStringView upperName = ruleFunctionNameView(upper);
-    if (upperName == QLatin1String("lessThan"))
-        upper_ = Upper::LessThan;
-    else if (upperName == QLatin1String("notGreaterThan"))
-        upper_ = Upper::NotGreaterThan;
-    if (upper_ != Upper::None)
+    upper_ = NumberBound::kindOf(ruleFunctionNameView(upper), false);
+    if (upper_ != Kind::Unlimited)
         upperValue_ = ruleArgumentNumber(upper);
 }
 
 bool NumberRange::contains(qint32 number) const
 {
-    if (lower_ == Lower::GreaterThan && number <= lowerValue_)
+    if (lower_ == Kind::GreaterThan && number <= lowerValue_)
         return false;
-    if (lower_ == Lower::NotLessThan && number < lowerValue_)
+    if (lower_ == Kind::NotLessThan && number < lowerValue_)
         return false;
-    if (upper_ == Upper::LessThan && number >= upperValue_)
+    if (upper_ == Kind::LessThan && number >= upperValue_)
         return false;
-    if (upper_ == Upper::NotGreaterThan && number > upperValue_)
+    if (upper_ == Kind::NotGreaterThan && number > upperValue_)
         return false;
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/NumberBound.h"
+
 #include <QStringList>
 
 // The two bounds of a "range(lower,upper)" condition, parsed once. A bound
@@ -14,21 +16,10 @@ public:
     bool contains(qint32 number) const;
 
 private:
-    enum class Lower
-    {
-        None,
-        GreaterThan,
-        NotLessThan
-    };
-    enum class Upper
-    {
-        None,
-        LessThan,
-        NotGreaterThan
-    };
+    using Kind = NumberBound::Kind;
 
-    Lower lower_ = Lower::None;
-    Upper upper_ = Upper::None;
+    Kind lower_ = Kind::Unlimited;
+    Kind upper_ = Kind::Unlimited;
     qint32 lowerValue_ = 0;
     qint32 upperValue_ = 0;
 };

@@ -1,57 +1,33 @@
 #include "language/RuleDescription.h"
 
+#include "language/ConditionCombination.h"
+#include "language/FindRule.h"
+#include "language/MergeType.h"
+#include "language/NumberBound.h"
+#include "language/RuleKeyword.h"
 #include "language/RuleText.h"
 #include "language/TextTest.h"
 
 QString RuleDescription::rule(const QString &rule)
 {
-    const QString name = ruleFunctionName(rule);
-    const QString argument = ruleArgumentText(rule);
-    const QString count = QString::number(ruleArgumentNumber(rule));
-    if (name == QLatin1String("left"))
-        return tr("Keep the first %1 characters").arg(count);
-    if (name == QLatin1String("right"))
-        return tr("Keep the last %1 characters").arg(count);
-    if (name == QLatin1String("cutLeft"))
-        return tr("Delete the first %1 characters").arg(count);
-    if (name == QLatin1String("cutRight"))
-        return tr("Delete the last %1 characters").arg(count);
-    if (name == QLatin1String("breakLine"))
-        return tr("Break the line every %1 characters").arg(count);
-    if (name == QLatin1String("prepend"))
-        return tr("Insert “%1” at the start").arg(argument);
-    if (name == QLatin1String("append"))
-        return tr("Insert “%1” at the end").arg(argument);
-    if (name == QLatin1String("trim"))
-        return tr("Delete blanks at the start and end");
-    if (name == QLatin1String("simplified"))
-        return tr("Delete blanks at the start and end, and make each run of blanks one space");
-    if (name == QLatin1String("find")) {
-        const QString text = find(argument);
+    const RuleKeyword::Operation operation =
+        RuleKeyword::operationOf(ruleFunctionNameView(rule), ruleArgumentView(rule));
+    const QString words = RuleKeyword::description(operation);
+    switch (RuleKeyword::argumentOf(operation)) {
+    case RuleKeyword::Argument::Count:
+        return words.arg(QString::number(ruleArgumentNumber(rule)));
+    case RuleKeyword::Argument::Text:
+        return words.arg(ruleArgumentText(rule));
+    case RuleKeyword::Argument::Find: {
+        const QString text = find(ruleArgumentText(rule));
         if (!text.isEmpty())
             return text;
+        break;
     }
-    if (name == QLatin1String("newLine")) {
-        if (argument == QLatin1String("LF"))
-            return tr("Make every new line LF");
-        if (argument == QLatin1String("CRLF"))
-            return tr("Make every new line CRLF");
-        if (argument == QLatin1String("REMOVE"))
-            return tr("Delete new lines, making one line");
-    }
-    if (name == QLatin1String("charType")) {
-        if (argument == QLatin1String("lowerCase"))
-            return tr("Convert to lower case");
-        if (argument == QLatin1String("upperCase"))
-            return tr("Convert to upper case");
-        if (argument == QLatin1String("fullWidth"))
-            return tr("Convert to full width");
-        if (argument == QLatin1String("halfWidth"))
-            return tr("Convert to half width");
-        if (argument == QLatin1String("hirakana"))
-            return tr("Convert to hiragana");
-        if (argument == QLatin1String("katakana"))
-            return tr("Convert to katakana");
+    case RuleKeyword::Argument::None:
+        if (!words.isEmpty())
+            return words;
+        break;
     }
     return tr("Unknown rule, changes nothing: %1").arg(rule);
 }
@@ -66,57 +42,28 @@ QString RuleDescription::rules(const QStringList &rules, const QStringList &afte
     return lines.join(QLatin1Char('\n'));
 }
 
-QString RuleDescription::textTest(const QString &test)
-{
-    const TextTest parsed(test);
-    const QString &text = parsed.text();
-    switch (parsed.kind()) {
-    case TextTest::Kind::EqualTo:
-        return tr("equals “%1”").arg(text);
-    case TextTest::Kind::NotEqualTo:
-        return tr("does not equal “%1”").arg(text);
-    case TextTest::Kind::Contains:
-        return tr("contains “%1”").arg(text);
-    case TextTest::Kind::NotContains:
-        return tr("does not contain “%1”").arg(text);
-    case TextTest::Kind::StartsWith:
-        return tr("starts with “%1”").arg(text);
-    case TextTest::Kind::NotStartsWith:
-        return tr("does not start with “%1”").arg(text);
-    case TextTest::Kind::EndsWith:
-        return tr("ends with “%1”").arg(text);
-    case TextTest::Kind::NotEndsWith:
-        return tr("does not end with “%1”").arg(text);
-    case TextTest::Kind::Unknown:
-        break;
-    }
-    return QString();
-}
-
 // Worded after what the rule does, which for the matched part depends on the
 // test: only "contains", "starts with" and "ends with" have a part of their own.
 QString RuleDescription::find(const QString &argument)
 {
-    const QStringList parts = argument.split(QLatin1Char(','), Qt::KeepEmptyParts);
-    const QString scope = parts.value(1);
-    const QString action = parts.value(2);
-    const bool print = action == QLatin1String("print");
-    const bool remove = action == QLatin1String("delete");
-    const bool replace = ruleFunctionName(action) == QLatin1String("replace");
-    const bool whole = scope == QLatin1String("fullString");
-    if ((!print && !remove && !replace) || (!whole && scope != QLatin1String("matchedString")))
+    const FindRule parsed(argument);
+    const bool print = parsed.action() == FindRule::Action::Print;
+    const bool remove = parsed.action() == FindRule::Action::Delete;
+    const bool replace = parsed.action() == FindRule::Action::Replace;
+    const bool whole = parsed.scope() == FindRule::Scope::FullString;
+    if (parsed.action() == FindRule::Action::Unknown || parsed.scope() == FindRule::Scope::Unknown)
         return QString();
 
-    const TextTest parsed(parts.value(0));
-    const QString test = textTest(parts.value(0));
-    const QString &search = parsed.text();
-    const QString replacement = ruleArgumentText(action);
+    const TextTest &tested = parsed.test();
+    const QString test = TextTest::words().description(tested.kind(), tested.text());
+    const QString &search = tested.text();
+    const QString &replacement = parsed.replacement();
     if (test.isEmpty())
         return whole && print ? tr("Empty every value (unknown test)") : QString();
     if (whole || !print) {
         if (whole && print)
             return tr("Keep the value only if it %1").arg(test);
-        switch (whole ? TextTest::Kind::Unknown : parsed.kind()) {
+        switch (whole ? TextTest::Kind::Unknown : tested.kind()) {
         case TextTest::Kind::Contains:
             return remove ? tr("Delete every “%1”").arg(search)
                           : tr("Replace every “%1” with “%2”").arg(search, replacement);
@@ -143,21 +90,11 @@ QString RuleDescription::find(const QString &argument)
     return tr("Make the value “%2” if it %1").arg(test, search);
 }
 
-// A bound counts only in its own place, as when the condition is tested: a
-// lower bound's name in the upper place is no bound.
 QString RuleDescription::bound(const QString &bound, bool lower)
 {
-    const QString name = ruleFunctionName(bound);
-    const QString number = QString::number(ruleArgumentNumber(bound));
-    if (lower && name == QLatin1String("greaterThan"))
-        return tr("over %1").arg(number);
-    if (lower && name == QLatin1String("notLessThan"))
-        return tr("%1 or more").arg(number);
-    if (!lower && name == QLatin1String("lessThan"))
-        return tr("under %1").arg(number);
-    if (!lower && name == QLatin1String("notGreaterThan"))
-        return tr("%1 or less").arg(number);
-    return QString();
+    return NumberBound::words(lower).description(
+        NumberBound::kindOf(ruleFunctionNameView(bound), lower),
+        QString::number(ruleArgumentNumber(bound)));
 }
 
 QString RuleDescription::condition(const QString &tested, const QString &condition)
@@ -171,7 +108,8 @@ QString RuleDescription::condition(const QString &tested, const QString &conditi
             return tr("%1: any value").arg(tested);
         return tr("%1 is a number %2").arg(tested, parts.join(tr(", ")));
     }
-    const QString test = textTest(condition);
+    const TextTest parsed(condition);
+    const QString test = TextTest::words().description(parsed.kind(), parsed.text());
     if (test.isEmpty())
         return tr("%1: no test set, never true").arg(tested);
     return tr("%1 %2").arg(tested, test);
@@ -180,8 +118,9 @@ QString RuleDescription::condition(const QString &tested, const QString &conditi
 QString RuleDescription::conditions(const QStringList &tested, const QStringList &conditions,
                                     const QString &combination)
 {
-    const bool all = combination == QLatin1String("AND");
-    const bool any = combination == QLatin1String("OR");
+    const ConditionCombination::Kind kind = ConditionCombination::kindOf(combination);
+    const bool all = kind == ConditionCombination::Kind::All;
+    const bool any = kind == ConditionCombination::Kind::Any;
     QStringList lines;
     for (int i = 0; i < tested.size(); ++i) {
         const QString line = condition(tested.at(i), conditions.value(i));
@@ -201,7 +140,8 @@ QString RuleDescription::conditions(const QStringList &tested, const QStringList
 
 QString RuleDescription::merge(const QString &type, const QString &separator)
 {
-    if (type == QLatin1String("STRING")) {
+    const MergeType::Kind kind = MergeType::kindOf(type);
+    if (kind == MergeType::Kind::Strings) {
         if (separator == QLatin1String("\n"))
             return tr("Join as text (new line LF)");
         if (separator == QLatin1String("\r\n"))
@@ -210,7 +150,7 @@ QString RuleDescription::merge(const QString &type, const QString &separator)
             return tr("Join as text (no separator)");
         return tr("Join as text (%1)").arg(separator);
     }
-    if (type == QLatin1String("NUMBER"))
+    if (kind == MergeType::Kind::Numbers)
         return tr("Sum");
     return QString();
 }

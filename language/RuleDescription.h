@@ -32,7 +32,6 @@ public:
     static QStringList conditionExamples();
 
 private:
-    static QString textTest(const QString &test);
     static QString find(const QString &argument);
     static QString bound(const QString &bound, bool lower);
 };

@@ -23,26 +23,35 @@ bool endsWithText(QStringView value, const QString &text)
 
 } // namespace
 
-const QStringList &TextTest::names()
+const Vocabulary<TextTest::Kind> &TextTest::words()
 {
-    static const QStringList names = {QStringLiteral("equalTo"),    QStringLiteral("notEqualTo"),
-                                      QStringLiteral("contains"),   QStringLiteral("notContains"),
-                                      QStringLiteral("startsWith"), QStringLiteral("notStartsWith"),
-                                      QStringLiteral("endsWith"),   QStringLiteral("notEndsWith")};
-    return names;
+    static const Vocabulary<Kind> words = {
+        {Kind::EqualTo, "equalTo", QT_TRANSLATE_NOOP("RuleDescription", "과 일치"),
+         QT_TRANSLATE_NOOP("RuleDescription", "equals “%1”")},
+        {Kind::NotEqualTo, "notEqualTo", QT_TRANSLATE_NOOP("RuleDescription", "과 불일치"),
+         QT_TRANSLATE_NOOP("RuleDescription", "does not equal “%1”")},
+        {Kind::Contains, "contains", QT_TRANSLATE_NOOP("RuleDescription", "을 포함"),
+         QT_TRANSLATE_NOOP("RuleDescription", "contains “%1”")},
+        {Kind::NotContains, "notContains", QT_TRANSLATE_NOOP("RuleDescription", "을 미포함"),
+         QT_TRANSLATE_NOOP("RuleDescription", "does not contain “%1”")},
+        {Kind::StartsWith, "startsWith", QT_TRANSLATE_NOOP("RuleDescription", "으로 시작"),
+         QT_TRANSLATE_NOOP("RuleDescription", "starts with “%1”")},
+        {Kind::NotStartsWith, "notStartsWith",
+         QT_TRANSLATE_NOOP("RuleDescription", "으로 시작하지 않음"),
+         QT_TRANSLATE_NOOP("RuleDescription", "does not start with “%1”")},
+        {Kind::EndsWith, "endsWith", QT_TRANSLATE_NOOP("RuleDescription", "으로 끝"),
+         QT_TRANSLATE_NOOP("RuleDescription", "ends with “%1”")},
+        {Kind::NotEndsWith, "notEndsWith", QT_TRANSLATE_NOOP("RuleDescription", "으로 끝나지 않음"),
+         QT_TRANSLATE_NOOP("RuleDescription", "does not end with “%1”")},
+    };
+    return words;
 }
 
 TextTest::TextTest(const QString &condition)
+    : kind_(words().kindOf(ruleFunctionNameView(condition), Kind::Unknown))
 {
-    const QStringView name = ruleFunctionNameView(condition);
-    const QStringList &known = names();
-    for (int i = 0; i < known.size(); ++i) {
-        if (name == known.at(i)) {
-            kind_ = Kind(i);
-            text_ = ruleArgumentText(condition);
-            return;
-        }
-    }
+    if (kind_ != Kind::Unknown)
+        text_ = ruleArgumentText(condition);
 }
 
 bool TextTest::matches(QStringView value) const

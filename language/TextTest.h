@@ -1,7 +1,8 @@
 #pragma once
 
+#include "language/Vocabulary.h"
+
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 // A text condition such as "startsWith(090)", parsed once: the name picks the
@@ -23,9 +24,9 @@ public:
         Unknown
     };
 
-    // The stored names of the tests, in the order of Kind (and of the
-    // editors' comparison boxes).
-    static const QStringList &names();
+    // The tests in the order the editors offer them; the labels follow the
+    // search text, the descriptions read with it.
+    static const Vocabulary<Kind> &words();
 
     TextTest() = default;
     explicit TextTest(const QString &condition);

@@ -563,14 +563,6 @@ Discard the changes?</source>
         <translation>設定した条件の判定方法を指定します</translation>
     </message>
     <message>
-        <source>위 조건을 모두 만족시 출력</source>
-        <translation>上の条件をすべて満たすときに出力</translation>
-    </message>
-    <message>
-        <source>위 조건을 하나라도 만족시 출력</source>
-        <translation>上の条件のいずれかを満たすときに出力</translation>
-    </message>
-    <message>
         <source>비교 유형</source>
         <translation>比較の種類</translation>
     </message>
@@ -599,38 +591,6 @@ Discard the changes?</source>
         <translation>比較方法を選択します</translation>
     </message>
     <message>
-        <source>과 일치</source>
-        <translation>と一致</translation>
-    </message>
-    <message>
-        <source>과 불일치</source>
-        <translation>と不一致</translation>
-    </message>
-    <message>
-        <source>을 포함</source>
-        <translation>を含む</translation>
-    </message>
-    <message>
-        <source>을 미포함</source>
-        <translation>を含まない</translation>
-    </message>
-    <message>
-        <source>으로 시작</source>
-        <translation>で始まる</translation>
-    </message>
-    <message>
-        <source>으로 시작하지 않음</source>
-        <translation>で始まらない</translation>
-    </message>
-    <message>
-        <source>으로 끝</source>
-        <translation>で終わる</translation>
-    </message>
-    <message>
-        <source>으로 끝나지 않음</source>
-        <translation>で終わらない</translation>
-    </message>
-    <message>
         <source>하한</source>
         <translation>下限</translation>
     </message>
@@ -643,18 +603,6 @@ Discard the changes?</source>
         <translation>下限値の比較方法を選択します</translation>
     </message>
     <message>
-        <source>초과</source>
-        <translation>より大きい</translation>
-    </message>
-    <message>
-        <source>이상</source>
-        <translation>以上</translation>
-    </message>
-    <message>
-        <source>무제한</source>
-        <translation>制限なし</translation>
-    </message>
-    <message>
         <source>상한</source>
         <translation>上限</translation>
     </message>
@@ -665,14 +613,6 @@ Discard the changes?</source>
     <message>
         <source>최고한계 비교방법을 선택합니다</source>
         <translation>上限値の比較方法を選択します</translation>
-    </message>
-    <message>
-        <source>미만</source>
-        <translation>未満</translation>
-    </message>
-    <message>
-        <source>이하</source>
-        <translation>以下</translation>
     </message>
     <message>
         <source>설정된 조건을 저장합니다</source>
@@ -1281,18 +1221,6 @@ Please check the input file(s).</source>
         <translation>重複を削除するとき、値を統合するかどうかと統合の方法を設定します</translation>
     </message>
     <message>
-        <source>병합 안함</source>
-        <translation>統合しない</translation>
-    </message>
-    <message>
-        <source>문자열 병합</source>
-        <translation>文字列として連結</translation>
-    </message>
-    <message>
-        <source>숫자열 합</source>
-        <translation>数値として合計</translation>
-    </message>
-    <message>
         <source>연결자</source>
         <translation>区切り文字</translation>
     </message>
@@ -1784,6 +1712,98 @@ Please check the input file(s).</source>
         <source>Make the value “%2” if it %1</source>
         <translation>%1値を「%2」にする</translation>
     </message>
+    <message>
+        <source>전체열</source>
+        <translation>文字列全体</translation>
+    </message>
+    <message>
+        <source>일치문자만</source>
+        <translation>一致した文字のみ</translation>
+    </message>
+    <message>
+        <source>출력</source>
+        <translation>残す</translation>
+    </message>
+    <message>
+        <source>제외</source>
+        <translation>除外</translation>
+    </message>
+    <message>
+        <source>치환</source>
+        <translation>置換</translation>
+    </message>
+    <message>
+        <source>과 일치</source>
+        <translation>と一致</translation>
+    </message>
+    <message>
+        <source>과 불일치</source>
+        <translation>と不一致</translation>
+    </message>
+    <message>
+        <source>을 포함</source>
+        <translation>を含む</translation>
+    </message>
+    <message>
+        <source>을 미포함</source>
+        <translation>を含まない</translation>
+    </message>
+    <message>
+        <source>으로 시작</source>
+        <translation>で始まる</translation>
+    </message>
+    <message>
+        <source>으로 시작하지 않음</source>
+        <translation>で始まらない</translation>
+    </message>
+    <message>
+        <source>으로 끝</source>
+        <translation>で終わる</translation>
+    </message>
+    <message>
+        <source>으로 끝나지 않음</source>
+        <translation>で終わらない</translation>
+    </message>
+    <message>
+        <source>초과</source>
+        <translation>より大きい</translation>
+    </message>
+    <message>
+        <source>이상</source>
+        <translation>以上</translation>
+    </message>
+    <message>
+        <source>미만</source>
+        <translation>未満</translation>
+    </message>
+    <message>
+        <source>이하</source>
+        <translation>以下</translation>
+    </message>
+    <message>
+        <source>무제한</source>
+        <translation>制限なし</translation>
+    </message>
+    <message>
+        <source>병합 안함</source>
+        <translation>統合しない</translation>
+    </message>
+    <message>
+        <source>문자열 병합</source>
+        <translation>文字列として連結</translation>
+    </message>
+    <message>
+        <source>숫자열 합</source>
+        <translation>数値として合計</translation>
+    </message>
+    <message>
+        <source>위 조건을 모두 만족시 출력</source>
+        <translation>上の条件をすべて満たすときに出力</translation>
+    </message>
+    <message>
+        <source>위 조건을 하나라도 만족시 출력</source>
+        <translation>上の条件のいずれかを満たすときに出力</translation>
+    </message>
 </context>
 <context>
     <name>RuleDialog</name>
@@ -1979,60 +1999,12 @@ Please check the input file(s).</source>
         <translation>検索方法を選択します</translation>
     </message>
     <message>
-        <source>과 일치</source>
-        <translation>と一致</translation>
-    </message>
-    <message>
-        <source>과 불일치</source>
-        <translation>と不一致</translation>
-    </message>
-    <message>
-        <source>을 포함</source>
-        <translation>を含む</translation>
-    </message>
-    <message>
-        <source>을 미포함</source>
-        <translation>を含まない</translation>
-    </message>
-    <message>
-        <source>으로 시작</source>
-        <translation>で始まる</translation>
-    </message>
-    <message>
-        <source>으로 시작하지 않음</source>
-        <translation>で始まらない</translation>
-    </message>
-    <message>
-        <source>으로 끝</source>
-        <translation>で終わる</translation>
-    </message>
-    <message>
-        <source>으로 끝나지 않음</source>
-        <translation>で終わらない</translation>
-    </message>
-    <message>
         <source>처리 범위를 선택합니다</source>
         <translation>処理する範囲を選択します</translation>
     </message>
     <message>
-        <source>전체열</source>
-        <translation>文字列全体</translation>
-    </message>
-    <message>
-        <source>일치문자만</source>
-        <translation>一致した文字のみ</translation>
-    </message>
-    <message>
         <source>처리 방법을 선택합니다</source>
         <translation>処理方法を選択します</translation>
-    </message>
-    <message>
-        <source>출력</source>
-        <translation>残す</translation>
-    </message>
-    <message>
-        <source>제외</source>
-        <translation>除外</translation>
     </message>
     <message>
         <source>치환</source>

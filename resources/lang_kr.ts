@@ -563,14 +563,6 @@ Discard the changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>위 조건을 모두 만족시 출력</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>위 조건을 하나라도 만족시 출력</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>비교 유형</source>
         <translation type="unfinished"></translation>
     </message>
@@ -599,38 +591,6 @@ Discard the changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>과 일치</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>과 불일치</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>을 포함</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>을 미포함</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 시작</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 시작하지 않음</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 끝</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 끝나지 않음</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>하한</source>
         <translation type="unfinished"></translation>
     </message>
@@ -643,18 +603,6 @@ Discard the changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>초과</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>이상</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>무제한</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>상한</source>
         <translation type="unfinished"></translation>
     </message>
@@ -664,14 +612,6 @@ Discard the changes?</source>
     </message>
     <message>
         <source>최고한계 비교방법을 선택합니다</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>미만</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>이하</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1279,18 +1219,6 @@ Please check the input file(s).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>병합 안함</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>문자열 병합</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>숫자열 합</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>연결자</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1782,6 +1710,98 @@ Please check the input file(s).</source>
         <source>Make the value “%2” if it %1</source>
         <translation>%1인 값을 &apos;%2&apos;(으)로</translation>
     </message>
+    <message>
+        <source>전체열</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>일치문자만</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>출력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>제외</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>치환</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>과 일치</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>과 불일치</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>을 포함</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>을 미포함</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>으로 시작</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>으로 시작하지 않음</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>으로 끝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>으로 끝나지 않음</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>초과</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>이상</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>미만</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>이하</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>무제한</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>병합 안함</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>문자열 병합</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>숫자열 합</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>위 조건을 모두 만족시 출력</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>위 조건을 하나라도 만족시 출력</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RuleDialog</name>
@@ -1977,59 +1997,11 @@ Please check the input file(s).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>과 일치</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>과 불일치</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>을 포함</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>을 미포함</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 시작</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 시작하지 않음</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 끝</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>으로 끝나지 않음</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>처리 범위를 선택합니다</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>전체열</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>일치문자만</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>처리 방법을 선택합니다</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>출력</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>제외</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

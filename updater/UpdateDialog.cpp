@@ -1,7 +1,7 @@
 #include "updater/UpdateDialog.h"
 
+#include "editors/QtDesktop.h"
 #include "ui_UpdateDialog.h"
-#include "updater/QtUpdaterDesktop.h"
 #include "updater/StalledTransfer.h"
 #include "updater/UpdateFileName.h"
 #include "updater/UpdateInstallation.h"
@@ -44,10 +44,10 @@ QString mainProgramName()
 } // namespace
 
 UpdateDialog::UpdateDialog(QWidget *parent)
-    : UpdateDialog(std::make_unique<QtUpdaterDesktop>(), UpdateOptions(), parent)
+    : UpdateDialog(std::make_unique<QtDesktop>(), UpdateOptions(), parent)
 {}
 
-UpdateDialog::UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop, const UpdateOptions &options,
+UpdateDialog::UpdateDialog(std::unique_ptr<Desktop> desktop, const UpdateOptions &options,
                            QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::UpdateDialog>()), desktop_(std::move(desktop)),
       options_(options), programFolder_(QCoreApplication::applicationDirPath()),

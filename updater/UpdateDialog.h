@@ -14,7 +14,7 @@ class QMovie;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTemporaryDir;
-class UpdaterDesktop;
+class Desktop;
 class VersionFetch;
 
 namespace Ui {
@@ -33,7 +33,7 @@ public:
     explicit UpdateDialog(QWidget *parent = nullptr);
     // Tests pass a fake desktop (warning box, process start) and options of
     // their own (signing key, time-out).
-    explicit UpdateDialog(std::unique_ptr<UpdaterDesktop> desktop,
+    explicit UpdateDialog(std::unique_ptr<Desktop> desktop,
                           const UpdateOptions &options = UpdateOptions(),
                           QWidget *parent = nullptr);
     ~UpdateDialog() override;
@@ -70,7 +70,7 @@ private:
     bool storeDownload(const QByteArray &body);
 
     std::unique_ptr<Ui::UpdateDialog> ui;
-    std::unique_ptr<UpdaterDesktop> desktop_;
+    std::unique_ptr<Desktop> desktop_;
     UpdateOptions options_;
     QString programFolder_;
     QString workingFolder_; // where the main program is restarted

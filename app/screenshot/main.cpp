@@ -6,9 +6,9 @@
 //   rowsmith-screenshot OUTPUT.png WORKING_FOLDER INPUT...
 //   rowsmith-screenshot --about OUTPUT.png
 #include "DialogScreenshots.h"
-#include "app/DesktopServices.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
+#include "editors/Desktop.h"
 #include "startup/StartupTranslation.h"
 
 #include <QApplication>
@@ -24,8 +24,9 @@
 
 namespace {
 
-// Answers the "add files" dialog with the given inputs; everything else is a no-op.
-class ScriptedDesktop : public DesktopServices
+// Answers the "add files" dialog with the given inputs and runs dialogs as
+// they are; everything else is a no-op.
+class ScriptedDesktop : public Desktop
 {
 public:
     explicit ScriptedDesktop(QStringList inputs) : inputs_(std::move(inputs)) {}
@@ -44,8 +45,12 @@ public:
     }
     bool question(QWidget *, const QString &, const QString &) override { return false; }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
+    int runModal(QDialog *dialog) override { return dialog->exec(); }
     void quit(int) override {}
-    bool startDetached(const QString &, const QStringList &) override { return true; }
+    bool startDetached(const QString &, const QStringList &, const QString &) override
+    {
+        return true;
+    }
     bool openUrl(const QUrl &) override { return true; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "editors/models/ColumnLetters.h"
 #include "editors/models/ItemDragPayload.h"
+#include "language/ConditionCombination.h"
 #include "settings/ConvertSetting.h"
 
 #include <QMimeData>
@@ -220,7 +221,8 @@ bool OutputModeModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
             item.conditions.append(text);
             item.condRules.append(QString());
             if (item.condCombination.isEmpty())
-                item.condCombination = QStringLiteral("AND");
+                item.condCombination =
+                    ConditionCombination::words().name(ConditionCombination::Kind::All);
         }
     }
     items_[parent.column()] = item;

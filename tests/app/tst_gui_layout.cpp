@@ -1,4 +1,3 @@
-#include "FakeDesktop.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
 #include "editors/ConfigDialog.h"
@@ -17,9 +16,9 @@
 #include "startup/ProgramFiles.h"
 #include "startup/StartupTranslation.h"
 #include "support/ChildWidget.h"
+#include "support/FakeDesktop.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
-#include "updater/UpdaterDesktop.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -259,22 +258,12 @@ bool copyDemo(const QString &to)
     return true;
 }
 
-class SilentUpdaterDesktop : public UpdaterDesktop
-{
-public:
-    void warning(QWidget *, const QString &, const QString &) override {}
-    bool startDetached(const QString &, const QStringList &, const QString &) override
-    {
-        return true;
-    }
-};
-
 // The updater's window once its version check has answered.
 std::unique_ptr<QWidget> updater(const QByteArray &versionDocumentUrl, int page)
 {
     const QByteArray previous = qgetenv("ROWSMITH_UPDATE_URL");
     qputenv("ROWSMITH_UPDATE_URL", versionDocumentUrl);
-    auto dialog = std::make_unique<UpdateDialog>(std::make_unique<SilentUpdaterDesktop>());
+    auto dialog = std::make_unique<UpdateDialog>(std::make_unique<FakeDesktop>());
     dialog->setCurrentVersion(QStringLiteral("1.00"));
     auto *pages = child<QStackedWidget>(dialog.get(), "stackedWidget");
     auto *check = child<QLabel>(dialog.get(), "versionCheckLabel");

@@ -1,6 +1,6 @@
-#include "FakeDesktop.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
+#include "support/FakeDesktop.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "FakeDesktop.h"
 #include "app/InfoDialog.h"
 #include "app/MainWindow.h"
 #include "startup/ProgramFiles.h"
 #include "startup/StartupTranslation.h"
+#include "support/FakeDesktop.h"
 #include "support/ProcessRunner.h"
 #include "support/TestWorkingFolder.h"
 

@@ -1,6 +1,6 @@
-#include "FakeDesktop.h"
 #include "app/MainWindow.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/FakeDesktop.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QAction>

@@ -1,4 +1,3 @@
-#include "FakeDesktop.h"
 #include "app/MainWindow.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
@@ -11,6 +10,7 @@
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
 #include "support/ChildWidget.h"
+#include "support/FakeDesktop.h"
 #include "support/ProcessRunner.h"
 #include "support/TestWorkingFolder.h"
 

@@ -1,5 +1,5 @@
-#include "FakeDesktop.h"
 #include "app/MainWindow.h"
+#include "support/FakeDesktop.h"
 #include "support/LocalServer.h"
 #include "support/TestWorkingFolder.h"
 

@@ -1,9 +1,9 @@
-#include "FakeDialogServices.h"
 #include "editors/ConfigDialog.h"
 #include "editors/ConvertSettingDialog.h"
 #include "editors/KeySelectDialog.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSettingStore.h"
+#include "support/FakeDesktop.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QDir>
@@ -196,9 +196,10 @@ void ConfigDialogTest::company()
         QVERIFY(company.write());
     }
     QStringListModel names;
-    FakeDialogServices fake;
+    FakeDesktop fake;
+    fake.modal = FakeDesktop::reject;
     ConfigDialog dialog(&names);
-    dialog.setServices(fake.services());
+    dialog.setDesktop(&fake);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
@@ -216,7 +217,7 @@ void ConfigDialogTest::company()
         else
             target->insert(text);
     }
-    fake.answers.enqueue(answer);
+    fake.questionAnswers.enqueue(answer);
     if (how == "ok")
         click(&dialog, "okButton");
     else if (how == "cancel")
@@ -273,9 +274,10 @@ void ConfigDialogTest::settingsList()
         QVERIFY(ConvertSettingStore::save(setting));
     }
     QStringListModel names(ConvertSettingStore::settingNames());
-    FakeDialogServices fake;
+    FakeDesktop fake;
+    fake.modal = FakeDesktop::reject;
     ConfigDialog dialog(&names);
-    dialog.setServices(fake.services());
+    dialog.setDesktop(&fake);
     dialog.setCurrentPage(ConfigDialog::SettingsPage);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -285,9 +287,9 @@ void ConfigDialogTest::settingsList()
         list->setCurrentIndex(names.index(currentRow));
 
     if (action.startsWith("delete")) {
-        fake.answers.enqueue(action.endsWith("yes"));
+        fake.questionAnswers.enqueue(action.endsWith("yes"));
         click(&dialog, "deleteButton");
-        QCOMPARE(fake.questions,
+        QCOMPARE(FakeDesktop::texts(fake.questions),
                  currentRow < 0 ? QStringList{} : QStringList{"Delete the convert setting 'B'?"});
     } else if (action == "copy") {
         click(&dialog, "copyButton");
@@ -346,9 +348,10 @@ void ConfigDialogTest::unreadableSettingsFileIsKept()
     const QByteArray before = file.readAll();
     file.close();
 
-    FakeDialogServices fake;
+    FakeDesktop fake;
+    fake.modal = FakeDesktop::reject;
     ConfigDialog dialog(&names);
-    dialog.setServices(fake.services());
+    dialog.setDesktop(&fake);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.findChild<QListView *>("settingListView")->setCurrentIndex(names.index(1));
@@ -364,7 +367,7 @@ void ConfigDialogTest::unreadableSettingsFileIsKept()
         click(saving, "saveButton");
     }
 
-    QCOMPARE(fake.warnings,
+    QCOMPARE(FakeDesktop::texts(fake.warnings),
              QStringList{QStringLiteral("Cannot read the settings file:\n%1\n"
                                         "Some of its lines cannot be read as settings.")
                              .arg(QDir::toNativeSeparators(

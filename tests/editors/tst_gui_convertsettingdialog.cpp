@@ -1,4 +1,3 @@
-#include "FakeDialogServices.h"
 #include "editors/ConvertSettingDialog.h"
 #include "editors/DescriptionDelegate.h"
 #include "editors/EditConditionsDialog.h"
@@ -16,6 +15,7 @@
 #include "settings/ConvertSettingStore.h"
 #include "statement/StatementFont.h"
 #include "support/ChildWidget.h"
+#include "support/FakeDesktop.h"
 #include "support/SourceKinds.h"
 #include "support/TestWorkingFolder.h"
 
@@ -117,7 +117,8 @@ struct Fixture
 {
     explicit Fixture(const QStringList &names = {}) : model(names), dialog(&model, nullptr)
     {
-        dialog.setServices(fake.services());
+        fake.modal = FakeDesktop::reject;
+        dialog.setDesktop(&fake);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     }
@@ -158,8 +159,10 @@ struct Fixture
     {
         child<QLineEdit>(&dialog, "settingNameEdit")->setText(name);
     }
+    QStringList warnings() const { return FakeDesktop::texts(fake.warnings); }
+    QStringList questions() const { return FakeDesktop::texts(fake.questions); }
 
-    FakeDialogServices fake;
+    FakeDesktop fake;
     QStringListModel model;
     ConvertSettingDialog dialog;
 };
@@ -301,19 +304,19 @@ void ConvertSettingDialogTest::addSampleFiles()
     };
     f.addFiles(files);
 
-    QCOMPARE(f.fake.openCaptions, QStringList{"Load File(s)"});
+    QCOMPARE(FakeDesktop::captions(f.fake.openDialogs), QStringList{"Load File(s)"});
     QCOMPARE(shownPreselection, preselected);
     QCOMPARE(f.comboEntries(), combo);
     QCOMPARE(f.input()->columnCount(), columns);
     QVERIFY(f.input()->rowCount() <= 3);
     QCOMPARE(f.input()->forms().size(), combo.size());
     if (warning.isEmpty()) {
-        QCOMPARE(f.fake.warnings, QStringList());
+        QCOMPARE(f.warnings(), QStringList());
     } else {
         QCOMPARE(f.fake.warnings.size(), 1);
         if (warning.contains("%1"))
             warning = warning.arg(folder.path());
-        QVERIFY2(f.fake.warnings.first().startsWith(warning), qPrintable(f.fake.warnings.first()));
+        QVERIFY2(f.warnings().first().startsWith(warning), qPrintable(f.warnings().first()));
     }
     if (!joinedOn.isEmpty()) {
         const InputForm joined = f.input()->forms().at(1);
@@ -405,11 +408,11 @@ void ConvertSettingDialogTest::saving()
     if (statementWithoutTitle)
         child<QCheckBox>(&f.dialog, "pdfCheckBox")->setChecked(true);
     f.setName(name);
-    f.fake.answers.enqueue(answer);
+    f.fake.questionAnswers.enqueue(answer);
     click(&f.dialog, "saveButton");
 
     const bool refused = !message.isEmpty() && !answer;
-    QCOMPARE(f.fake.warnings.value(0) + f.fake.questions.value(0), message);
+    QCOMPARE(f.warnings().value(0) + f.questions().value(0), message);
     QCOMPARE(f.dialog.isVisible(), refused);
     QCOMPARE(f.model.stringList(), listed);
     QStringList inFile;
@@ -652,10 +655,10 @@ void ConvertSettingDialogTest::loadingAndStatement()
              RuleDescription::rules(stored.statementFields.at(StatementFields::Name).rules));
     QCOMPARE(modal, (QStringList{"EditOutputItemsDialog", "PdfRuleDialog"}));
 
-    f.fake.answers.enqueue(true);
+    f.fake.questionAnswers.enqueue(true);
     click(&f.dialog, "saveButton");
     QVERIFY(!f.dialog.isVisible());
-    QCOMPARE(f.fake.questions, QStringList());
+    QCOMPARE(f.questions(), QStringList());
     const ConvertSetting saved = ConvertSettingStore::load(name);
     QCOMPARE(saved.statement.font, QStringLiteral("No Such Font Family"));
     QCOMPARE(saved.outputItems, stored.outputItems);
@@ -695,7 +698,7 @@ void ConvertSettingDialogTest::closing()
     Fixture f;
     if (edit)
         child<QLineEdit>(&f.dialog, "titleLineEdit")->setText("納品書");
-    f.fake.answers.enqueue(answer);
+    f.fake.questionAnswers.enqueue(answer);
     if (how == "cancel")
         click(&f.dialog, "cancelButton");
     else if (how == "escape")
@@ -722,7 +725,7 @@ void ConvertSettingDialogTest::fontShownIsStored()
     f.load(0);
     const QString printed = statementFont(QString()).family();
     QCOMPARE(child<QFontComboBox>(&f.dialog, "fontComboBox")->currentFont().family(), printed);
-    f.fake.answers.enqueue(true);
+    f.fake.questionAnswers.enqueue(true);
     click(&f.dialog, "saveButton");
     QCOMPARE(ConvertSettingStore::load(name).statement.font, printed);
 }
@@ -782,7 +785,7 @@ void ConvertSettingDialogTest::statementOptions()
     generate->setChecked(true);
     QVERIFY(tabs->isTabEnabled(1));
 
-    f.fake.answers.enqueue(true);
+    f.fake.questionAnswers.enqueue(true);
     click(&f.dialog, "saveButton");
     StatementOptions saved = ConvertSettingStore::load(name).statement;
     QCOMPARE(saved.title, QStringLiteral("お買上げ明細書"));
@@ -843,7 +846,7 @@ void ConvertSettingDialogTest::outputEncoding()
         combo->setCurrentIndex(chosen);
     box->setChecked(!replace);
 
-    f.fake.answers.enqueue(true);
+    f.fake.questionAnswers.enqueue(true);
     click(&f.dialog, "saveButton");
     const ConvertSetting loaded = ConvertSettingStore::load(name);
     QCOMPARE(loaded.outputEncoding, saved);

@@ -1,6 +1,7 @@
 #include "editors/MergeDialog.h"
 #include "editors/models/OutputModeModel.h"
 #include "support/ChildWidget.h"
+#include "support/FakeDesktop.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -157,16 +158,17 @@ void MergeDialogTest::newLineCodeRequired()
     OutputModeModel model;
     const QModelIndex cell = mergeCell(model, "NO", "");
     MergeDialog dialog(&model, cell);
-    QStringList warnings;
-    dialog.setWarningBox([&](QWidget *, const QString &title, const QString &text) {
-        warnings.append(title + ": " + text);
-    });
+    FakeDesktop desktop;
+    dialog.setDesktop(&desktop);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     child<QComboBox>(&dialog, "mergeTypeComboBox")->setCurrentIndex(1);
     child<QComboBox>(&dialog, "separatorComboBox")->setCurrentIndex(1);
     child<QAbstractButton>(&dialog, "okButton")->click();
 
+    QStringList warnings;
+    for (const FakeDesktop::Warning &warning : desktop.warnings)
+        warnings.append(warning.title + ": " + warning.text);
     QCOMPARE(warnings, QStringList{"Error: Select new line code."});
     QVERIFY(dialog.isVisible());
     QCOMPARE(model.mergeOption(cell), (QStringList{"NO", ""}));

@@ -4,6 +4,7 @@
 #include "editors/models/PdfSetModel.h"
 #include "language/RuleApplication.h"
 #include "support/ChildWidget.h"
+#include "support/FakeDesktop.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,12 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Warning
-{
-    QString title;
-    QString text;
-};
 
 // Sets widgets of the dialog by object name: the index of a tool box or combo
 // box, the value of a spin box, the text of a line edit, the check of a button.
@@ -248,10 +243,9 @@ void RuleDialogTest::pages()
     OutputModeModel model;
     RuleDialog dialog(&model, rulesCell(model, {"r1"}, {"a1"}));
     setWidgets(&dialog, widgets);
-    QList<Warning> warnings;
-    dialog.setWarningBox([&](QWidget *, const QString &title, const QString &text) {
-        warnings.append({title, text});
-    });
+    FakeDesktop desktop;
+    dialog.setDesktop(&desktop);
+    const QList<FakeDesktop::Warning> &warnings = desktop.warnings;
     auto *before = child<QListWidget>(&dialog, "beforeListWidget");
     auto *after = child<QListWidget>(&dialog, "afterListWidget");
 
@@ -295,10 +289,9 @@ void RuleDialogTest::commaIsRefused()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     setWidgets(&dialog, widgets);
-    QList<Warning> warnings;
-    dialog.setWarningBox([&](QWidget *, const QString &title, const QString &text) {
-        warnings.append({title, text});
-    });
+    FakeDesktop desktop;
+    dialog.setDesktop(&desktop);
+    const QList<FakeDesktop::Warning> &warnings = desktop.warnings;
 
     click(&dialog, "addBeforeButton");
     click(&dialog, "addAfterButton");
@@ -448,10 +441,9 @@ void RuleDialogTest::statementRules()
     QCOMPARE(model.field(0).rules, QStringList{"r1"});
 
     PdfRuleDialog dialog(&model, cell);
-    QList<Warning> warnings;
-    dialog.setWarningBox([&](QWidget *, const QString &title, const QString &text) {
-        warnings.append({title, text});
-    });
+    FakeDesktop desktop;
+    dialog.setDesktop(&desktop);
+    const QList<FakeDesktop::Warning> &warnings = desktop.warnings;
     auto *list = child<QListWidget>(&dialog, "listWidget");
     QCOMPARE(list->dragDropMode(), QAbstractItemView::InternalMove);
     setWidgets(&dialog, {{"toolBox", 3}, {"findEdit", "a,b"}});

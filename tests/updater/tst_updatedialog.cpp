@@ -1,12 +1,12 @@
 #include "SigningKey.h"
 #include "startup/ProgramFiles.h"
 #include "startup/StartupTranslation.h"
+#include "support/FakeDesktop.h"
 #include "support/FolderSnapshot.h"
 #include "support/HostProgram.h"
 #include "support/LocalServer.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
-#include "updater/UpdaterDesktop.h"
 #include "updater/VersionFetch.h"
 
 #include <QCryptographicHash>
@@ -32,24 +32,6 @@
 #include <memory>
 
 namespace {
-
-class FakeUpdaterDesktop : public UpdaterDesktop
-{
-public:
-    QStringList warnings;         // "title|text"
-    QList<QStringList> processes; // working folder, program, then its arguments
-
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        warnings << title + QLatin1Char('|') + text;
-    }
-    bool startDetached(const QString &program, const QStringList &arguments,
-                       const QString &workingFolder) override
-    {
-        processes << QStringList{workingFolder, program} + arguments;
-        return true;
-    }
-};
 
 // Bytes that differ from file to file and compress badly.
 QByteArray filler(int size, quint32 seed)
@@ -105,7 +87,7 @@ struct Session
                      const UpdateOptions &options = UpdateOptions(),
                      const QString &programFolder = QString())
     {
-        auto fake = std::make_unique<FakeUpdaterDesktop>();
+        auto fake = std::make_unique<FakeDesktop>();
         desktop = fake.get();
         dialog = std::make_unique<UpdateDialog>(std::move(fake), options);
         if (withArgument)
@@ -132,7 +114,24 @@ struct Session
         return QTest::qWaitFor([done] { return done->isEnabled(); }, 30000);
     }
 
-    FakeUpdaterDesktop *desktop = nullptr;
+    // The warnings as "title|text".
+    QStringList warnings() const
+    {
+        QStringList warnings;
+        for (const FakeDesktop::Warning &warning : desktop->warnings)
+            warnings << warning.title + QLatin1Char('|') + warning.text;
+        return warnings;
+    }
+    // Each program started: its working folder, the program, then its arguments.
+    QList<QStringList> processes() const
+    {
+        QList<QStringList> processes;
+        for (const FakeDesktop::Process &process : desktop->processes)
+            processes << QStringList{process.workingFolder, process.program} + process.arguments;
+        return processes;
+    }
+
+    FakeDesktop *desktop = nullptr;
     std::unique_ptr<UpdateDialog> dialog;
     bool checked = false;
 };
@@ -214,7 +213,7 @@ QString UpdateDialogTest::release(const QString &name) const
 void UpdateDialogTest::loadingAnimation()
 {
     publish("<r><version>1.00</version></r>");
-    UpdateDialog dialog(std::make_unique<FakeUpdaterDesktop>());
+    UpdateDialog dialog(std::make_unique<FakeDesktop>());
     auto *movie = dialog.findChild<QMovie *>();
     QVERIFY(movie && movie->isValid());
     QCOMPARE(movie->frameCount(), 12);
@@ -349,7 +348,7 @@ void UpdateDialogTest::update()
 
     // The program restarts from its folder, in the user's data folder.
     s.click("doneButton");
-    QCOMPARE(s.desktop->processes,
+    QCOMPARE(s.processes(),
              (QList<QStringList>{{box.working.path(), box.program.filePath("Rowsmith")}}));
     QCOMPARE(s.dialog->result(), int(QDialog::Accepted));
 }
@@ -574,7 +573,7 @@ void UpdateDialogTest::cancelStaysCancelled()
     s.click("updateButton");
     QTRY_VERIFY_WITH_TIMEOUT(s.bar("unitProgressBar")->value() > 0, 15000);
     s.click("cancelButton");
-    QCOMPARE(s.desktop->warnings, QStringList{"Cancel|You canceled update process."});
+    QCOMPARE(s.warnings(), QStringList{"Cancel|You canceled update process."});
     QCOMPARE(s.page(), 1);
     // The transfer stops at once, not when it would have ended.
     const QList<QNetworkReply *> replies = s.dialog->findChildren<QNetworkReply *>();

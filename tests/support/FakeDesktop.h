@@ -1,17 +1,20 @@
 #pragma once
 
-#include "app/DesktopServices.h"
+#include "editors/Desktop.h"
 
+#include <QDialog>
 #include <QList>
 #include <QMainWindow>
 #include <QQueue>
 #include <QStatusBar>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
-// Records what the main window asks of the desktop and answers the file
-// dialogs from queues (an empty queue answers like a cancelled dialog).
-class FakeDesktop : public DesktopServices
+// Records what a window asks of the desktop, answers the file dialogs and
+// questions from queues (an empty queue answers like a cancelled dialog, and
+// No), and hands modal dialogs to a handler.
+class FakeDesktop : public Desktop
 {
 public:
     struct Dialog
@@ -31,11 +34,12 @@ public:
     {
         QString program;
         QStringList arguments;
+        QString workingFolder;
     };
 
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers;
-    QQueue<bool> questionAnswers; // an empty queue answers No (confirm takes them too)
+    QQueue<bool> questionAnswers; // confirm takes them too
     QList<Dialog> openDialogs;
     QList<Dialog> saveDialogs;
     QList<Warning> warnings;
@@ -44,6 +48,27 @@ public:
     QList<Process> processes;
     QList<QUrl> urls;
     QStringList programFolderList; // empty: the real ones
+    // Gets each modal dialog; its return value is the dialog's result. By
+    // default the dialog runs, for tests that drive it from a timer.
+    std::function<int(QDialog *)> modal = [](QDialog *dialog) { return dialog->exec(); };
+
+    // A modal handler that closes every dialog unseen.
+    static int reject(QDialog *) { return QDialog::Rejected; }
+    // The texts of warnings or questions.
+    static QStringList texts(const QList<Warning> &boxes)
+    {
+        QStringList texts;
+        for (const Warning &box : boxes)
+            texts.append(box.text);
+        return texts;
+    }
+    static QStringList captions(const QList<Dialog> &dialogs)
+    {
+        QStringList captions;
+        for (const Dialog &dialog : dialogs)
+            captions.append(dialog.caption);
+        return captions;
+    }
 
     QStringList getOpenFileNames(QWidget *, const QString &caption, const QString &folder,
                                  const QString &filter) override
@@ -73,14 +98,16 @@ public:
     {
         return question(parent, title, text);
     }
+    int runModal(QDialog *dialog) override { return modal(dialog); }
     void quit(int exitCode) override { exitCodes.append(exitCode); }
     QStringList programFolders() const override
     {
-        return programFolderList.isEmpty() ? DesktopServices::programFolders() : programFolderList;
+        return programFolderList.isEmpty() ? Desktop::programFolders() : programFolderList;
     }
-    bool startDetached(const QString &program, const QStringList &arguments) override
+    bool startDetached(const QString &program, const QStringList &arguments,
+                       const QString &workingFolder) override
     {
-        processes.append({program, arguments});
+        processes.append({program, arguments, workingFolder});
         return true;
     }
     bool openUrl(const QUrl &url) override
