@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Rowsmith beside a peer doing the same job on the same generated order
-# exports: DuckDB (its Node package, 2 threads) runs the convert setting
-# "bench" as SQL (bench/peers/duckdb-job.mjs). The peers read UTF-8 copies of
+# Rowsmith beside two peers doing the same job on the same generated order
+# exports: DuckDB (its Node package, 2 threads) and Miller each run the
+# convert setting "bench", as SQL (bench/peers/duckdb-job.mjs) and as a Miller
+# program (written by bench/peers/miller-job.mjs). The peers read UTF-8 copies of
 # the CP932 files Rowsmith reads (they cannot read CP932), and every program
 # writes UTF-8. A peer's output must hold the same records as Rowsmith's, or
 # the script fails: a lighter job is no comparison. Prints wall time and peak
@@ -62,7 +63,10 @@ same_output() {
 measure rowsmith "exec '$cli' convert --setting bench --encoding UTF-8 --output out.csv orders.csv lines.csv"
 measure duckdb "exec node '$here/peers/duckdb-job.mjs' '$cache' orders-utf8.csv lines-utf8.csv out.csv"
 same_output duckdb
-peers=(duckdb)
+node "$here/peers/miller-job.mjs" >"$work/job.mlr"
+measure miller "exec mlr -S --icsv --ocsv put -q -f job.mlr lines-utf8.csv orders-utf8.csv >out.csv"
+same_output miller
+peers=(duckdb miller)
 
 printf '%d orders\n%-9s %9s %10s %13s %13s\n' "$orders" program wall_s peak_MB wall_ratio memory_ratio
 for name in rowsmith "${peers[@]}"; do

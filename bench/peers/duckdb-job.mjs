@@ -4,11 +4,15 @@
 // becomes one row, in the order of the orders file, with its lines' product
 // names and numbers merged in line order and their quantities and prices
 // summed; every item goes through the same rules. The rules' characters and
-// numbers follow Rowsmith's: white space as Qt sees it, numbers read as
-// 32-bit integers or 0, the width and kana tables below.
+// numbers follow Rowsmith's (characters.mjs): white space as Qt sees it,
+// numbers read as 32-bit integers or 0, its width and kana tables.
 // Usage: node duckdb-job.mjs MODULES_FOLDER ORDERS.csv LINES.csv OUT.csv
 import { createRequire } from 'node:module';
 import path from 'node:path';
+import {
+  fullWidth, halfWidth, toHiragana as toHiraganaPairs, toKatakana as toKatakanaPairs, space, shop,
+  sender,
+} from './characters.mjs';
 
 const [modules, orders, lines, out] = process.argv.slice(2);
 const require = createRequire(path.join(modules, 'package.json'));
@@ -19,52 +23,29 @@ const quoted = (text) => `'${text.replaceAll("'", "''")}'`;
 const replaced = (value, pairs) =>
   pairs.reduce((sql, [from, to]) => `replace(${sql}, ${quoted(from)}, ${quoted(to)})`, value);
 
-const halfKana = 'ｧｱｨｲｩｳｪｴｫｵｶｷｸｹｺｻｼｽｾｿﾀﾁｯﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓｬﾔｭﾕｮﾖﾗﾘﾙﾚﾛﾜｦﾝ';
-const katakana = 'ァアィイゥウェエォオカキクケコサシスセソタチッツテトナニヌネノハヒフヘホマミムメモャヤュユョヨラリルレロワヲン';
-const hiragana = 'ぁあぃいぅうぇえぉおかきくけこさしすせそたちっつてとなにぬねのはひふへほまみむめもゃやゅゆょよらりるれろわをん';
-const voicedHalf = [...'ｳｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾊﾋﾌﾍﾎ'].map((c) => c + 'ﾞ').concat([...'ﾊﾋﾌﾍﾎ'].map((c) => c + 'ﾟ'));
-const voicedKatakana = 'ヴガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポ';
-// ヴ has no hiragana in Rowsmith's tables: kana conversions leave it alone.
-const voicedHiragana = 'がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ';
-const digits = '0123456789';
-const letters = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
-const wide = (text) => [...text].map((c) => String.fromCodePoint(c.codePointAt(0) + 0xfee0)).join('');
-// ASCII symbols and half-width punctuation with their full-width forms.
-const symbols = ' !"#$%&\'()*+,-./:;<=>?@[\\]^_`{|}~｡｢｣､･';
-const wideSymbols = '\u3000！“＃＄％＆”（）＊＋，―．／：；＜＝＞？＠［￥］＾＿｀｛｜｝￣。「」、・';
-// Only to half width: the no-break space takes the ideographic space first.
-const halfOnly = '\u00a0ｰﾞﾟ';
-const fullOnly = '\u3000ー゛゜';
+const translated = (value, pairs) =>
+  `translate(${value}, ${quoted(pairs.map(([from]) => from).join(''))}, ` +
+  `${quoted(pairs.map(([, to]) => to).join(''))})`;
+// Pairs with two characters on a side by replace(), then the others at once.
+const single = ([from, to]) => [...from].length === 1 && [...to].length === 1;
+const converted = (conversion) => (value) =>
+  translated(replaced(value, conversion.filter((pair) => !single(pair))), conversion.filter(single));
+const toFullWidth = converted(fullWidth);
+const toHalfWidth = converted(halfWidth);
+const toHiragana = converted(toHiraganaPairs);
+const toKatakana = converted(toKatakanaPairs);
 
-const translated = (value, from, to) => `translate(${value}, ${quoted(from)}, ${quoted(to)})`;
-// A half-width letter and mark that form no voiced kana are left alone by
-// Rowsmith, letter too; the generated exports hold none.
-const toFullWidth = (v) =>
-  translated(replaced(v, voicedHalf.map((h, i) => [h, voicedKatakana[i]])),
-    digits + letters + symbols + halfKana, wide(digits + letters) + wideSymbols + katakana);
-const toHalfWidth = (v) =>
-  translated(replaced(v, [...voicedKatakana].map((k, i) => [k, voicedHalf[i]])),
-    wide(digits + letters) + fullOnly + wideSymbols.slice(1) + katakana,
-    digits + letters + halfOnly + symbols.slice(1) + halfKana);
-const toHiragana = (v) =>
-  translated(v, katakana + voicedKatakana.slice(1), hiragana + voicedHiragana);
-const toKatakana = (v) =>
-  translated(v, hiragana + voicedHiragana, katakana + voicedKatakana.slice(1));
-
-const space = '[\\t-\\r \\x{85}\\p{Z}]'; // QChar::isSpace
 const trim = (v) => `regexp_replace(${v}, '^${space}+|${space}+$', '', 'g')`;
 const simplified = (v) => `regexp_replace(${trim(v)}, '${space}+', ' ', 'g')`;
 const number = (v) =>
   `(CASE WHEN regexp_full_match(${v}, '${space}*[+-]?[0-9]+${space}*') ` +
   `THEN coalesce(TRY_CAST(${trim(v)} AS INTEGER), 0) ELSE 0 END)`;
+// Summed when there are two lines or more; one line's value stays as it is.
+const summed = (v) => `(CASE WHEN count(*) = 1 THEN min(${v}) ELSE sum(${number(v)})::VARCHAR END)`;
 // A line feed after every `width` characters while the cut lies before the last one.
 const breakLines = (v, width) => `(CASE WHEN ${width} >= length(${v}) - 1 THEN ${v} ELSE array_to_string(
     list_concat([substr(${v}, 1 + ${width} * i, ${width}) for i in range((length(${v}) - 2) // ${width})],
                 [substr(${v}, 1 + ${width} * ((length(${v}) - 2) // ${width}))]), chr(10)) END)`;
-
-// The company record that generate_orders saves beside the bench settings.
-const shop = 'ロウスミス商店 https://shop.example.jp';
-const sender = '株式会社ロウスミス 100-0005 東京都千代田区丸の内1-1-1 03-1234-5678';
 
 const o = (column) => `o."${column}"`;
 const l = (column) => `coalesce(l."${column}", '')`; // an order without lines has empty line cells
@@ -83,8 +64,8 @@ const statements = [
     SELECT "受注番号" AS k,
            string_agg(${trim('"商品名"')}, '／' ORDER BY rowid) AS products,
            string_agg(upper("商品番号"), chr(10) ORDER BY rowid) AS numbers,
-           sum(${number('"個数"')}) AS quantity,
-           sum(${number('"単価"')}) AS price,
+           ${summed('"個数"')} AS quantity,
+           ${summed('"単価"')} AS price,
            min(rowid) AS first_line
     FROM lines GROUP BY k)
   SELECT ${o('受注番号')} AS "注文番号",
@@ -110,8 +91,8 @@ const statements = [
          ${o('合計金額')} AS "合計金額",
          '【' || coalesce(m.products, '') || '】' AS "商品名",
          coalesce(m.numbers, '') AS "商品番号",
-         coalesce(m.quantity, 0) AS "個数",
-         coalesce(m.price, 0) || '円' AS "単価計",
+         coalesce(m.quantity, '') AS "個数",
+         coalesce(m.price, '') || '円' AS "単価計",
          ${quoted(shop)} AS "店舗",
          ${quoted(sender)} AS "発送元",
          CASE WHEN ${o('配送備考')} <> '' AND ${number(o('合計金額'))} >= 10000
