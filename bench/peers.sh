@@ -11,13 +11,9 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-cli="$build/rowsmith-cli"
-generate="$build/bench/generate_orders"
 orders=${PEERS_ORDERS:-100000}
 runs=${PEERS_RUNS:-3} # each program runs this often; the best time counts
-for program in "$cli" "$generate"; do
-  [ -x "$program" ] || { echo "peers.sh: $program is missing; build first" >&2; exit 1; }
-done
+source "$here/lib/timed-convert.sh"
 cache=$(bash "$here/../scripts/bootstrap-bench" | tail -n 1)
 
 work=$(mktemp -d)
@@ -36,8 +32,7 @@ measure() {
   for ((run = 1; run <= runs; run++)); do
     rm -f "$work/out.csv"
     (cd "$work" && /usr/bin/time -v sh -c "$command" >/dev/null 2>time.txt) || { cat "$work/time.txt" >&2; exit 1; }
-    elapsed=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/time.txt" |
-      awk -F: '{ s = 0; for (i = 1; i <= NF; i++) s = s * 60 + $i; printf "%.2f", s }')
+    elapsed=$(seconds "$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$work/time.txt")")
     rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")
     [ "$rss" -gt "$most" ] && most=$rss
     if [ -z "$best" ] || awk "BEGIN { exit !($elapsed < $best) }"; then best=$elapsed; fi
