@@ -1,6 +1,7 @@
-// What Rowsmith's character rules and number reading do, as data for the peer
-// jobs: each conversion is a list of [from, to] pairs, pairs of two characters
-// (a half-width kana and its voicing mark) first, then single characters.
+// Rowsmith's character tables and white space, as data for the peer jobs.
+// Each conversion is a list of [from, to] pairs; those with two characters on
+// a side (a half-width kana and its voicing mark) come first and must be
+// replaced before the single characters are.
 const halfKana = 'ｧｱｨｲｩｳｪｴｫｵｶｷｸｹｺｻｼｽｾｿﾀﾁｯﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓｬﾔｭﾕｮﾖﾗﾘﾙﾚﾛﾜｦﾝ';
 const katakana = 'ァアィイゥウェエォオカキクケコサシスセソタチッツテトナニヌネノハヒフヘホマミムメモャヤュユョヨラリルレロワヲン';
 const hiragana = 'ぁあぃいぅうぇえぉおかきくけこさしすせそたちっつてとなにぬねのはひふへほまみむめもゃやゅゆょよらりるれろわをん';

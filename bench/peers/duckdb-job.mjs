@@ -49,6 +49,7 @@ const breakLines = (v, width) => `(CASE WHEN ${width} >= length(${v}) - 1 THEN $
 
 const o = (column) => `o."${column}"`;
 const l = (column) => `coalesce(l."${column}", '')`; // an order without lines has empty line cells
+// Every value as text, an empty one too (no text reads as NULL).
 const text = (file) =>
   `read_csv(${quoted(file)}, header = true, all_varchar = true, delim = ',', quote = '"', ` +
   `escape = '"', nullstr = chr(1))`;
@@ -58,7 +59,8 @@ const statements = [
   `CREATE TABLE orders AS SELECT replace(COLUMNS(*), chr(13) || chr(10), chr(10)) FROM ${text(orders)}`,
   `CREATE TABLE lines AS SELECT replace(COLUMNS(*), chr(13) || chr(10), chr(10)) FROM ${text(lines)}`,
   // Order numbers are unique in the orders file, so an order's first joined
-  // row is its order row, and its rows come in the order of the orders.
+  // row is its order row, and the order of the first joined rows is the
+  // orders' own.
   `COPY (
   WITH merged AS (
     SELECT "受注番号" AS k,
