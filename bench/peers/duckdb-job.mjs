@@ -48,7 +48,6 @@ const breakLines = (v, width) => `(CASE WHEN ${width} >= length(${v}) - 1 THEN $
                 [substr(${v}, 1 + ${width} * ((length(${v}) - 2) // ${width}))]), chr(10)) END)`;
 
 const o = (column) => `o."${column}"`;
-const l = (column) => `coalesce(l."${column}", '')`; // an order without lines has empty line cells
 // Every value as text, an empty one too (no text reads as NULL).
 const text = (file) =>
   `read_csv(${quoted(file)}, header = true, all_varchar = true, delim = ',', quote = '"', ` +
@@ -68,14 +67,15 @@ const statements = [
            string_agg(upper("商品番号"), chr(10) ORDER BY rowid) AS numbers,
            ${summed('"個数"')} AS quantity,
            ${summed('"単価"')} AS price,
-           min(rowid) AS first_line
+           first(CASE WHEN contains("項目選択肢", 'なし') THEN '' ELSE "項目選択肢" END
+                 ORDER BY rowid) AS option
     FROM lines GROUP BY k)
   SELECT ${o('受注番号')} AS "注文番号",
          left(${o('受注日時')}, 10) AS "注文日",
          right(${o('受注日時')}, 8) AS "注文時刻",
          ${simplified(`${o('注文者氏名')} || '様'`)} AS "お届け先名",
-         ${toKatakana(toFullWidth(o('注文者カナ')))} AS "お届け先カナ",
-         ${toHiragana(toFullWidth(o('注文者カナ')))} AS "ふりがな",
+         ${toKatakana('o.full_kana')} AS "お届け先カナ",
+         ${toHiragana('o.full_kana')} AS "ふりがな",
          replace(${o('郵便番号')}, '-', '') AS "郵便番号",
          substr(${o('郵便番号')}, 5) AS "郵便番号下4桁",
          ${breakLines(trim(o('住所')), 24)} AS "住所",
@@ -99,12 +99,11 @@ const statements = [
          ${quoted(sender)} AS "発送元",
          CASE WHEN ${o('配送備考')} <> '' AND ${number(o('合計金額'))} >= 10000
               THEN '要確認' ELSE '' END AS "要確認",
-         ${toHalfWidth(`CASE WHEN contains(${l('項目選択肢')}, 'なし') THEN '' ELSE ${l('項目選択肢')} END`)}
-           AS "選択肢"
-  FROM orders AS o
+         ${toHalfWidth("coalesce(m.option, '')")} AS "選択肢"
+  -- The buyer's kana goes to full width once for both kana items.
+  FROM (SELECT *, rowid AS line, ${toFullWidth('"注文者カナ"')} AS full_kana FROM orders) AS o
   LEFT JOIN merged AS m ON ${o('受注番号')} = m.k
-  LEFT JOIN lines AS l ON l.rowid = m.first_line
-  ORDER BY o.rowid
+  ORDER BY o.line
 ) TO ${quoted(out)} (HEADER, DELIMITER ',')`,
 ];
 
