@@ -1,4 +1,4 @@
-# Shared by the conversion benchmarks, sourced after BUILD is known: the
+# Shared by the benchmarks, sourced after BUILD is known: the
 # programs they run and one measured conversion, repeated.
 cli="$build/rowsmith-cli"
 generate="$build/bench/generate_orders"
