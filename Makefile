@@ -4,7 +4,8 @@ BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 120
 
-.PHONY: all bootstrap configure build test test-sanitize package bench fuzz run screenshots translations clean
+.PHONY: all bootstrap configure build test test-sanitize package windows test-windows bench fuzz run \
+  screenshots translations clean
 
 all: build
 
@@ -36,6 +37,17 @@ package: bootstrap
 	@cmake --build $(BUILD) -j $(JOBS)
 	@cmake --build $(BUILD) --target deb
 
+# The Windows program folder and installer (dist/Rowsmith-VERSION-win64.zip and
+# -setup.exe), cross-built with MinGW-w64 into build-windows/ against Qt and
+# libsodium that scripts/bootstrap-windows builds once from Debian's sources.
+windows: bootstrap
+	@bash scripts/windows
+
+# The Windows build's test suite under Wine, then the installer and the demo
+# end to end on a Japanese Wine, beside the Linux build's output.
+test-windows: build
+	@bash scripts/test-windows $(BUILD)
+
 # The peers that bench/peers.sh compares with are installed for the benchmarks
 # only: the build and the tests never need them.
 bench: build
@@ -60,4 +72,4 @@ fuzz: bootstrap
 	@bash fuzz/run build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-sanitize
+	rm -rf $(BUILD) build-fuzz build-sanitize build-windows

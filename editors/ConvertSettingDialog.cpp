@@ -1,4 +1,5 @@
 #include "editors/ConvertSettingDialog.h"
+#include "settings/Messages.h"
 
 #include "csv/CsvReader.h"
 #include "csv/OutputEncoding.h"
@@ -236,12 +237,12 @@ void ConvertSettingDialog::addInputFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(tr("Cannot open file '%1':\n%2.").arg(path, file.errorString()));
+        warn(tr("Cannot open file '%1':\n%2.").arg(path, Messages::reason(file.errorString())));
         return;
     }
     const CsvRows read = readCsvRows(file);
     if (file.error() != QFileDevice::NoError) {
-        warn(tr("Cannot open file '%1':\n%2.").arg(path, file.errorString()));
+        warn(tr("Cannot open file '%1':\n%2.").arg(path, Messages::reason(file.errorString())));
         return;
     }
     file.close();

@@ -31,12 +31,12 @@ QString statementError(const QString &pdfPath, const QString &reason = QString()
     if (reason.isEmpty())
         return Messages::tr("Cannot write statement file:\n%1.").arg(pdfPath);
     return Messages::tr("Cannot write statement file %1:\n%2.")
-        .arg(QDir::toNativeSeparators(pdfPath), reason);
+        .arg(QDir::toNativeSeparators(pdfPath), Messages::reason(reason));
 }
 
 QString outputError(const QString &reason)
 {
-    return Messages::tr("Cannot write output file:\n%1.").arg(reason);
+    return Messages::tr("Cannot write output file:\n%1.").arg(Messages::reason(reason));
 }
 
 // Rows named in the report of replaced characters; more are only counted.
@@ -330,7 +330,7 @@ bool ConversionRun::openOutput(Pass &pass)
     // Two whole calls, so that lupdate finds both texts.
     const QString message = refused ? Messages::tr("Cannot write output file:\n%1.")
                                     : Messages::tr("Cannot open output file:\n%1.");
-    pass.reporter.showError(message.arg(pass.writer->errorString()));
+    pass.reporter.showError(message.arg(Messages::reason(pass.writer->errorString())));
     return false;
 }
 

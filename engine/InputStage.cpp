@@ -152,7 +152,8 @@ const CsvRows *InputStage::fileRows(const QString &path)
     if (cached == cache_.end())
         cached = cache_.insert(path, readFile(path, {}));
     if (!cached->opened) {
-        reporter_.showError(Messages::tr("Cannot open input file:\n%1.").arg(cached->error));
+        reporter_.showError(
+            Messages::tr("Cannot open input file:\n%1.").arg(Messages::reason(cached->error)));
         return nullptr;
     }
     return &cached->rows;

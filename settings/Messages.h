@@ -9,4 +9,14 @@
 class Messages
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    // A reason the system gives, to end one of these sentences, which bring
+    // their own full stop: Windows ends its reasons with one, Unix does not.
+    static QString reason(QString text)
+    {
+        while (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002)))
+            text.chop(1);
+        return text;
+    }
 };
