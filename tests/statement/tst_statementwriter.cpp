@@ -118,7 +118,7 @@ void TestStatementWriter::initTestCase()
 {
     QVERIFY(dir_.isValid());
     for (const char *tool : {"pdfinfo", "pdftotext", "pdffonts"})
-        QVERIFY2(runProcess(tool, {"-v"}).exitCode == 0,
+        QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
                  qPrintable(QString(tool) + " (poppler-utils) is needed"));
 }
 

@@ -1,5 +1,4 @@
 #include "LocalServer.h"
-#include "support/HostProgram.h"
 
 #include <QDeadlineTimer>
 #include <QTextStream>
@@ -7,12 +6,10 @@
 LocalServer::LocalServer(const QString &script, const QString &root, const QStringList &options)
 {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const HostCommand command =
-        hostCommand(QStringLiteral(TEST_PYTHON3),
-                    QStringList{QStringLiteral(TEST_SOURCE_DIR "/tests/support/") + script,
-                                QStringLiteral("--root"), root} +
-                        options);
-    process_.start(command.program, command.arguments);
+    process_.start(QStringLiteral(TEST_PYTHON3),
+                   QStringList{QStringLiteral(TEST_SOURCE_DIR "/tests/support/") + script,
+                               QStringLiteral("--root"), root} +
+                       options);
     const QDeadlineTimer deadline(15000);
     while (!process_.canReadLine() && process_.state() != QProcess::NotRunning &&
            !deadline.hasExpired())

@@ -1,5 +1,4 @@
 #include "support/ProcessRunner.h"
-#include "support/HostProgram.h"
 
 #include <QProcess>
 
@@ -10,8 +9,7 @@ ProcessResult runProcess(const QString &program, const QStringList &arguments,
     process.setProcessEnvironment(options.environment);
     if (!options.workingDirectory.isEmpty())
         process.setWorkingDirectory(options.workingDirectory);
-    const HostCommand command = hostCommand(program, arguments);
-    process.start(command.program, command.arguments);
+    process.start(program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(options.timeoutMs))
         return result;

@@ -3,7 +3,6 @@
 #include "startup/StartupTranslation.h"
 #include "support/FakeDesktop.h"
 #include "support/FolderSnapshot.h"
-#include "support/HostProgram.h"
 #include "support/LocalServer.h"
 #include "support/TestWorkingFolder.h"
 #include "updater/UpdateDialog.h"
@@ -290,9 +289,7 @@ void UpdateDialogTest::update()
     const QString secret = box.temp.filePath(QStringLiteral("update.key"));
     const QString signature = box.temp.filePath(QStringLiteral("latest.sig"));
     QProcess keys;
-    const HostCommand newKey =
-        hostCommand(QStringLiteral(TEST_PYTHON3), {script, QStringLiteral("--new-key"), secret});
-    keys.start(newKey.program, newKey.arguments);
+    keys.start(QStringLiteral(TEST_PYTHON3), {script, QStringLiteral("--new-key"), secret});
     QVERIFY(keys.waitForFinished(20000) && keys.exitCode() == 0);
     const QByteArray publicKey = QByteArray::fromBase64(keys.readAllStandardOutput().trimmed());
     QProcess manifest;
