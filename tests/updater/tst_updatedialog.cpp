@@ -293,11 +293,9 @@ void UpdateDialogTest::update()
     QVERIFY(keys.waitForFinished(20000) && keys.exitCode() == 0);
     const QByteArray publicKey = QByteArray::fromBase64(keys.readAllStandardOutput().trimmed());
     QProcess manifest;
-    const HostCommand make =
-        hostCommand(QStringLiteral(TEST_PYTHON3),
-                    {script, QStringLiteral("--key"), secret, QStringLiteral("--signature"),
-                     signature, QStringLiteral("1.01"), release(), notes});
-    manifest.start(make.program, make.arguments);
+    manifest.start(QStringLiteral(TEST_PYTHON3),
+                   {script, QStringLiteral("--key"), secret, QStringLiteral("--signature"),
+                    signature, QStringLiteral("1.01"), release(), notes});
     QVERIFY(manifest.waitForFinished(20000) && manifest.exitCode() == 0);
     QFile signatureText(signature);
     QVERIFY(signatureText.open(QIODevice::ReadOnly));
