@@ -3,7 +3,8 @@
 ; files. The Start-menu shortcut starts Rowsmith in the user's data folder
 ; (Documents\Rowsmith), where rowsmith.dat lives; the uninstaller leaves it.
 ; makensis -DVERSION=1.00 -DSTAGE=<staged files> -DOUTFILE=<setup.exe> rowsmith.nsi
-Unicode true
+; A 64-bit installer for the 64-bit programs: it runs where they run.
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
