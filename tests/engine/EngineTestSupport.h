@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/ConversionReporter.h"
 #include "csv/Cp932.h"
 #include "csv/CsvWriter.h"
+#include "engine/ConversionReporter.h"
 #include "settings/CompanyInfo.h"
 #include "settings/ConvertSetting.h"
 #include "settings/ConvertSettingStore.h"
