@@ -1,19 +1,17 @@
 #include "editors/OutputPreview.h"
 
-#include "engine/DistinctMerger.h"
+#include "csv/InputRow.h"
 #include "engine/OutputRowBuilder.h"
+#include "engine/OutputStage.h"
+
+#include <vector>
 
 QList<QStringList> OutputPreview::outputRows(const QList<OutputItem> &items,
                                              const QList<QStringList> &inputRows,
                                              const CompanyInfo &company)
 {
-    const OutputRowBuilder builder(items, company);
-    QList<QStringList> rows;
-    rows.reserve(inputRows.size());
-    for (const QStringList &row : inputRows)
-        rows.append(builder.buildOutputRow(row));
-    DistinctMerger(items).distinctAndMerge(rows);
-    return rows;
+    const std::vector<InputRow> rows(inputRows.cbegin(), inputRows.cend());
+    return OutputStage(items, company).outputRows(rows);
 }
 
 QString OutputPreview::sourceValue(OutputItem item, const QStringList &inputRow,

@@ -8,8 +8,7 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
     afterRules_.reserve(items.size());
     for (int c = 0; c < items.size(); ++c) {
         const OutputItem &item = items.at(c);
-        if (item.isDistinctKey())
-            keyColumns_.append(c);
+        hasKeys_ = hasKeys_ || item.isDistinctKey();
         if (item.mergesStrings()) {
             mergeColumns_.append({c, Merge::String, item.mergeSeparator});
             ++stringColumns_;
@@ -20,58 +19,6 @@ DistinctMerger::DistinctMerger(const QList<OutputItem> &items)
         hasAfterRules_ = hasAfterRules_ || !item.afterRules.isEmpty();
         afterRules_.append(CompiledRuleList(item.afterRules));
     }
-}
-
-void DistinctMerger::reserve(int rows)
-{
-    rows_.reserve(rows);
-    if (keyColumns_.isEmpty())
-        return;
-    groups_.reserve(rows);
-    table_.reserve(rows);
-}
-
-uint DistinctMerger::keyHash(const CsvRecord &row) const
-{
-    uint hash = 0;
-    for (int k : keyColumns_)
-        hash = hash * 31u + qHash(row.view(k), 0x9E3779B9u);
-    return hash;
-}
-
-// Keys compare as they were built: exact, case-sensitive, no trimming; a
-// missing column reads as "".
-bool DistinctMerger::sameKeys(const CsvRecord &a, const CsvRecord &b) const
-{
-    for (int k : keyColumns_) {
-        if (a.view(k) != b.view(k))
-            return false;
-    }
-    return true;
-}
-
-bool DistinctMerger::add(CsvRecord row)
-{
-    const int index = added_++;
-    if (keyColumns_.isEmpty()) {
-        rows_.append(std::move(row));
-        return true;
-    }
-    const int group =
-        table_.findOrAdd(keyHash(row), [&](int g) { return sameKeys(rows_.at(g), row); });
-    if (group == groups_.size()) {
-        groups_.append(Group{index, -1, {}});
-        rows_.append(std::move(row));
-        return true;
-    }
-    Group &kept = groups_[group];
-    if (kept.merged < 0) {
-        kept.merged = merged_.size();
-        merged_.append(startMerging(rows_.at(group)));
-    }
-    fold(merged_[kept.merged], row);
-    kept.duplicates.append(index);
-    return false;
 }
 
 DistinctMerger::Merged DistinctMerger::startMerging(const CsvRecord &first) const
@@ -133,42 +80,4 @@ CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged) const
         row.append(value);
     }
     return row.record();
-}
-
-void DistinctMerger::clear()
-{
-    rows_ = QVector<CsvRecord>();
-    groups_.clear();
-    merged_.clear();
-    table_.clear();
-    added_ = 0;
-}
-
-QList<QStringList> DistinctMerger::takeRows(Groups *groups)
-{
-    if (groups)
-        groups->clear();
-    QList<QStringList> rows;
-    rows.reserve(rows_.size());
-    for (int g = 0; g < rows_.size(); ++g) {
-        if (keyColumns_.isEmpty()) {
-            rows.append(rows_.at(g).toStringList());
-            continue;
-        }
-        const Group &group = groups_.at(g);
-        const Merged *merged = group.merged >= 0 ? &merged_.at(group.merged) : nullptr;
-        rows.append(finished(rows_.at(g), merged).toStringList());
-        if (groups)
-            groups->append(QVector<int>{group.survivor} + group.duplicates);
-    }
-    clear();
-    return rows;
-}
-
-void DistinctMerger::distinctAndMerge(QList<QStringList> &rows, Groups *groups)
-{
-    reserve(rows.size());
-    for (QStringList &row : rows)
-        add(std::move(row));
-    rows = takeRows(groups);
 }

@@ -207,6 +207,18 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
     }
 }
 
+template <typename KeptOf>
+CsvRecord OutputStage::mergedValues(int first, const CsvRecord &values, KeptOf keptOf) const
+{
+    std::optional<DistinctMerger::Merged> merged; // a lone row has none
+    for (int j = groups_.next(first); j >= 0; j = groups_.next(j)) {
+        if (!merged)
+            merged = merger_.startMerging(values);
+        merger_.fold(*merged, keptOf(j));
+    }
+    return merger_.finished(values, merged ? &*merged : nullptr);
+}
+
 // Every row's kept values first, so that a group within the chunk is merged
 // before its first row is spelled; then the lines of the groups' first rows.
 void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
@@ -231,15 +243,10 @@ void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
         if (!within)
             chunk.kept[r - begin] = std::move(kept[r - begin]);
         if (first && within) {
-            const CsvRecord &values = kept.at(r - begin);
-            std::optional<DistinctMerger::Merged> merged; // a lone row has none
-            for (int j = groups_.next(r); j >= 0; j = groups_.next(j)) {
-                if (!merged)
-                    merged = merger_.startMerging(values);
-                merger_.fold(*merged, kept.at(j - begin));
-            }
-            spell(chunk, r, input, merger_.finished(values, merged ? &*merged : nullptr), false,
-                  builder, format, spelling);
+            const CsvRecord values =
+                mergedValues(r, kept.at(r - begin),
+                             [&](int j) -> const CsvRecord & { return kept.at(j - begin); });
+            spell(chunk, r, input, values, false, builder, format, spelling);
         } else if (first) {
             spell(chunk, r, input, chunk.kept.at(r - begin), true, builder, format, spelling);
         }
@@ -271,6 +278,36 @@ void OutputStage::group(const std::vector<InputRow> &rows, const OutputRowBuilde
             }
             return true;
         });
+}
+
+QList<QStringList> OutputStage::outputRows(const std::vector<InputRow> &rows)
+{
+    const OutputRowBuilder builder(items_, company_);
+    const bool keys = merger_.hasKeys();
+    if (keys)
+        group(rows, builder);
+    Spelling spelling;
+    QList<QStringList> output;
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const InputRow &input = rows[std::size_t(r)];
+        CsvRecord values;
+        if (keys) {
+            if (groups_.first(groups_.groupOf(r)) != r)
+                continue; // merged into its group's first row
+            values = mergedValues(r, keptValues(input, builder, spelling), [&](int j) {
+                return keptValues(rows[std::size_t(j)], builder, spelling);
+            });
+        }
+        QStringList row;
+        forEachValue(input, values, false, builder, spelling.scratch,
+                     [&row](int, const QStringView *value) {
+                         row.append(value->toString());
+                         return true;
+                     });
+        output.append(row);
+    }
+    groups_.clear();
+    return output;
 }
 
 void OutputStage::convert(std::vector<InputRow> &rows, CsvWriter &writer,

@@ -47,6 +47,9 @@ public:
     // them are only counted by row.
     void setStopAtUnencodable(bool stop) { stopAtUnencodable_ = stop; }
 
+    // The values of the rows that convert() would write for rows, grouped and
+    // merged the same way: what a setting makes of a few example rows.
+    QList<QStringList> outputRows(const std::vector<InputRow> &rows);
     // Takes the input rows, each let go once converted, and leaves the list
     // empty; rowDone is called on this thread after each row, in order.
     void convert(std::vector<InputRow> &input, CsvWriter &writer,
@@ -83,6 +86,10 @@ private:
     void group(const std::vector<InputRow> &rows, const OutputRowBuilder &builder);
     CsvRecord keptValues(const InputRow &input, const OutputRowBuilder &builder,
                          Spelling &spelling) const;
+    // The kept values of a group's first row with keptOf(row) of each of its
+    // further rows folded in, and the after-merge rules.
+    template <typename KeptOf>
+    CsvRecord mergedValues(int first, const CsvRecord &values, KeptOf keptOf) const;
     void spell(Chunk &chunk, int row, const InputRow &input, const CsvRecord &values, bool withGaps,
                const OutputRowBuilder &builder, CsvLineFormat &format, Spelling &spelling) const;
     // Calls visit(column, value) for each column of a line, in order; value

@@ -1,11 +1,11 @@
 #include "csv/CsvReader.h"
 #include "csv/CsvWriter.h"
 #include "engine/ConversionRun.h"
-#include "engine/DistinctMerger.h"
 #include "engine/OutputRowBuilder.h"
 #include "support/SourceKinds.h"
 
 #include "engine/EngineTestSupport.h"
+#include "support/ListMerger.h"
 #include "support/TestWorkingFolder.h"
 
 #include <QBuffer>
@@ -272,7 +272,7 @@ void TestConversionRun::manyRowsAsRowByRow()
     QList<QStringList> built;
     for (int r = 1; r <= rows; ++r)
         built.append(builder.buildOutputRow(InputRow(read.records.at(r))));
-    DistinctMerger(s.outputItems).distinctAndMerge(built);
+    ListMerger(s.outputItems).distinctAndMerge(built);
     QByteArray expected;
     QBuffer buffer(&expected);
     buffer.open(QIODevice::WriteOnly);

@@ -1,20 +1,25 @@
-#include "engine/DistinctMerger.h"
+#include "support/ListMerger.h"
 
+#include "csv/InputRow.h"
+#include "engine/OutputStage.h"
 #include "language/NumberText.h"
 #include "language/RuleApplication.h"
 
 #include "engine/EngineTestSupport.h"
 
+#include <vector>
+
 #include <QRandomGenerator>
 #include <QtTest>
 
 using Rows = QList<QStringList>;
-using Groups = DistinctMerger::Groups;
+using Groups = ListMerger::Groups;
 
 namespace {
 
 // Item c of a spec string: "K" key, "S" string merge with "/", "N" number
-// merge, "-" nothing; a "t" after it adds the after-merge rule "trim".
+// merge, "-" nothing; a "t" after it adds the after-merge rule "trim". Item c
+// is input column c as it stands.
 QList<OutputItem> itemsFrom(const QString &spec)
 {
     QList<OutputItem> items;
@@ -24,6 +29,8 @@ QList<OutputItem> itemsFrom(const QString &spec)
             continue;
         }
         OutputItem item;
+        item.mapSources = {SourceKind::InputItem};
+        item.mapNums = {items.size()};
         if (c == QLatin1Char('K'))
             item.distinct = QStringLiteral("YES");
         if (c == QLatin1Char('S')) {
@@ -91,6 +98,13 @@ Rows referenceMerge(Rows rows, const QList<OutputItem> &items, QList<QList<int>>
         groups->append(group);
     }
     return rows;
+}
+
+// The rows as a run merges them, the rows given as its input rows.
+Rows mergedByTheRun(const QList<OutputItem> &items, const Rows &rows)
+{
+    const std::vector<InputRow> input(rows.cbegin(), rows.cend());
+    return OutputStage(items, CompanyInfo()).outputRows(input);
 }
 
 QList<QList<int>> asLists(const Groups &groups)
@@ -163,7 +177,8 @@ void TestDistinctMerger::merge()
     QFETCH(Rows, merged);
     QFETCH(QList<QList<int>>, groups);
 
-    DistinctMerger merger(itemsFrom(items));
+    QCOMPARE(mergedByTheRun(itemsFrom(items), rows), merged);
+    ListMerger merger(itemsFrom(items));
     Groups found;
     merger.distinctAndMerge(rows, &found);
     QCOMPARE(rows, merged);
@@ -197,8 +212,11 @@ void TestDistinctMerger::sameAsComparingEveryPair()
     QList<QList<int>> expectedGroups;
     const Rows expected = referenceMerge(rows, list, &expectedGroups);
 
-    // Row by row, with the table grown in between, as well as all at once.
-    DistinctMerger incremental(list);
+    QCOMPARE(mergedByTheRun(list, rows), expected);
+
+    // The tests' reference merger, row by row with the table grown in
+    // between, as well as all at once.
+    ListMerger incremental(list);
     for (int r = 0; r < rows.size(); ++r) {
         if (r == 40)
             incremental.reserve(4 * rows.size());
@@ -208,7 +226,7 @@ void TestDistinctMerger::sameAsComparingEveryPair()
     QCOMPARE(incremental.takeRows(&groups), expected);
     QCOMPARE(asLists(groups), expectedGroups);
 
-    DistinctMerger(list).distinctAndMerge(rows, &groups);
+    ListMerger(list).distinctAndMerge(rows, &groups);
     QCOMPARE(rows, expected);
     QCOMPARE(asLists(groups), expectedGroups);
 }
