@@ -2,24 +2,15 @@
 
 #include <QHash>
 
-RecordChains::RecordChains(const QList<QStringList> &fileRows, int column)
-    : lists_(&fileRows), column_(column)
-{
-    build(fileRows.size());
-}
-
 RecordChains::RecordChains(const QVector<CsvRecord> &fileRows, int column)
-    : records_(&fileRows), column_(column)
+    : records_(fileRows), column_(column)
 {
     build(fileRows.size());
 }
 
 QStringView RecordChains::valueOf(int record) const
 {
-    if (records_)
-        return records_->at(record).view(column_);
-    const QStringList &row = lists_->at(record);
-    return column_ < row.size() ? QStringView(row.at(column_)) : QStringView();
+    return records_.at(record).view(column_);
 }
 
 // The table grows with the values met, not with the records: a value's

@@ -57,47 +57,32 @@ bool InputTable::joinForm(const QList<QStringList> &fileRows, int targetKey, int
     if (targetKey < 0 || targetKey >= width() || key < 0 || key >= newHeader.size())
         return false;
 
-    const RecordChains chains(fileRows, key);
-
-    // A record's cells without its key column (a record without that column
-    // is taken whole), appended straight to the joined row.
-    auto appendRecord = [&fileRows, key](QStringList &row, int j) {
-        const QStringList &record = fileRows.at(j);
-        row.reserve(row.size() + record.size());
-        for (int c = 0; c < record.size(); ++c) {
-            if (c != key)
-                row.append(record.at(c));
-        }
-    };
+    QVector<CsvRecord> records;
+    records.reserve(fileRows.size());
+    for (const QStringList &cells : fileRows)
+        records.append(CsvRecord(cells));
+    const RecordChains chains(records, key);
 
     const int oldWidth = width();
-    QList<QStringList> joined;
-    joined.reserve(rows_.size());
+    QStringList header = rows_.takeFirst();
     QStringList headerPart = newHeader;
     headerPart.removeAt(key);
-    joined.append(rows_.first() + headerPart);
-    for (int r = 1; r < rows_.size(); ++r) {
-        QStringList &row = rows_[r];
-        const int first = chains.first(row.value(targetKey));
-        if (first < 0) {
-            joined.append(std::move(row));
-            continue;
-        }
-        // A short row is padded so that the joined cells land under their header.
-        while (row.size() < oldWidth)
-            row.append(QString());
-        for (int j = first; j >= 0; j = chains.next(j)) {
-            if (chains.next(j) >= 0) {
-                QStringList copy = row;
-                appendRecord(copy, j);
-                joined.append(std::move(copy));
-                continue;
+    rows_ = chains.join(
+        rows_, [targetKey](const QStringList &row) { return row.value(targetKey); },
+        [&records, key, oldWidth](QStringList &row, int j) {
+            // A short row is padded so that the joined cells land under their
+            // header; a record's cells follow without its key column (a
+            // record without that column is taken whole).
+            while (row.size() < oldWidth)
+                row.append(QString());
+            const CsvRecord &record = records.at(j);
+            row.reserve(row.size() + record.size());
+            for (int c = 0; c < record.size(); ++c) {
+                if (c != key)
+                    row.append(record.value(c));
             }
-            appendRecord(row, j); // the last match takes the row itself
-            joined.append(std::move(row));
-        }
-    }
-    rows_ = std::move(joined);
+        });
+    rows_.prepend(header + headerPart);
 
     if (!fileName.isEmpty()) {
         InputForm form;
