@@ -17,10 +17,7 @@ OutputRowBuilder::OutputRowBuilder(const QList<OutputItem> &items, const Company
         }
         item.separator = stored.separator;
         item.hasConditions = !stored.conditions.isEmpty();
-        if (stored.condCombination == QLatin1String("AND"))
-            item.combination = Combination::And;
-        else if (stored.condCombination == QLatin1String("OR"))
-            item.combination = Combination::Or;
+        item.combination = ConditionCombination::kindOf(stored.condCombination);
         for (int j = 0; j < stored.condNums.size(); ++j) {
             item.conditions.append(
                 {{stored.condSources.value(j, SourceKind::CompanyField), stored.condNums.at(j)},
@@ -48,7 +45,7 @@ bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
     // Conditions have no side effects, so a result that can no longer change
     // ends the testing early.
     switch (item.combination) {
-    case Combination::And:
+    case ConditionCombination::Kind::All:
         if (item.conditions.isEmpty())
             return false;
         for (const Condition &condition : item.conditions) {
@@ -56,30 +53,27 @@ bool OutputRowBuilder::passes(const Item &item, const InputRow &inputRow) const
                 return false;
         }
         return true;
-    case Combination::Or:
+    case ConditionCombination::Kind::Any:
         for (const Condition &condition : item.conditions) {
             if (condition.test.test(sourceView(condition.source, inputRow)))
                 return true;
         }
         return false;
-    case Combination::Never:
+    case ConditionCombination::Kind::Unset:
         break;
     }
     return false;
 }
 
-bool OutputRowBuilder::build(const Item &item, const InputRow &inputRow, QString &scratch,
-                             QStringView *value) const
+QStringView OutputRowBuilder::valueView(int column, const InputRow &inputRow,
+                                        QString &scratch) const
 {
-    if (!passes(item, inputRow)) {
-        *value = QStringView();
-        return false;
-    }
+    const Item &item = items_.at(column);
+    if (!passes(item, inputRow))
+        return QStringView();
     const int count = item.parts.size();
-    if (!item.hasRules && count <= 1) {
-        *value = count == 0 ? QStringView() : sourceView(item.parts.constFirst(), inputRow);
-        return false;
-    }
+    if (!item.hasRules && count <= 1)
+        return count == 0 ? QStringView() : sourceView(item.parts.constFirst(), inputRow);
     QVarLengthArray<QStringView, 8> parts;
     qsizetype length = (count - 1) * item.separator.size();
     for (const Source &source : item.parts) {
@@ -100,32 +94,15 @@ bool OutputRowBuilder::build(const Item &item, const InputRow &inputRow, QString
     }
     if (item.hasRules)
         scratch = item.rules.apply(std::move(scratch));
-    *value = scratch;
-    return true;
-}
-
-QStringView OutputRowBuilder::valueView(int column, const InputRow &inputRow,
-                                        QString &scratch) const
-{
-    QStringView value;
-    build(items_.at(column), inputRow, scratch, &value);
-    return value;
-}
-
-QString OutputRowBuilder::value(int column, const InputRow &inputRow) const
-{
-    QString scratch;
-    QStringView value;
-    if (build(items_.at(column), inputRow, scratch, &value))
-        return scratch;
-    return value.toString();
+    return scratch;
 }
 
 QStringList OutputRowBuilder::buildOutputRow(const InputRow &inputRow) const
 {
     QStringList row;
     row.reserve(items_.size());
+    QString scratch;
     for (int c = 0; c < items_.size(); ++c)
-        row.append(value(c, inputRow));
+        row.append(valueView(c, inputRow, scratch).toString());
     return row;
 }

@@ -3,6 +3,7 @@
 #include "csv/InputRow.h"
 #include "language/CompiledCondition.h"
 #include "language/CompiledRuleList.h"
+#include "language/ConditionCombination.h"
 #include "settings/CompanyInfo.h"
 #include "settings/OutputItem.h"
 
@@ -19,13 +20,12 @@ class OutputRowBuilder
 public:
     OutputRowBuilder(const QList<OutputItem> &items, const CompanyInfo &company);
 
-    QStringList buildOutputRow(const InputRow &inputRow) const;
-    // One item's value of that row: each value depends on the input row alone.
-    QString value(int column, const InputRow &inputRow) const;
-    // The same value without a copy of its own: a view of the input cell or
-    // company value it is, or of scratch, where it was built. Valid while
-    // the row and scratch are.
+    // One item's value of that row, which depends on the input row alone: a
+    // view of the input cell or company value it is, or of scratch, where it
+    // was built. Valid while the row and scratch are.
     QStringView valueView(int column, const InputRow &inputRow, QString &scratch) const;
+    // Every item's value of that row, copied.
+    QStringList buildOutputRow(const InputRow &inputRow) const;
 
 private:
     struct Source
@@ -38,18 +38,12 @@ private:
         Source source;
         CompiledCondition test;
     };
-    enum class Combination
-    {
-        And,
-        Or,
-        Never
-    };
     struct Item
     {
         QVector<Source> parts; // the sources that give a value
         QString separator;
         bool hasConditions = false;
-        Combination combination = Combination::Never;
+        ConditionCombination::Kind combination = ConditionCombination::Kind::Unset;
         QVector<Condition> conditions;
         CompiledRuleList rules;
         bool hasRules = false;
@@ -57,10 +51,6 @@ private:
 
     QStringView sourceView(const Source &source, const InputRow &inputRow) const;
     bool passes(const Item &item, const InputRow &inputRow) const;
-    // Builds the value into scratch unless it is one source as it stands;
-    // true when scratch holds it.
-    bool build(const Item &item, const InputRow &inputRow, QString &scratch,
-               QStringView *value) const;
 
     QVector<Item> items_;
     CompanyInfo company_;
