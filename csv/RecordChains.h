@@ -1,7 +1,7 @@
 #pragma once
 
 #include "csv/CsvRecord.h"
-#include "csv/GroupTable.h"
+#include "csv/KeyGroups.h"
 
 #include <QStringView>
 #include <QVector>
@@ -18,7 +18,7 @@ public:
 
     // The first record holding value, or -1; then each next one, or -1.
     int first(QStringView value) const;
-    int next(int record) const { return next_.at(record); }
+    int next(int record) const { return chains_.next(record); }
 
     // The join of rows with the records on their key, keyOf(row): each row
     // gives one row per record holding its key, in file order, attach(row,
@@ -29,14 +29,10 @@ public:
 
 private:
     QStringView valueOf(int record) const;
-    void build(int records);
 
     const QVector<CsvRecord> &records_;
     const int column_;
-    // The distinct values, each read from its first record.
-    GroupTable values_;
-    QVector<int> firsts_; // per value
-    QVector<int> next_;
+    KeyGroups chains_; // one group per distinct value
 };
 
 template <typename Rows, typename KeyOf, typename Attach>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "csv/KeyGroups.h"
 #include "engine/DistinctMerger.h"
 #include "engine/KeptLines.h"
-#include "engine/RowGroups.h"
 #include "engine/UnencodableCharacters.h"
 #include "settings/CompanyInfo.h"
 #include "settings/OutputItem.h"
@@ -117,7 +117,7 @@ private:
     const DistinctMerger merger_;
     const StatementBuilder *statementBuilder_ = nullptr;
     StatementList *statements_ = nullptr;
-    RowGroups groups_;
+    KeyGroups groups_;
     QHash<int, Pending> pending_;    // by group
     QHash<int, CsvRecord> finished_; // by group, the values of waiting lines
     KeptLines lines_;                // that wait, in row order
