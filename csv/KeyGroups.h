@@ -11,11 +11,11 @@
 class KeyGroups
 {
 public:
-    // Groups the rows from `from` on (the rows before belong to none):
-    // hashes[r] is row r's hash; sameKeys(a, b) compares the keys of two rows
-    // whose hashes are equal. The table starts with room for expectedGroups.
-    template <typename SameKeys>
-    void find(const QVector<uint> &hashes, int from, SameKeys sameKeys, int expectedGroups = 0);
+    // Groups rows from..rows-1 (the rows before belong to none): hashOf(r) is
+    // row r's hash; sameKeys(a, b) compares the keys of two rows whose hashes
+    // are equal. The table starts with room for expectedGroups.
+    template <typename HashOf, typename SameKeys>
+    void find(int rows, int from, HashOf hashOf, SameKeys sameKeys, int expectedGroups = 0);
     // The group of the key that equal(row) finds in a group's first row,
     // among the groups of its hash; -1 when none.
     template <typename Equal> int groupWith(uint hash, Equal equal) const
@@ -47,19 +47,18 @@ private:
     QVector<int> last_;  // per group
 };
 
-template <typename SameKeys>
-void KeyGroups::find(const QVector<uint> &hashes, int from, SameKeys sameKeys, int expectedGroups)
+template <typename HashOf, typename SameKeys>
+void KeyGroups::find(int rows, int from, HashOf hashOf, SameKeys sameKeys, int expectedGroups)
 {
     clear();
-    const int rows = hashes.size();
     group_.fill(-1, rows);
     next_.fill(-1, rows);
     table_.reserve(expectedGroups);
     first_.reserve(expectedGroups);
     last_.reserve(expectedGroups);
     for (int r = from; r < rows; ++r) {
-        const int g = table_.findOrAdd(hashes.at(r),
-                                       [&](int group) { return sameKeys(first_.at(group), r); });
+        const int g =
+            table_.findOrAdd(hashOf(r), [&](int group) { return sameKeys(first_.at(group), r); });
         group_[r] = g;
         if (g == first_.size()) {
             first_.append(r);

@@ -7,10 +7,9 @@
 RecordChains::RecordChains(const QVector<CsvRecord> &fileRows, int column)
     : records_(fileRows), column_(column)
 {
-    QVector<uint> hashes(fileRows.size());
-    for (int j = 1; j < fileRows.size(); ++j)
-        hashes[j] = qHash(valueOf(j));
-    chains_.find(hashes, 1, [this](int a, int b) { return valueOf(a) == valueOf(b); });
+    chains_.find(
+        fileRows.size(), 1, [this](int j) { return qHash(valueOf(j)); },
+        [this](int a, int b) { return valueOf(a) == valueOf(b); });
 }
 
 QStringView RecordChains::valueOf(int record) const

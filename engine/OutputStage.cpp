@@ -279,7 +279,7 @@ void OutputStage::group(const std::vector<InputRow> &rows, const OutputRowBuilde
     QString a;
     QString b;
     groups_.find(
-        hashes, 0,
+        count, 0, [hashAt](int r) { return hashAt[r]; },
         [&](int x, int y) {
             for (int c : keys) {
                 if (builder.valueView(c, rows[std::size_t(x)], a) !=
