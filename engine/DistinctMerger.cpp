@@ -54,12 +54,14 @@ void DistinctMerger::fold(Merged &merged, const CsvRecord &duplicate) const
 
 // A row always has one value per item; a shorter one (given by a caller)
 // leaves the missing columns as they are.
-CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged) const
+// The buffer is the caller's rather than a thread_local: MinGW runs the
+// destructors of thread_local objects after a thread's storage is gone,
+// which corrupted the heap of the Windows build.
+CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged,
+                                   CsvRecordBuilder &row) const
 {
     if (!merged && !hasAfterRules_)
         return first; // nothing changes: the row as it was built
-    // Each thread spells its rows into a buffer of its own.
-    thread_local CsvRecordBuilder row;
     row.clear();
     int string = 0;
     int number = 0;

@@ -9,6 +9,8 @@
 #include <QVarLengthArray>
 #include <QVector>
 
+class CsvRecordBuilder;
+
 // Merges the rows that repeat an earlier row on the key items: folds their
 // values into the group's first row for the items with a merge type, then
 // applies the after-merge rules. The caller finds the groups; duplicates fold
@@ -33,8 +35,9 @@ public:
     Merged startMerging(const CsvRecord &first) const;
     void fold(Merged &merged, const CsvRecord &duplicate) const;
     // The first row with the merged values (a lone row has none: its
-    // numbers stay as written) and the after-merge rules.
-    CsvRecord finished(CsvRecord first, const Merged *merged) const;
+    // numbers stay as written) and the after-merge rules, spelt in buffer,
+    // one of the calling thread's own.
+    CsvRecord finished(CsvRecord first, const Merged *merged, CsvRecordBuilder &buffer) const;
 
 private:
     enum class Merge

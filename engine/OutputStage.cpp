@@ -53,6 +53,7 @@ struct OutputStage::Spelling
     QString text;
     QString scratch;
     CsvRecordBuilder kept;
+    CsvRecordBuilder merged;
     QVector<int> gapsAt;
 };
 
@@ -211,7 +212,8 @@ void OutputStage::build(Chunk &chunk, std::vector<InputRow> &rows, const OutputR
 }
 
 template <typename KeptOf>
-CsvRecord OutputStage::mergedValues(int first, const CsvRecord &values, KeptOf keptOf) const
+CsvRecord OutputStage::mergedValues(int first, const CsvRecord &values, KeptOf keptOf,
+                                    Spelling &spelling) const
 {
     std::optional<DistinctMerger::Merged> merged; // a lone row has none
     for (int j = groups_.next(first); j >= 0; j = groups_.next(j)) {
@@ -219,7 +221,7 @@ CsvRecord OutputStage::mergedValues(int first, const CsvRecord &values, KeptOf k
             merged = merger_.startMerging(values);
         merger_.fold(*merged, keptOf(j));
     }
-    return merger_.finished(values, merged ? &*merged : nullptr);
+    return merger_.finished(values, merged ? &*merged : nullptr, spelling.merged);
 }
 
 // Every row's kept values first, so that a group within the chunk is merged
@@ -246,9 +248,9 @@ void OutputStage::buildGrouped(Chunk &chunk, std::vector<InputRow> &rows,
         if (!within)
             chunk.kept[r - begin] = std::move(kept[r - begin]);
         if (first && within) {
-            const CsvRecord values =
-                mergedValues(r, kept.at(r - begin),
-                             [&](int j) -> const CsvRecord & { return kept.at(j - begin); });
+            const CsvRecord values = mergedValues(
+                r, kept.at(r - begin),
+                [&](int j) -> const CsvRecord & { return kept.at(j - begin); }, spelling);
             spell(chunk, r, input, values, false, builder, format, spelling);
         } else if (first) {
             spell(chunk, r, input, chunk.kept.at(r - begin), true, builder, format, spelling);
@@ -306,9 +308,10 @@ QList<QStringList> OutputStage::outputRows(const std::vector<InputRow> &rows)
         if (keys) {
             if (groups_.first(groups_.groupOf(r)) != r)
                 continue; // merged into its group's first row
-            values = mergedValues(r, keptValues(input, builder, spelling), [&](int j) {
-                return keptValues(rows[std::size_t(j)], builder, spelling);
-            });
+            values = mergedValues(
+                r, keptValues(input, builder, spelling),
+                [&](int j) { return keptValues(rows[std::size_t(j)], builder, spelling); },
+                spelling);
         }
         QStringList row;
         forEachValue(input, values, false, builder, spelling.scratch,
@@ -426,8 +429,10 @@ void OutputStage::takeGrouped(Chunk &chunk, CsvWriter &writer, const std::functi
         }
         if (!within && groups_.last(g) == r) {
             Pending pending = pending_.take(g);
-            finished_.insert(g, merger_.finished(std::move(pending.first),
-                                                 pending.merged ? &*pending.merged : nullptr));
+            CsvRecordBuilder buffer;
+            finished_.insert(g,
+                             merger_.finished(std::move(pending.first),
+                                              pending.merged ? &*pending.merged : nullptr, buffer));
             if (--unfinished_ == 0)
                 writeWaiting(writer);
         }

@@ -89,7 +89,8 @@ private:
     // The kept values of a group's first row with keptOf(row) of each of its
     // further rows folded in, and the after-merge rules.
     template <typename KeptOf>
-    CsvRecord mergedValues(int first, const CsvRecord &values, KeptOf keptOf) const;
+    CsvRecord mergedValues(int first, const CsvRecord &values, KeptOf keptOf,
+                           Spelling &spelling) const;
     void spell(Chunk &chunk, int row, const InputRow &input, const CsvRecord &values, bool withGaps,
                const OutputRowBuilder &builder, CsvLineFormat &format, Spelling &spelling) const;
     // Calls visit(column, value) for each column of a line, in order; value

@@ -1,5 +1,7 @@
 #include "support/ListMerger.h"
 
+#include "csv/CsvRecordBuilder.h"
+
 ListMerger::ListMerger(const QList<OutputItem> &items) : merger_(items)
 {
     for (int c = 0; c < items.size(); ++c) {
@@ -75,6 +77,7 @@ QList<QStringList> ListMerger::takeRows(Groups *groups)
         groups->clear();
     QList<QStringList> rows;
     rows.reserve(rows_.size());
+    CsvRecordBuilder buffer;
     for (int g = 0; g < rows_.size(); ++g) {
         if (keyColumns_.isEmpty()) {
             rows.append(rows_.at(g).toStringList());
@@ -83,7 +86,7 @@ QList<QStringList> ListMerger::takeRows(Groups *groups)
         const Group &group = groups_.at(g);
         const DistinctMerger::Merged *merged =
             group.merged >= 0 ? &merged_.at(group.merged) : nullptr;
-        rows.append(merger_.finished(rows_.at(g), merged).toStringList());
+        rows.append(merger_.finished(rows_.at(g), merged, buffer).toStringList());
         if (groups)
             groups->append(QVector<int>{group.survivor} + group.duplicates);
     }
