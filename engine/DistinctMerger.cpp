@@ -54,9 +54,9 @@ void DistinctMerger::fold(Merged &merged, const CsvRecord &duplicate) const
 
 // A row always has one value per item; a shorter one (given by a caller)
 // leaves the missing columns as they are.
-// The buffer is the caller's rather than a thread_local: MinGW runs the
-// destructors of thread_local objects after a thread's storage is gone,
-// which corrupted the heap of the Windows build.
+// The buffer is the caller's rather than a thread_local: in the Windows
+// build (MinGW), a thread_local buffer of the helper threads corrupted the
+// heap now and then once those threads ended.
 CsvRecord DistinctMerger::finished(CsvRecord first, const Merged *merged,
                                    CsvRecordBuilder &row) const
 {
